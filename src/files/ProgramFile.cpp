@@ -1,0 +1,1 @@
+// Program file reader and writer.

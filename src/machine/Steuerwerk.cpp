@@ -1,0 +1,583 @@
+#include "machine/Steuerwerk.h"
+
+#include "machine/Fehler.h"
+#include "util/NumberTexts.h"
+
+#include <cstddef>
+
+namespace tovak {
+
+namespace {
+
+// Wrapping add: the IP and SP are plain 32-bit registers without a limit test here.
+int Plus(int v, int d) {
+    return static_cast<int>(static_cast<std::uint32_t>(v) + static_cast<std::uint32_t>(d));
+}
+
+const std::array<std::string, 33>& Namen() {
+    static const std::array<std::string, 33> namen = {
+        "",
+        "Befehl adressieren",
+        "Befehl lesen",
+        "Befehl decodieren",
+        "Befehls-Operand adressieren",
+        "Befehls-Operand lesen",
+        "Konstante in Akku",
+        "Speicher adressieren",
+        "Register lesen",
+        "Wert von Akku in Operand",
+        "Speicher Lesezyklus",
+        "Register Lesezyklus",
+        "Akku Lesezyklus",
+        "E/A-Einheit Lesezyklus",
+        "Speicher Schreibzyklus",
+        "Register Schreibzyklus",
+        "Akku Schreibzyklus",
+        "E/A-Einheit Schreibzyklus",
+        "Befehl an ALU",
+        "",
+        "Flag lesen",
+        "Befehl wird ausgeführt",
+        "Test auf Interrupt",
+        "IP im Stack ablegen",
+        "Akku im Stack ablegen",
+        "Flags im Stack ablegen",
+        "IP auf Adresse der ISR setzen",
+        "Flags wiederherstellen",
+        "Akku wiederherstellen",
+        "IP wiederherstellen",
+        "ISR-Abarbeitung beendet",
+        "Einlesen einer Zahl",
+        "E/A-Einheit Schreibzyklus",
+    };
+    return namen;
+}
+
+const std::string kLeer;
+
+} // namespace
+
+const char* Fehlermeldung(int code) {
+    switch (code) {
+    case FehlerBefehlUnbekannt:
+        return "Der Befehl wurde nicht erkannt";
+    case FehlerIPUeberlauf:
+        return "Instruktion-Pointer Überlauf";
+    case FehlerStackUnterlauf:
+        return "Stack-Pointer Unterlauf";
+    case FehlerStackUeberlauf:
+        return "Stack-Pointer Überlauf";
+    case FehlerSpeicherAdressierung:
+        return "Hauptspeicher Überlauf (Speicher Adressierung)";
+    case FehlerEingabeAbbruch:
+        return "Abbruch der Eingabe";
+    default:
+        return "";
+    }
+}
+
+const std::string& Mikroschrittname(int code) {
+    if (code < 0 || code > 32) {
+        return kLeer;
+    }
+    return Namen()[static_cast<std::size_t>(code)];
+}
+
+TSteuerwerk::TSteuerwerk(TRAM& speicher, TReg& reg, TRechenwerk& rechenwerk, TEAEinheit& ea,
+                         const SteuerwerkAnzeigen& anzeigen, TBus& datenbus, TBus& adressbus,
+                         SteuerwerkRueckrufe rueckrufe)
+    : datenbus_(datenbus), adressbus_(adressbus), register_(reg), speicher_(speicher),
+      rechenwerk_(rechenwerk), eaEinheit_(ea), anzeigen_(anzeigen),
+      rueckrufe_(std::move(rueckrufe)) {
+    SetIP(0);
+    SetSP(kStartSP);
+    SetISRAdresse(kISRAdresse);
+    SetInterrupt(false);
+    SetPhasenname(kLeer);
+    SetBefehl(KeinWert);
+    SetAusfuehrungsname(kLeer);
+    SetOperand(KeinWert);
+    fehler_ = KeinFehler;
+    inISR_ = false;
+    SetIPWeiter(false);
+    ResetPhasen();
+}
+
+void TSteuerwerk::SetIP(int v) {
+    if (v == KeinWert) {
+        return;
+    }
+    ip_ = v;
+    anzeigen_.ip.SetNumber(v);
+    // The owner's handler may write the IP back; that must not call it again.
+    if (rueckrufe_.ipGeaendert && !inIPHandler_) {
+        inIPHandler_ = true;
+        try {
+            rueckrufe_.ipGeaendert(v);
+        } catch (...) {
+            inIPHandler_ = false;
+            throw;
+        }
+        inIPHandler_ = false;
+    }
+}
+
+void TSteuerwerk::SetSP(int v) {
+    if (v == KeinWert) {
+        return;
+    }
+    sp_ = v;
+    anzeigen_.sp.SetText(" " + std::to_string(v));
+}
+
+void TSteuerwerk::SetISRAdresse(int v) {
+    isrAdresse_ = v;
+    anzeigen_.isr.SetText(" " + std::to_string(v));
+}
+
+void TSteuerwerk::SetSchritt(int s) {
+    // Anything outside the list starts the next instruction.
+    schritt_ = static_cast<std::uint8_t>(s >= 0 && s < kPhasen ? s : 0);
+}
+
+void TSteuerwerk::ResetInterruptZustand() {
+    inISR_ = false;
+    interruptEintritt_ = false;
+}
+
+void TSteuerwerk::SetBefehl(int v) {
+    befehl_ = v;
+    anzeigen_.befehlsname.SetText(ausfuehrungsname_);
+    ZeigeBefehl();
+}
+
+void TSteuerwerk::SetOperand(std::int64_t v) {
+    operand_ = v;
+    ZeigeBefehl();
+}
+
+void TSteuerwerk::SetAusfuehrungsname(const std::string& text) {
+    ausfuehrungsname_ = text;
+    anzeigen_.befehlsname.SetText(ausfuehrungsname_);
+}
+
+void TSteuerwerk::SetPhasenname(const std::string& text) {
+    phasenname_ = text;
+    anzeigen_.mikroschritt.SetText(phasenname_);
+}
+
+void TSteuerwerk::ZeigeBefehl() {
+    const bool ohneBefehl = befehl_ == KeinWert;
+    const bool ohneOperand = operand_ == KeinWert;
+    // Operands come from 32-bit cells; anything wider shows as 0x0000 like a negative one.
+    const int operand = operand_ >= 0 && operand_ <= INT32_MAX ? static_cast<int>(operand_) : -1;
+    if (ohneBefehl && ohneOperand) {
+        anzeigen_.befehl.SetText(kLeer);
+    } else if (ohneBefehl) {
+        anzeigen_.befehl.SetText(IntToHex0x(operand) + " Fehler 999");
+    } else if (ohneOperand) {
+        anzeigen_.befehl.SetText(IntToHex0x(befehl_));
+    } else {
+        anzeigen_.befehl.SetText(IntToHex0x(befehl_) + "  " + IntToHex0x(operand));
+    }
+}
+
+void TSteuerwerk::ResetPhasen() {
+    phasen_[0] = 1;
+    phasen_[1] = 2;
+    phasen_[2] = 3;
+    phasen_[kEndeIndex] = kListenende;
+    schritt_ = 0;
+    phase_ = KeinWert;
+}
+
+void TSteuerwerk::Takt() {
+    // While an interrupt is served the interrupt test is skipped: fetch at once.
+    if (phasen_[schritt_] == 22 && inISR_) {
+        schritt_ = 0;
+    }
+    const int code = phasen_[schritt_];
+    phase_ = code;
+    Mikroschritt(code);
+    if (phasen_[schritt_] == kListenende || schritt_ + 1 >= kPhasen) {
+        schritt_ = 0;
+    } else {
+        ++schritt_;
+    }
+}
+
+void TSteuerwerk::SchreibePhasen(std::initializer_list<std::uint8_t> codes) {
+    std::size_t i = 3;
+    for (std::uint8_t code : codes) {
+        phasen_[i++] = code;
+    }
+}
+
+void TSteuerwerk::Decodieren() {
+    switch (befehl_) {
+    case 65:
+        SchreibePhasen({4, 5, 6, 22});
+        break;
+    case 66:
+        SchreibePhasen({4, 8, 11, 16, 22});
+        break;
+    case 67:
+        SchreibePhasen({4, 8, 12, 15, 22});
+        break;
+    case 129: case 131: case 133: case 135: case 137: case 193: case 195: case 197: case 257:
+    case 259: case 321:
+        SchreibePhasen({4, 8, 11, 9, 6, 18, 21, 22});
+        break;
+    case 130: case 132: case 134: case 136: case 138: case 194: case 196: case 198: case 258:
+    case 260: case 261: case 262: case 322:
+        SchreibePhasen({4, 5, 9, 6, 18, 21, 22});
+        break;
+    case 139: case 140: case 199: case 449:
+        SchreibePhasen({18, 21, 22});
+        break;
+    case 323: case 324: case 325: case 326: case 327: case 328: case 329: case 330: case 331:
+    case 332: case 333: case 334: case 335:
+        SchreibePhasen({4, 5, 21, 22});
+        break;
+    case 385:
+        SchreibePhasen({13, 16, 22});
+        break;
+    case 386:
+        SchreibePhasen({4, 8, 13, 15, 22});
+        break;
+    case 387:
+        SchreibePhasen({12, 17, 22});
+        break;
+    case 388:
+        SchreibePhasen({4, 8, 11, 17, 22});
+        break;
+    case 389:
+        SchreibePhasen({12, 32, 22});
+        break;
+    case 390:
+        SchreibePhasen({31, 22});
+        break;
+    case 450:
+        // The IRET that pops the interrupt frame ends the service, so the next
+        // interrupt can be accepted; one that returns from a Go Sub inside the ISR does not.
+        if (inISR_ && sp_ == isrRahmenSP_) {
+            SchreibePhasen({27, 28, 29, 30, 22});
+        } else {
+            SchreibePhasen({27, 28, 29, 22});
+        }
+        break;
+    case 451:
+        SchreibePhasen({22});
+        break;
+    case 452:
+        SchreibePhasen({4, 5, 23, 24, 25, 21, 22});
+        break;
+    case 0:
+        fehler_ = CPUStop;
+        // A halted machine stays halted: a further Takt fetches the stop cell again.
+        ipWeiter_ = false;
+        schritt_ = kEndeIndex;
+        SetAusfuehrungsname(Ausfuehrungsname(0));
+        return;
+    default:
+        fehler_ = FehlerBefehlUnbekannt;
+        schritt_ = kEndeIndex;
+        SetAusfuehrungsname(kLeer);
+        return;
+    }
+    SetAusfuehrungsname(Ausfuehrungsname(befehl_));
+}
+
+void TSteuerwerk::Mikroschritt(int code) {
+    switch (code) {
+    case 1:
+        SetName(code);
+        if (ipWeiter_) {
+            if (ip_ >= 65535) {
+                fehler_ = FehlerIPUeberlauf;
+            } else {
+                SetIP(ip_ + 1);
+            }
+        }
+        adressbus_.SetValue(ip_);
+        datenbus_.SetValue(0);
+        SetBefehl(KeinWert);
+        SetAusfuehrungsname(kLeer);
+        SetOperand(KeinWert);
+        break;
+    case 2:
+        SetName(code);
+        datenbus_.SetValue(speicher_.GetValue(adressbus_.GetValue()));
+        SetBefehl(datenbus_.GetValue());
+        break;
+    case 3:
+        SetName(code);
+        ipWeiter_ = true;
+        Decodieren();
+        break;
+    case 4:
+        SetName(code);
+        SetIP(Plus(ip_, 1));
+        adressbus_.SetValue(ip_);
+        break;
+    case 5:
+        SetName(code);
+        datenbus_.SetValue(speicher_.GetValue(adressbus_.GetValue()));
+        SetOperand(datenbus_.GetValue());
+        break;
+    case 6:
+    case 16:
+        SetName(code);
+        rechenwerk_.SetAkku(datenbus_.GetValue());
+        break;
+    case 7:
+        SetName(code);
+        if (operand_ == KeinWert) {
+            if (rueckrufe_.fehlerBox) {
+                rueckrufe_.fehlerBox("Fehler",
+                                     "Modul Steuerwerk: SP_Adressieren, Operand ist undefniert");
+            }
+            fehler_ = FehlerSpeicherAdressierung;
+        } else {
+            adressbus_.SetValue(static_cast<int>(operand_));
+        }
+        break;
+    case 8:
+        SetName(code);
+        adressbus_.SetValue(speicher_.GetValue(adressbus_.GetValue()));
+        break;
+    case 9:
+        SetName(code);
+        rechenwerk_.AkkuInOperand();
+        break;
+    case 10:
+        SetName(code);
+        datenbus_.SetValue(speicher_.GetValue(adressbus_.GetValue()));
+        break;
+    case 11:
+        SetName(code);
+        datenbus_.SetValue(register_.GetValue(adressbus_.GetValue()));
+        break;
+    case 12:
+        SetName(code);
+        datenbus_.SetValue(rechenwerk_.GetAkku());
+        break;
+    case 13:
+        SetName(code);
+        datenbus_.SetValue(eaEinheit_.GetValue());
+        break;
+    case 14:
+        SetName(code);
+        speicher_.SetValue(adressbus_.GetValue(), datenbus_.GetValue());
+        break;
+    case 15:
+        SetName(code);
+        register_.SetValue(adressbus_.GetValue(), datenbus_.GetValue());
+        break;
+    case 17:
+        SetName(code);
+        eaEinheit_.SetValue(datenbus_.GetValue());
+        break;
+    case 18:
+    case 20:
+        SetName(code);
+        break;
+    case 21:
+        SetName(code);
+        Ausfuehren();
+        break;
+    case 22:
+        InterruptTest();
+        break;
+    case 23:
+        SetName(code);
+        // After a taken jump the IP already holds the target; saving target - 1 makes the
+        // IRET (which advances before its fetch) resume at the target itself.
+        Push(interruptEintritt_ && !ipWeiterBeiEintritt_ ? Plus(ip_, -1) : ip_, "IP");
+        break;
+    case 24:
+        SetName(code);
+        Push(rechenwerk_.GetAkku(), "Akku");
+        break;
+    case 25:
+        SetName(code);
+        Push(rechenwerk_.FlagsWort(), "Flags");
+        break;
+    case 26:
+        SetIP(isrAdresse_);
+        SetName(code);
+        isrRahmenSP_ = sp_;
+        interruptEintritt_ = false;
+        schritt_ = kEndeIndex;
+        break;
+    case 27:
+        SetName(code);
+        if (PopErlaubt()) {
+            SetSP(Plus(sp_, 1));
+            adressbus_.SetValue(sp_);
+            const int v = speicher_.GetValue(sp_);
+            datenbus_.SetValue(v);
+            rechenwerk_.SetCarryFlag(v == 1 || v == 3);
+            rechenwerk_.SetZeroFlag(v == 2 || v == 3);
+            rechenwerk_.SetzeParity(v);
+        }
+        break;
+    case 28:
+        SetName(code);
+        if (PopErlaubt()) {
+            const int adresse = Plus(sp_, 1);
+            const int v = speicher_.GetValue(adresse);
+            adressbus_.SetValue(adresse);
+            datenbus_.SetValue(v);
+            // The flags restored just before belong to this Akku; keep them.
+            rechenwerk_.SetAkkuOhneFlags(v);
+            SetSP(adresse);
+        }
+        break;
+    case 29:
+        SetName(code);
+        if (PopErlaubt()) {
+            SetSP(Plus(sp_, 1));
+            adressbus_.SetValue(sp_);
+            SetIP(speicher_.GetValue(sp_));
+            ipWeiter_ = true;
+        }
+        break;
+    case 30:
+        SetBefehl(KeinWert);
+        SetName(code);
+        schritt_ = kEndeIndex;
+        interruptAnforderung_ = false;
+        inISR_ = false;
+        break;
+    case 31: {
+        SetName(code);
+        const int zahl = rueckrufe_.zahlEingeben ? rueckrufe_.zahlEingeben() : -1;
+        if (zahl == -1) {
+            fehler_ = FehlerEingabeAbbruch;
+        } else {
+            eaEinheit_.SetValue(zahl);
+            eaEinheit_.NeueZeile();
+        }
+        break;
+    }
+    case 32:
+        SetName(code);
+        eaEinheit_.NeueZeile();
+        break;
+    default:
+        // 0, 19 and codes above 32 do nothing.
+        break;
+    }
+}
+
+void TSteuerwerk::Ausfuehren() {
+    switch (befehl_) {
+    case 129: case 130:
+        rechenwerk_.Addieren();
+        break;
+    case 131: case 132:
+        rechenwerk_.Subtrahieren();
+        break;
+    case 133: case 134:
+        rechenwerk_.Modulo();
+        break;
+    case 135: case 136:
+        rechenwerk_.Multiplizieren();
+        break;
+    case 137: case 138:
+        rechenwerk_.Dividieren();
+        break;
+    case 139:
+        rechenwerk_.Inkrementieren();
+        break;
+    case 140:
+        rechenwerk_.Dekrementieren();
+        break;
+    case 193: case 194:
+        rechenwerk_.LogischUnd();
+        break;
+    case 195: case 196:
+        rechenwerk_.LogischOder();
+        break;
+    case 197: case 198:
+        rechenwerk_.LogischXor();
+        break;
+    case 199:
+        rechenwerk_.LogischNicht();
+        break;
+    case 257: case 258:
+        rechenwerk_.ShiftLinks();
+        break;
+    case 259: case 260:
+        rechenwerk_.ShiftRechts();
+        break;
+    case 261:
+        rechenwerk_.RotiereLinks();
+        break;
+    case 262:
+        rechenwerk_.RotiereRechts();
+        break;
+    case 321: case 322:
+        rechenwerk_.Vergleichen();
+        break;
+    case 323: case 452:
+        SetIP(static_cast<int>(operand_));
+        ipWeiter_ = false;
+        break;
+    case 324: case 325: case 326: case 327: case 328: case 329: case 330: case 331: case 332:
+    case 333: case 334: case 335:
+        if (rechenwerk_.Sprungbedingung(befehl_)) {
+            SetIP(static_cast<int>(operand_));
+            ipWeiter_ = false;
+        }
+        break;
+    case 449:
+        rechenwerk_.SetCarryFlag(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void TSteuerwerk::InterruptTest() {
+    SetBefehl(KeinWert);
+    SetOperand(KeinWert);
+    SetAusfuehrungsname(kLeer);
+    SetName(22);
+    const int p = schritt_;
+    if (interruptAnforderung_ && !inISR_ && p + 4 < kEndeIndex) {
+        ipWeiterBeiEintritt_ = ipWeiter_;
+        interruptEintritt_ = true;
+        ipWeiter_ = false;
+        inISR_ = true;
+        phasen_[static_cast<std::size_t>(p + 1)] = 23;
+        phasen_[static_cast<std::size_t>(p + 2)] = 24;
+        phasen_[static_cast<std::size_t>(p + 3)] = 25;
+        phasen_[static_cast<std::size_t>(p + 4)] = 26;
+    } else {
+        schritt_ = kEndeIndex;
+    }
+}
+
+void TSteuerwerk::Push(int wert, const char* label) {
+    if (sp_ == kStackGrenze) {
+        fehler_ = FehlerStackUeberlauf;
+        return;
+    }
+    adressbus_.SetValue(sp_);
+    datenbus_.SetValue(wert);
+    speicher_.SetValue(sp_, wert);
+    speicher_.SetText(sp_, label);
+    SetSP(Plus(sp_, -1));
+}
+
+bool TSteuerwerk::PopErlaubt() {
+    if (sp_ == kStartSP) {
+        fehler_ = FehlerStackUnterlauf;
+        return false;
+    }
+    return true;
+}
+
+} // namespace tovak
