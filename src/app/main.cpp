@@ -1,9 +1,22 @@
+// Program start: the command-line runner needs no display; everything else opens the window.
+#include "app/CommandLine.h"
 #include "machine/Befehle.h"
+
+#ifdef TOVAK_WITH_GUI
+#include "mainwindow/GuiApp.h"
+#endif
 
 #include <cstdio>
 
-int main() {
+int main(int argc, char** argv) {
     tovak::BefehlstabellenFuellen();
-    std::puts("TOVAK – Rechner-Simulation");
-    return 0;
+    if (tovak::IsCommandLineRun(argc, argv)) {
+        return tovak::RunCommandLine(argc, argv);
+    }
+#ifdef TOVAK_WITH_GUI
+    return tovak::RunGui(argc, argv);
+#else
+    std::fputs("Dieses Programm wurde ohne Fenster gebaut; siehe tovak --help.\n", stderr);
+    return 2;
+#endif
 }

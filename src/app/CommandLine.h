@@ -1,0 +1,11 @@
+// The headless runner: tovak --run FILE.CPU [options] and tovak --help.
+#pragma once
+
+namespace tovak {
+
+// True when the arguments ask for the runner (--run or --help) rather than the window.
+bool IsCommandLineRun(int argc, char** argv);
+// Runs the runner; returns the process exit status.
+int RunCommandLine(int argc, char** argv);
+
+} // namespace tovak
