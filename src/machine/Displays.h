@@ -31,6 +31,9 @@ public:
     virtual void SetCell(int col, int row, const std::string& text) = 0;
     virtual int Row() const = 0;
     virtual void SetRow(int row) = 0;
+    // Brackets a refill of many cells so a view can redraw once at the end.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
 };
 
 // The output window as the input/output unit sees it.

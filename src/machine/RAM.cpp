@@ -137,6 +137,12 @@ std::string TRAM::Zelltext(int address) const {
 }
 
 void TRAM::FillGrid() {
+    // Ends the update bracket also when a malformed instruction number stops the refill.
+    struct UpdateBracket {
+        Grid& grid;
+        explicit UpdateBracket(Grid& g) : grid(g) { grid.BeginUpdate(); }
+        ~UpdateBracket() { grid.EndUpdate(); }
+    } bracket(grid_);
     grid_.SetRowCount(count_ + 1);
     for (int a = 0; a < count_; ++a) {
         if (marks_[static_cast<std::size_t>(a)]) {

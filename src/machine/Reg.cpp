@@ -65,10 +65,12 @@ void TReg::Reset(bool clearNames) {
 }
 
 void TReg::FillGrid() {
+    grid_.BeginUpdate();
     grid_.SetRowCount(count_ + 1);
     for (int i = 0; i < count_; ++i) {
         WriteRow(i, true);
     }
+    grid_.EndUpdate();
 }
 
 void TReg::WriteRow(int index, bool withName) {
