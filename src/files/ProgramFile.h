@@ -10,8 +10,8 @@
 namespace tovak {
 
 enum class LeseErgebnis {
-    Geladen,       // the file was read
-    VersionZuAlt,  // the version line is below 5: nothing was changed
+    Geladen,      // the file was read
+    VersionZuAlt, // the version line is below 5: nothing was changed
 };
 
 // Writes the whole file. Failures throw DateiFehler (or Bereichsfehler) with the German

@@ -1,9 +1,27 @@
 #include "machine/EAEinheit.h"
 
 #include "machine/Fehler.h"
+#include "util/Cp1252.h"
 #include "util/NumberTexts.h"
 
 namespace tovak {
+
+namespace {
+
+// The character of an ASCII output line. Control codes would break the line apart, so they
+// show as their Unicode control pictures; codes above 127 are Windows-1252 characters.
+std::string AsciiZeichen(int value) {
+    const auto code = static_cast<unsigned char>(value % 256);
+    if (code < 32) {
+        return {'\xE2', '\x90', static_cast<char>(0x80 + code)};
+    }
+    if (code == 127) {
+        return "\xE2\x90\xA1";
+    }
+    return Cp1252ZeichenAlsUtf8(code);
+}
+
+} // namespace
 
 std::string AusgabeZeile(int value, int format) {
     switch (format) {
@@ -12,7 +30,7 @@ std::string AusgabeZeile(int value, int format) {
     case FormatHex:
         return std::to_string(value) + "   " + IntToHex0x(value);
     case FormatAscii:
-        return std::to_string(value) + "  " + std::string(1, static_cast<char>(value % 256));
+        return std::to_string(value) + "  " + AsciiZeichen(value);
     default:
         return {};
     }

@@ -11,8 +11,8 @@ namespace tovak {
 
 class PlainTextDisplay final : public TextDisplay {
 public:
-    void SetText(const std::string& text) override { this->text = text; }
-    void SetHint(const std::string& hint) override { this->hint = hint; }
+    void SetText(const std::string& value) override { text = value; }
+    void SetHint(const std::string& value) override { hint = value; }
     std::string text;
     std::string hint;
 };
@@ -73,7 +73,7 @@ public:
 // Keeps the row count and selection (the machine reads them) but drops every text.
 class NullGrid final : public Grid {
 public:
-    explicit NullGrid(int rows = 1) : rows_(rows) {}
+    explicit NullGrid(int /*cols*/ = 3, int rows = 1) : rows_(rows) {}
     int RowCount() const override { return rows_; }
     void SetRowCount(int rows) override { rows_ = rows; }
     std::string Cell(int, int) const override { return {}; }

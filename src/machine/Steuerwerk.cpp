@@ -224,19 +224,53 @@ void TSteuerwerk::Decodieren() {
     case 67:
         SchreibePhasen({4, 8, 12, 15, 22});
         break;
-    case 129: case 131: case 133: case 135: case 137: case 193: case 195: case 197: case 257:
-    case 259: case 321:
+    case 129:
+    case 131:
+    case 133:
+    case 135:
+    case 137:
+    case 193:
+    case 195:
+    case 197:
+    case 257:
+    case 259:
+    case 321:
         SchreibePhasen({4, 8, 11, 9, 6, 18, 21, 22});
         break;
-    case 130: case 132: case 134: case 136: case 138: case 194: case 196: case 198: case 258:
-    case 260: case 261: case 262: case 322:
+    case 130:
+    case 132:
+    case 134:
+    case 136:
+    case 138:
+    case 194:
+    case 196:
+    case 198:
+    case 258:
+    case 260:
+    case 261:
+    case 262:
+    case 322:
         SchreibePhasen({4, 5, 9, 6, 18, 21, 22});
         break;
-    case 139: case 140: case 199: case 449:
+    case 139:
+    case 140:
+    case 199:
+    case 449:
         SchreibePhasen({18, 21, 22});
         break;
-    case 323: case 324: case 325: case 326: case 327: case 328: case 329: case 330: case 331:
-    case 332: case 333: case 334: case 335:
+    case 323:
+    case 324:
+    case 325:
+    case 326:
+    case 327:
+    case 328:
+    case 329:
+    case 330:
+    case 331:
+    case 332:
+    case 333:
+    case 334:
+    case 335:
         SchreibePhasen({4, 5, 21, 22});
         break;
     case 385:
@@ -473,19 +507,24 @@ void TSteuerwerk::Mikroschritt(int code) {
 
 void TSteuerwerk::Ausfuehren() {
     switch (befehl_) {
-    case 129: case 130:
+    case 129:
+    case 130:
         rechenwerk_.Addieren();
         break;
-    case 131: case 132:
+    case 131:
+    case 132:
         rechenwerk_.Subtrahieren();
         break;
-    case 133: case 134:
+    case 133:
+    case 134:
         rechenwerk_.Modulo();
         break;
-    case 135: case 136:
+    case 135:
+    case 136:
         rechenwerk_.Multiplizieren();
         break;
-    case 137: case 138:
+    case 137:
+    case 138:
         rechenwerk_.Dividieren();
         break;
     case 139:
@@ -494,22 +533,27 @@ void TSteuerwerk::Ausfuehren() {
     case 140:
         rechenwerk_.Dekrementieren();
         break;
-    case 193: case 194:
+    case 193:
+    case 194:
         rechenwerk_.LogischUnd();
         break;
-    case 195: case 196:
+    case 195:
+    case 196:
         rechenwerk_.LogischOder();
         break;
-    case 197: case 198:
+    case 197:
+    case 198:
         rechenwerk_.LogischXor();
         break;
     case 199:
         rechenwerk_.LogischNicht();
         break;
-    case 257: case 258:
+    case 257:
+    case 258:
         rechenwerk_.ShiftLinks();
         break;
-    case 259: case 260:
+    case 259:
+    case 260:
         rechenwerk_.ShiftRechts();
         break;
     case 261:
@@ -518,15 +562,27 @@ void TSteuerwerk::Ausfuehren() {
     case 262:
         rechenwerk_.RotiereRechts();
         break;
-    case 321: case 322:
+    case 321:
+    case 322:
         rechenwerk_.Vergleichen();
         break;
-    case 323: case 452:
+    case 323:
+    case 452:
         SetIP(static_cast<int>(operand_));
         ipWeiter_ = false;
         break;
-    case 324: case 325: case 326: case 327: case 328: case 329: case 330: case 331: case 332:
-    case 333: case 334: case 335:
+    case 324:
+    case 325:
+    case 326:
+    case 327:
+    case 328:
+    case 329:
+    case 330:
+    case 331:
+    case 332:
+    case 333:
+    case 334:
+    case 335:
         if (rechenwerk_.Sprungbedingung(befehl_)) {
             SetIP(static_cast<int>(operand_));
             ipWeiter_ = false;

@@ -11,8 +11,7 @@ public:
     virtual ~MessageBoxHandler() = default;
     virtual void ShowError(const std::string& caption, const std::string& text) = 0;
     virtual void ShowWarning(const std::string& caption, const std::string& text) = 0;
-    virtual bool AskYesNo(const std::string& caption, const std::string& text,
-                          int helpContext) = 0;
+    virtual bool AskYesNo(const std::string& caption, const std::string& text, int helpContext) = 0;
 };
 
 // Installs the handler (not owned); nullptr restores the default, which writes to stderr

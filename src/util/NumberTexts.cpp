@@ -23,7 +23,9 @@ char* DigitsBackwards(unsigned n, unsigned base, char* end) {
     return p;
 }
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Reads digits of the given base; rejects anything else and values beyond INT_MAX.
 bool ReadDigits(std::string_view text, unsigned base, int& n) {
@@ -169,9 +171,13 @@ bool StrToIntOk(std::string_view text, int& n) {
     return true;
 }
 
-bool HexToInt(std::string_view text, int& n) { return ReadDigits(text, 16, n); }
+bool HexToInt(std::string_view text, int& n) {
+    return ReadDigits(text, 16, n);
+}
 
-bool BinToInt(std::string_view text, int& n) { return ReadDigits(text, 2, n); }
+bool BinToInt(std::string_view text, int& n) {
+    return ReadDigits(text, 2, n);
+}
 
 void SplitTabLine(std::string_view line, int& zahl1, int& zahl2, std::string& text3,
                   std::string& text4) {
