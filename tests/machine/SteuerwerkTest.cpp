@@ -105,6 +105,29 @@ TEST_F(SteuerwerkTest, RegisterInstructionsMoveValuesBothWays) {
     EXPECT_EQ(m.registerGrid.Cell(1, 5), " 0x002A");
 }
 
+TEST_F(SteuerwerkTest, MultiplicationLoopRunsToCpuStop) {
+    m.reg.SetValue(1, 6);
+    m.reg.SetValue(2, 7);
+    m.Programm(0, {{65, 0},
+                   {67, 3},
+                   {66, 2}, // loop: while R2 != 0
+                   {322, 0},
+                   {324, 23},
+                   {66, 3}, // R3 := R3 + R1
+                   {129, 1},
+                   {67, 3},
+                   {66, 2}, // R2 := R2 - 1
+                   {140},
+                   {67, 2},
+                   {323, 4}});
+    m.StartVon0();
+    m.LaufeBisFehler();
+    EXPECT_EQ(sw().GetFehler(), CPUStop);
+    EXPECT_EQ(m.reg.GetValue(3), 42);
+    EXPECT_EQ(m.reg.GetValue(2), 0);
+    EXPECT_EQ(sw().GetIP(), 23);
+}
+
 TEST_F(SteuerwerkTest, CpuStopHaltsAndStaysHalted) {
     m.StartVon0();
     EXPECT_EQ(m.LaufeBisFehler(), 3);
