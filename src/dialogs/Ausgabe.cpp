@@ -1,0 +1,78 @@
+#include "dialogs/Ausgabe.h"
+
+#include "dialogs/ToolWindowParts.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace tovak {
+
+TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("FAusgabe"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Ausgabe der E / A-Einheit"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    QFrame* panel = MakeTopPanel(this);
+    label_ = new QLabel(QStringLiteral("-"), panel);
+    label_->setObjectName(QStringLiteral("LRadioButton"));
+    label_->setFont(PixelFont(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+        19, true));
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->setContentsMargins(12, 4, 8, 4);
+    panelLayout->addWidget(label_);
+
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName(QStringLiteral("Memo1"));
+    memo_->setReadOnly(true);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    memo_->setFont(PixelFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, 16));
+    // No block limit: a lesson's whole output stays readable.
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel);
+    layout->addWidget(memo_);
+
+    resize(269, 286);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.width() - 269 - 10, area.height() - 286 - 50);
+    }
+}
+
+void TFAusgabe::AppendLine(const std::string& line) {
+    memo_->appendPlainText(QString::fromStdString(line));
+}
+
+void TFAusgabe::SetLabel(const std::string& text) {
+    label_->setText(QString::fromStdString(text));
+}
+
+void TFAusgabe::Clear() {
+    memo_->clear();
+}
+
+void TFAusgabe::ShowBeside(int mainTop, int mainLeft, int mainWidth) {
+    move(mainLeft + mainWidth - 280, mainTop + 250);
+    show();
+}
+
+void TFAusgabe::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+} // namespace tovak

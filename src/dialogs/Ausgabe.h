@@ -1,0 +1,41 @@
+// The output window: every value the running program writes to the input/output unit
+// appears as one line, and the label at the top shows the latest value.
+#pragma once
+
+#include "machine/Displays.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace tovak {
+
+class TFAusgabe final : public QWidget, public OutputWindow {
+    Q_OBJECT
+
+public:
+    explicit TFAusgabe(QWidget* parent = nullptr);
+
+    void AppendLine(const std::string& line) override;
+    void SetLabel(const std::string& text) override;
+    void Clear();
+
+    // Places the window at the right-hand side of the main window and shows it.
+    void ShowBeside(int mainTop, int mainLeft, int mainWidth);
+
+    QPlainTextEdit* Memo1() const { return memo_; }
+    QLabel* LRadioButton() const { return label_; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLabel* label_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+};
+
+} // namespace tovak

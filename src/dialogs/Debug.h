@@ -1,0 +1,38 @@
+// The breakpoint window: the user types one decimal address per line; run control asks
+// whether the instruction pointer has reached one of them.
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QPlainTextEdit;
+
+namespace tovak {
+
+class TFDebug final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFDebug(QWidget* parent = nullptr);
+
+    // True when the box is checked and some line reads as this address.
+    bool IsBreakpoint(int adresse) const;
+
+    // Places the window left of the main window (at the screen edge when there is no room).
+    void ShowBeside(int mainTop, int mainLeft);
+
+    QPlainTextEdit* Memo1() const { return memo_; }
+    QCheckBox* chkBreakpointsOn() const { return check_; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QCheckBox* check_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+};
+
+} // namespace tovak

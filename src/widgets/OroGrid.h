@@ -1,0 +1,93 @@
+// The text grid of the memory and register displays: a read-only table view over an
+// OroGridModel, with a fixed header row, whole-row selection and a context menu.
+#pragma once
+
+#include "machine/Displays.h"
+#include "widgets/OroGridModel.h"
+
+#include <QTableView>
+
+class QAction;
+class QMenu;
+
+namespace tovak {
+
+class TOroGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit TOroGrid(QWidget* parent = nullptr);
+    ~TOroGrid() override;
+
+    // The machine's view of this grid (memory and register file write through it).
+    Grid& Adapter() { return adapter_; }
+    OroGridModel& GridModel() { return model_; }
+
+    int ColCount() const { return model_.ColCount(); }
+    void SetColCount(int cols);
+    // Grid rows, the header row included.
+    int RowCount() const { return model_.GridRowCount(); }
+    void SetRowCount(int rows) { model_.SetGridRowCount(rows); }
+
+    QString CellText(int col, int row) const;
+    void SetCellText(int col, int row, const QString& text);
+
+    int ColWidth(int col) const { return columnWidth(col); }
+    void SetColWidth(int col, int px);
+    void SetDefaultRowHeight(int px);
+
+    // Selected row in grid numbering; 0 when the grid has no data rows.
+    int Row() const;
+    // Selects and reveals a row without counting as a user selection; other rows are ignored.
+    void SetRow(int row);
+
+    // 0 after creation, 2 = read-only. Cells are never edited in place, so both behave alike.
+    int Modus() const { return modus_; }
+    void SetModus(int modus) { modus_ = modus; }
+
+    // Callers may add their own items after the built-in ones.
+    QMenu* ContextMenu() const { return menu_; }
+    QAction* SpaltenbreiteOptimierenAction() const { return fitAction_; }
+
+    // Fits every column but the first to its widest text (header included) plus 5 pixels.
+    void SpaltenbreiteOptimieren();
+
+signals:
+    // The user clicked a row or moved the selection with keyboard or mouse (grid numbering).
+    void userSelectedRow(int row);
+    void doubleClickedRow(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    class MachineView final : public Grid {
+    public:
+        explicit MachineView(TOroGrid& grid) : grid_(grid) {}
+        int RowCount() const override { return grid_.RowCount(); }
+        void SetRowCount(int rows) override { grid_.SetRowCount(rows); }
+        std::string Cell(int col, int row) const override { return grid_.model_.Text(col, row); }
+        void SetCell(int col, int row, const std::string& text) override {
+            grid_.model_.SetText(col, row, text);
+        }
+        int Row() const override { return grid_.Row(); }
+        void SetRow(int row) override { grid_.SetRow(row); }
+        void BeginUpdate() override { grid_.model_.BeginUpdate(); }
+        void EndUpdate() override { grid_.model_.EndUpdate(); }
+
+    private:
+        TOroGrid& grid_;
+    };
+
+    void EmitIfRowChanged(int modelRowBefore);
+
+    OroGridModel model_;
+    MachineView adapter_;
+    int modus_ = 0;
+    QMenu* menu_ = nullptr;
+    QAction* fitAction_ = nullptr;
+};
+
+} // namespace tovak
