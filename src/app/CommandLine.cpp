@@ -1,0 +1,41 @@
+#include "app/CommandLine.h"
+
+#include "app/Runner.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovak {
+
+bool IsCommandLineRun(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RunCommandLine(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // Output lines appear as they happen, one write per line. The trace is a stream of its
+    // own that would cost a write per micro-step unbuffered.
+    static char ausgabePuffer[1 << 16];
+    static char tracePuffer[1 << 16];
+    std::setvbuf(stdout, ausgabePuffer, _IOLBF, sizeof ausgabePuffer);
+    for (const std::string& arg : args) {
+        if (arg == "--trace") {
+            std::setvbuf(stderr, tracePuffer, _IOFBF, sizeof tracePuffer);
+            break;
+        }
+    }
+    const int status = Kommandozeile(args, stdout, stderr);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    return status;
+}
+
+} // namespace tovak

@@ -1,0 +1,354 @@
+#include "app/Runner.h"
+
+#include "files/ProgramFile.h"
+#include "machine/Bus.h"
+#include "machine/EAEinheit.h"
+#include "machine/Fehler.h"
+#include "machine/PlainDisplays.h"
+#include "machine/RAM.h"
+#include "machine/Rechenwerk.h"
+#include "machine/Reg.h"
+#include "machine/Steuerwerk.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <exception>
+#include <string_view>
+
+namespace tovak {
+
+namespace {
+
+constexpr const char* kHilfeHinweis = "Hilfe: tovak --help\n";
+
+// Digits only: no sign, no blanks, nothing after them, at most `hoechstens`.
+bool LiesZahl(std::string_view text, std::uint64_t hoechstens, std::uint64_t& zahl) {
+    if (text.empty() || text.front() < '0' || text.front() > '9') {
+        return false;
+    }
+    std::uint64_t wert = 0;
+    const auto [ende, ec] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (ec != std::errc() || ende != text.data() + text.size() || wert > hoechstens) {
+        return false;
+    }
+    zahl = wert;
+    return true;
+}
+
+std::string LiesEingaben(std::string_view liste, std::vector<int>& eingaben) {
+    for (;;) {
+        const std::size_t komma = liste.find(',');
+        const std::string_view teil = liste.substr(0, komma);
+        std::uint64_t zahl = 0;
+        if (!LiesZahl(teil, 65535, zahl)) {
+            return "Ungültige Eingabezahl für --input: \"" + std::string(teil) +
+                   "\" (erlaubt: 0 bis 65535, durch Kommas getrennt)";
+        }
+        eingaben.push_back(static_cast<int>(zahl));
+        if (komma == std::string_view::npos) {
+            return {};
+        }
+        liste.remove_prefix(komma + 1);
+    }
+}
+
+// The output window of a headless run: every line goes to the output stream at once.
+class StromAusgabe final : public OutputWindow {
+public:
+    StromAusgabe(std::FILE* out, std::FILE* trace) : out_(out), trace_(trace) {}
+    void AppendLine(const std::string& line) override {
+        // Trace lines written so far come first when both streams reach one terminal.
+        if (trace_ != nullptr) {
+            std::fflush(trace_);
+        }
+        std::fwrite(line.data(), 1, line.size(), out_);
+        std::fputc('\n', out_);
+    }
+    void SetLabel(const std::string&) override {}
+
+private:
+    std::FILE* out_;
+    std::FILE* trace_;
+};
+
+} // namespace
+
+const char* HilfeText() {
+    return R"(Aufruf: tovak --run DATEI.CPU [Optionen]
+        tovak --help
+
+Führt ein TOVAK-Programm ohne Fenster aus, so wie "Start von 0": ab Adresse 0
+(IP 0, SP 255), Speicher und Register wie aus der Datei geladen, Mikroschritt
+für Mikroschritt. Der Lauf endet bei "CPU Stop", bei einem Fehler des
+Steuerwerks, bei einem Bereichsfehler oder einer Division durch Null, oder
+wenn die Schrittgrenze erreicht ist.
+
+Jede Zeile, die das Ausgabefenster bekäme, erscheint sofort auf der
+Standardausgabe (UTF-8, eine Zeile je Ausgabe). "OUT NewLine" und jede
+eingelesene Zahl ergeben zusätzlich eine Leerzeile.
+
+Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
+  --format bin|hex|ascii  Ausgabeformat; Voreinstellung bin (wie "Binär")
+  --input N[,N...]        Zahlen von 0 bis 65535, die der Reihe nach als
+                          Antwort auf "Lies Zahl in E/A-Einheit" gelten; ist
+                          keine mehr übrig, gilt die Eingabe als abgebrochen
+                          (Fehler 6). Darf mehrfach stehen.
+  --interrupt-at K        setzt die Interrupt-Anforderung unmittelbar vor dem
+                          K-ten Mikroschritt (ab 1 gezählt). Darf mehrfach
+                          stehen.
+  --max-steps N           Schrittgrenze in Mikroschritten; Voreinstellung
+                          10000000
+  --trace                 eine Zeile je Mikroschritt auf der Fehlerausgabe:
+                          Nummer, Code, Name, IP, Adressbus, Datenbus
+                          (durch Tabulatoren getrennt)
+  --dump                  nach dem Lauf auf der Standardausgabe, je Zeile:
+                          Akku=, Operand=, Z=, C=, P=, S=, IP=, SP=, dann
+                          R<n>= für jedes Register ungleich 0 und M<a>= für
+                          jede Speicherzelle, die sich gegenüber der Datei
+                          geändert hat (alle Werte dezimal)
+  -h, --help              zeigt diese Hilfe
+
+Rückgabewert:
+  0  beendet bei "CPU Stop"
+  1  Fehler 1 bis 6 des Steuerwerks (Meldung auf der Fehlerausgabe)
+  2  falscher Aufruf oder Dateifehler (Meldung auf der Fehlerausgabe)
+  3  Bereichsfehler oder Division durch Null (Meldung auf der Fehlerausgabe)
+  4  Schrittgrenze erreicht
+
+Beispiele:
+  tovak --run summe.CPU --dump
+  tovak --run eingabe.CPU --input 72,97,108,108,111 --format ascii
+  for f in abgaben/*.CPU; do tovak --run "$f" --input 3,4 > "$f.txt"; done
+)";
+}
+
+std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& o) {
+    // The help wins over everything else on the line.
+    if (std::find_if(args.begin(), args.end(), [](const std::string& arg) {
+            return arg == "-h" || arg == "--help";
+        }) != args.end()) {
+        o.hilfe = true;
+        return {};
+    }
+    bool runGesehen = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view arg = args[i];
+        if (arg == "--trace") {
+            o.trace = true;
+            continue;
+        }
+        if (arg == "--dump") {
+            o.dump = true;
+            continue;
+        }
+        if (!arg.starts_with("--")) {
+            return "Unerwartetes Argument: \"" + std::string(arg) + "\"";
+        }
+        // Options with a value: "--name value" or "--name=value".
+        std::string_view name = arg;
+        std::string_view wert;
+        const std::size_t gleich = arg.find('=');
+        if (gleich != std::string_view::npos) {
+            name = arg.substr(0, gleich);
+            wert = arg.substr(gleich + 1);
+        }
+        if (name != "--run" && name != "--format" && name != "--input" &&
+            name != "--interrupt-at" && name != "--max-steps") {
+            return "Unbekannte Option: \"" + std::string(arg) + "\"";
+        }
+        if (gleich == std::string_view::npos) {
+            if (i + 1 >= args.size()) {
+                return "Die Option " + std::string(name) + " verlangt einen Wert";
+            }
+            wert = args[++i];
+        }
+        if (name == "--run") {
+            if (runGesehen) {
+                return "Die Option --run steht mehrfach da";
+            }
+            if (wert.empty()) {
+                return "Die Option --run verlangt einen Dateinamen";
+            }
+            runGesehen = true;
+            o.datei = wert;
+        } else if (name == "--format") {
+            if (wert == "bin") {
+                o.format = FormatBinaer;
+            } else if (wert == "hex") {
+                o.format = FormatHex;
+            } else if (wert == "ascii") {
+                o.format = FormatAscii;
+            } else {
+                return "Unbekanntes Ausgabeformat: \"" + std::string(wert) +
+                       "\" (erlaubt: bin, hex, ascii)";
+            }
+        } else if (name == "--input") {
+            std::string fehler = LiesEingaben(wert, o.eingaben);
+            if (!fehler.empty()) {
+                return fehler;
+            }
+        } else if (name == "--interrupt-at") {
+            std::uint64_t k = 0;
+            if (!LiesZahl(wert, UINT64_MAX, k) || k == 0) {
+                return "Ungültiger Mikroschritt für --interrupt-at: \"" + std::string(wert) +
+                       "\" (erlaubt: eine ganze Zahl ab 1)";
+            }
+            o.interrupts.push_back(k);
+        } else {
+            if (!LiesZahl(wert, UINT64_MAX, o.maxSchritte)) {
+                return "Ungültige Schrittgrenze für --max-steps: \"" + std::string(wert) +
+                       "\" (erlaubt: eine ganze Zahl ab 0)";
+            }
+        }
+    }
+    std::sort(o.interrupts.begin(), o.interrupts.end());
+    o.interrupts.erase(std::unique(o.interrupts.begin(), o.interrupts.end()), o.interrupts.end());
+    if (!runGesehen) {
+        return "Keine Programmdatei angegeben (tovak --run DATEI.CPU)";
+    }
+    return {};
+}
+
+int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
+    // The machine as the main window wires it, with displays that show nothing.
+    NullTextDisplay text;
+    NullNumberDisplay zahl;
+    NullGrid speicherGrid(3, TRAM::kZellen);
+    NullGrid registerGrid(3, TReg::kRegisterZahl);
+    TRAM speicher(TRAM::kMaxCount, speicherGrid);
+    TReg reg(TReg::kMaxCount, registerGrid);
+    TRechenwerk rechenwerk(RechenwerkAnzeigen{text, text, text, text, text, text});
+    TEAEinheit ea(zahl);
+    TBus datenbus(text, false);
+    TBus adressbus(text, true);
+
+    std::vector<std::string> remarks;
+    try {
+        if (ReadDatei(o.datei, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
+            std::fprintf(err,
+                         "Fehler: %s: Die Datei hat eine Version unter 5 und wurde nicht geladen\n",
+                         o.datei.c_str());
+            return LaufAufrufFehler;
+        }
+    } catch (const TovakFehler& e) {
+        std::fprintf(err, "Fehler: %s: %s\n", o.datei.c_str(), e.what());
+        return LaufAufrufFehler;
+    }
+    std::array<int, TRAM::kZellen> geladen{};
+    for (int a = 0; a < TRAM::kZellen; ++a) {
+        geladen[static_cast<std::size_t>(a)] = speicher.GetValue(a);
+    }
+
+    std::size_t naechsteEingabe = 0;
+    SteuerwerkRueckrufe rueckrufe;
+    rueckrufe.zahlEingeben = [&] {
+        return naechsteEingabe < o.eingaben.size() ? o.eingaben[naechsteEingabe++] : -1;
+    };
+    rueckrufe.fehlerBox = [err](const std::string& caption, const std::string& meldung) {
+        std::fprintf(err, "%s: %s\n", caption.c_str(), meldung.c_str());
+    };
+    TSteuerwerk steuerwerk(speicher, reg, rechenwerk, ea,
+                           SteuerwerkAnzeigen{zahl, text, text, text, text, text}, datenbus,
+                           adressbus, std::move(rueckrufe));
+
+    StromAusgabe ausgabe(out, o.trace ? err : nullptr);
+    ea.SetAusgabeformat(o.format);
+    ea.SetAusgabefenster(&ausgabe);
+
+    // "Start von 0".
+    steuerwerk.SetSchritt(0);
+    steuerwerk.SetIPWeiter(false);
+    steuerwerk.SetFehler(0);
+    steuerwerk.SetIP(0);
+    steuerwerk.SetSP(255);
+
+    auto trace = [&](std::uint64_t nummer) {
+        const int code = steuerwerk.GetPhase();
+        std::fprintf(err, "%llu\t%d\t%s\tIP=%d\tAB=%s\tDB=%s\n",
+                     static_cast<unsigned long long>(nummer), code, Mikroschrittname(code).c_str(),
+                     steuerwerk.GetIP(), BusText(adressbus.GetValue(), true).c_str(),
+                     BusText(datenbus.GetValue(), false).c_str());
+    };
+
+    int status = LaufSchrittgrenze;
+    const std::vector<std::uint64_t>& interrupts = o.interrupts;
+    std::size_t naechsterInterrupt = 0;
+    std::uint64_t schritt = 0;
+    while (schritt < o.maxSchritte) {
+        ++schritt;
+        if (naechsterInterrupt < interrupts.size() && interrupts[naechsterInterrupt] == schritt) {
+            steuerwerk.SetInterrupt(true);
+            ++naechsterInterrupt;
+        }
+        try {
+            steuerwerk.Takt();
+        } catch (const TovakFehler& e) {
+            if (o.trace) {
+                trace(schritt);
+            }
+            std::fprintf(err, "Fehler: %s\n", e.what());
+            status = LaufBereichsfehler;
+            break;
+        }
+        if (o.trace) {
+            trace(schritt);
+        }
+        const int fehler = steuerwerk.GetFehler();
+        if (fehler != 0) {
+            if (fehler == CPUStop) {
+                status = LaufCpuStop;
+            } else {
+                std::fprintf(err, "Fehler: %s\n", Fehlermeldung(fehler));
+                status = LaufSteuerwerkFehler;
+            }
+            break;
+        }
+    }
+    if (status == LaufSchrittgrenze) {
+        std::fprintf(err, "Schrittgrenze erreicht: %llu Mikroschritte\n",
+                     static_cast<unsigned long long>(o.maxSchritte));
+    }
+
+    if (o.dump) {
+        std::fflush(err);
+        std::fprintf(out, "Akku=%d\nOperand=%d\nZ=%d\nC=%d\nP=%d\nS=%d\nIP=%d\nSP=%d\n",
+                     rechenwerk.GetAkku(), rechenwerk.GetOperand(),
+                     rechenwerk.GetZeroFlag() ? 1 : 0, rechenwerk.GetCarryFlag() ? 1 : 0,
+                     rechenwerk.GetParityFlag() ? 1 : 0, rechenwerk.GetSignFlag() ? 1 : 0,
+                     steuerwerk.GetIP(), steuerwerk.GetSP());
+        for (int i = 0; i < TReg::kRegisterZahl; ++i) {
+            if (reg.GetValue(i) != 0) {
+                std::fprintf(out, "R%d=%d\n", i, reg.GetValue(i));
+            }
+        }
+        for (int a = 0; a < TRAM::kZellen; ++a) {
+            if (speicher.GetValue(a) != geladen[static_cast<std::size_t>(a)]) {
+                std::fprintf(out, "M%d=%d\n", a, speicher.GetValue(a));
+            }
+        }
+    }
+    return status;
+}
+
+int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+    LaufOptionen optionen;
+    const std::string fehler = ParseLaufOptionen(args, optionen);
+    if (optionen.hilfe) {
+        std::fputs(HilfeText(), out);
+        return 0;
+    }
+    if (!fehler.empty()) {
+        std::fprintf(err, "Fehler: %s\n%s", fehler.c_str(), kHilfeHinweis);
+        return LaufAufrufFehler;
+    }
+    try {
+        return ProgrammLaufen(optionen, out, err);
+    } catch (const std::exception& e) {
+        // Nothing of the machine should get here; if it does, it is reported, not a crash.
+        std::fprintf(err, "Fehler: %s\n", e.what());
+        return LaufAufrufFehler;
+    }
+}
+
+} // namespace tovak

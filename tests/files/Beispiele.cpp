@@ -1,0 +1,305 @@
+#include "Beispiele.h"
+
+#include "files/ProgrammText.h"
+#include "machine/Befehle.h"
+#include "machine/Bus.h"
+#include "machine/EAEinheit.h"
+#include "machine/Encoder.h"
+#include "machine/PlainDisplays.h"
+#include "machine/RAM.h"
+#include "machine/Rechenwerk.h"
+#include "machine/Reg.h"
+#include "machine/Steuerwerk.h"
+
+#include <map>
+#include <stdexcept>
+#include <utility>
+
+namespace tovak::test {
+
+namespace {
+
+// A program written as a learner enters it: instruction after instruction through the
+// encoder, with named jump targets resolved in a first pass.
+class Programm {
+public:
+    explicit Programm(std::string name) : name_(std::move(name)) {}
+
+    Programm& Bemerkung(std::string zeile) {
+        remarks_.push_back(std::move(zeile));
+        return *this;
+    }
+    Programm& Register(int nummer, int wert, std::string name) {
+        register_.push_back({nummer, wert, std::move(name)});
+        return *this;
+    }
+    // The next instruction is entered at this address.
+    Programm& Ab(int adresse) {
+        zeilen_.push_back({Art::Ab, adresse, 0, {}});
+        return *this;
+    }
+    Programm& Marke(std::string name) {
+        zeilen_.push_back({Art::Marke, 0, 0, std::move(name)});
+        return *this;
+    }
+    Programm& B(int befehl, int operand = 0) {
+        zeilen_.push_back({Art::Befehl, befehl, operand, {}});
+        return *this;
+    }
+    Programm& B(int befehl, std::string ziel) {
+        zeilen_.push_back({Art::Befehl, befehl, 0, std::move(ziel)});
+        return *this;
+    }
+    // "Lies Zahl in E/A-Einheit" as the I/O dialog enters it with the setting
+    // "LiesZahlInRegister" = 2: with "IN Akku" and "Move Reg, Akku" behind it.
+    Programm& LiesZahlInRegister(int registerNummer) {
+        zeilen_.push_back({Art::LiesZahl, 390, registerNummer, {}});
+        return *this;
+    }
+
+    Beispiel Erzeugen() const {
+        BefehlstabellenFuellen();
+        NullTextDisplay text;
+        NullNumberDisplay zahl;
+        NullGrid speicherGrid(3, TRAM::kZellen);
+        NullGrid registerGrid(3, TReg::kRegisterZahl);
+        TRAM speicher(TRAM::kMaxCount, speicherGrid);
+        TReg reg(TReg::kMaxCount, registerGrid);
+        TRechenwerk rechenwerk(RechenwerkAnzeigen{text, text, text, text, text, text});
+        TEAEinheit ea(zahl);
+        TBus datenbus(text, false);
+        TBus adressbus(text, true);
+        TSteuerwerk steuerwerk(speicher, reg, rechenwerk, ea,
+                               SteuerwerkAnzeigen{zahl, text, text, text, text, text}, datenbus,
+                               adressbus);
+        EncoderRueckrufe rueckrufe;
+        rueckrufe.fehlerBox = [](const std::string&, const std::string& meldung) {
+            throw std::logic_error(meldung);
+        };
+        TEncoder encoder(steuerwerk, speicher, std::move(rueckrufe));
+
+        // Pass 1: the addresses of the labels.
+        std::map<std::string, int> marken;
+        int ip = 0;
+        for (const Zeile& z : zeilen_) {
+            if (z.art == Art::Ab) {
+                ip = z.befehl;
+            } else if (z.art == Art::Marke) {
+                marken[z.ziel] = ip;
+            } else if (z.art == Art::LiesZahl) {
+                ip += 4;
+            } else {
+                ip += BefehlsLaenge(z.befehl);
+            }
+        }
+        // Pass 2: enter the instructions.
+        for (const Zeile& z : zeilen_) {
+            const int operand = z.ziel.empty() ? z.operand : marken.at(z.ziel);
+            if (z.art == Art::Ab) {
+                steuerwerk.SetIP(z.befehl);
+            } else if (z.art == Art::LiesZahl) {
+                encoder.EABefehlInSpeicher(390, z.operand, LiesZahlFolge::LiesZahlInRegister);
+            } else if (z.art == Art::Befehl) {
+                if (z.befehl >= 321 && z.befehl <= 335) {
+                    encoder.BefehlInSpeicher2(z.befehl, operand);
+                } else {
+                    encoder.BefehlInSpeicher(z.befehl, operand);
+                }
+            }
+        }
+        for (const RegisterWert& r : register_) {
+            reg.SetValue(r.nummer, r.wert);
+            reg.SetName(r.nummer, r.name);
+        }
+        return {name_, ProgrammText(remarks_, speicher, reg)};
+    }
+
+private:
+    enum class Art { Befehl, Marke, Ab, LiesZahl };
+    struct Zeile {
+        Art art;
+        int befehl;
+        int operand;
+        std::string ziel;
+    };
+    struct RegisterWert {
+        int nummer;
+        int wert;
+        std::string name;
+    };
+
+    std::string name_;
+    std::vector<std::string> remarks_;
+    std::vector<RegisterWert> register_;
+    std::vector<Zeile> zeilen_;
+};
+
+// Instruction numbers, named as in the instruction dialogs.
+enum : int {
+    MovAkkuKonst = 65,
+    MovAkkuReg = 66,
+    MovRegAkku = 67,
+    AddAkkuReg = 129,
+    MultAkkuReg = 135,
+    IncAkku = 139,
+    DecAkku = 140,
+    CmpAkkuReg = 321,
+    CmpAkkuKonst = 322,
+    Jump = 323,
+    JZ = 324,
+    JNZ = 325,
+    OutAkku = 387,
+    OutReg = 388,
+    OutNewLine = 389,
+    Iret = 450,
+    GoSub = 452,
+};
+
+Programm Summe() {
+    Programm p("Summe.CPU");
+    p.Bemerkung("Summe zweier Zahlen")
+        .Bemerkung("")
+        .Bemerkung("Die Summanden stehen in R1 und R2, das Ergebnis kommt nach R0.")
+        .Bemerkung("Der Akku ist der Arbeitsplatz des Rechenwerks: \"Move Akku, Register\" lädt")
+        .Bemerkung("den ersten Summanden, \"Add Akku, Register\" zählt den zweiten dazu, und")
+        .Bemerkung("\"Move Reg, Akku\" legt die Summe in R0 ab. \"OUT Akku\" zeigt sie im")
+        .Bemerkung("Ausgabefenster; die leere Zelle danach hält den Rechner an (CPU Stop).")
+        .Bemerkung("Übung: Ändern Sie die Summanden (Doppelklick auf das Register), z. B. auf")
+        .Bemerkung("17 € + 25 € = 42 €, und vergleichen Sie die Flags, wenn die Summe größer")
+        .Bemerkung("als 65535 wird.");
+    p.B(MovAkkuReg, 1).B(AddAkkuReg, 2).B(MovRegAkku, 0).B(OutAkku);
+    p.Register(0, 0, "Summe").Register(1, 17, "1. Summand").Register(2, 25, "2. Summand");
+    return p;
+}
+
+Programm Countdown() {
+    Programm p("Countdown.CPU");
+    p.Bemerkung("Countdown: zählt vom Startwert in R1 bis 1 herunter")
+        .Bemerkung("")
+        .Bemerkung("Eine Schleife aus Vergleich und bedingtem Sprung:")
+        .Bemerkung("\"Compare Akku Konstanten\" mit 0 setzt das Zero-Flag, sobald der Zähler 0")
+        .Bemerkung("ist; \"JNZ zu Adresse\" springt zurück, solange das nicht der Fall ist.")
+        .Bemerkung("Achtung: Compare überschreibt den Akku mit dem Abstand der beiden Werte.")
+        .Bemerkung("Beim Vergleich mit 0 ist das der Zählerstand selbst, deshalb geht es ohne")
+        .Bemerkung("erneutes Laden weiter.");
+    p.B(MovAkkuReg, 1)
+        .Marke("Schleife")
+        .B(OutAkku)
+        .B(DecAkku)
+        .B(MovRegAkku, 0)
+        .B(CmpAkkuKonst, 0)
+        .B(JNZ, "Schleife")
+        .B(OutNewLine);
+    p.Register(0, 0, "Zähler").Register(1, 10, "Startwert");
+    return p;
+}
+
+Programm Multiplikation() {
+    Programm p("Multiplikation.CPU");
+    p.Bemerkung("Multiplikation durch wiederholte Addition: R0 := R1 · R2")
+        .Bemerkung("")
+        .Bemerkung("Das Produkt entsteht in R0, indem R1 so oft addiert wird, wie R2 angibt.")
+        .Bemerkung("R2 dient als Zähler: Vor jeder Addition prüft \"JZ zu Adresse\", ob er 0")
+        .Bemerkung("ist, danach wird er um 1 vermindert; \"Jump zu Adresse\" schließt die")
+        .Bemerkung("Schleife. Zum Vergleich: \"Mult Akku, Register\" erledigt das in einem")
+        .Bemerkung("Befehl.");
+    p.B(MovAkkuKonst, 0)
+        .B(MovRegAkku, 0)
+        .Marke("Schleife")
+        .B(MovAkkuReg, 2)
+        .B(CmpAkkuKonst, 0)
+        .B(JZ, "Fertig")
+        .B(MovAkkuReg, 0)
+        .B(AddAkkuReg, 1)
+        .B(MovRegAkku, 0)
+        .B(MovAkkuReg, 2)
+        .B(DecAkku)
+        .B(MovRegAkku, 2)
+        .B(Jump, "Schleife")
+        .Marke("Fertig")
+        .B(OutReg, 0);
+    p.Register(0, 0, "Produkt").Register(1, 6, "Faktor").Register(2, 7, "Zähler");
+    return p;
+}
+
+Programm Unterprogramm() {
+    Programm p("Unterprogramm.CPU");
+    p.Bemerkung("Unterprogramm: Quadratzahlen mit \"Go Sub\" und \"IRET\"")
+        .Bemerkung("")
+        .Bemerkung("Das Hauptprogramm ruft das Unterprogramm ab Adresse 30 zweimal auf, mit 3")
+        .Bemerkung("und mit 12 im Akku. \"Go Sub\" legt IP, Akku und Flags auf den Stapel (ab")
+        .Bemerkung("Adresse 255 abwärts) und springt; \"IRET\" holt alle drei zurück.")
+        .Bemerkung("Weil IRET auch den Akku wiederherstellt, gibt das Unterprogramm sein")
+        .Bemerkung("Ergebnis über das Register R1 zurück.")
+        .Bemerkung("Die leere Zelle hinter dem Hauptprogramm hält den Rechner an, bevor er")
+        .Bemerkung("ins Unterprogramm hineinläuft.");
+    p.B(MovAkkuKonst, 3)
+        .B(GoSub, "Quadrat")
+        .B(MovAkkuReg, 1)
+        .B(OutAkku)
+        .B(MovAkkuKonst, 12)
+        .B(GoSub, "Quadrat")
+        .B(MovAkkuReg, 1)
+        .B(OutAkku)
+        .B(OutNewLine);
+    p.Ab(30).Marke("Quadrat").B(MovRegAkku, 0).B(MultAkkuReg, 0).B(MovRegAkku, 1).B(Iret);
+    return p;
+}
+
+Programm EingabeAscii() {
+    Programm p("EingabeAscii.CPU");
+    p.Bemerkung("Zahlen einlesen und als Zeichen ausgeben")
+        .Bemerkung("")
+        .Bemerkung("\"Lies Zahl in E/A-Einheit\" fragt nach einer Zahl; mit der Einstellung")
+        .Bemerkung("\"LiesZahlInRegister\" = 2 folgen ihm \"IN Akku\" und \"Move Reg, Akku\", so")
+        .Bemerkung("dass die Zahl in R0 landet. Eine 0 beendet die Eingabe.")
+        .Bemerkung("Stellen Sie das Ausgabefenster auf ASCII: \"OUT Register\" zeigt dann zu")
+        .Bemerkung("jeder Zahl ihr Zeichen, etwa 72 als H.")
+        .Bemerkung("Ohne Fenster: tovak --run EingabeAscii.CPU --format ascii")
+        .Bemerkung("              --input 72,97,108,108,111,0");
+    p.Marke("Lesen")
+        .LiesZahlInRegister(0)
+        .B(CmpAkkuKonst, 0)
+        .B(JZ, "Ende")
+        .B(OutReg, 0)
+        .B(Jump, "Lesen")
+        .Marke("Ende")
+        .B(OutNewLine);
+    p.Register(0, 0, "Eingabe");
+    return p;
+}
+
+Programm Interrupt() {
+    Programm p("Interrupt.CPU");
+    p.Bemerkung("Interrupt: eine Service-Routine an Adresse 3000")
+        .Bemerkung("")
+        .Bemerkung("Das Hauptprogramm zählt R0 bis zur Grenze in R2 hoch. Wird während des")
+        .Bemerkung("Laufs die Schaltfläche \"Interrupt\" gedrückt, beendet der Rechner den")
+        .Bemerkung("laufenden Befehl, legt IP, Akku und Flags auf den Stapel und springt nach")
+        .Bemerkung("3000. Die Service-Routine zählt die Unterbrechungen in R1, gibt den")
+        .Bemerkung("Zählerstand aus und kehrt mit \"IRET\" an die unterbrochene Stelle zurück.")
+        .Bemerkung("Zum Schluss gibt das Hauptprogramm R1 aus.")
+        .Bemerkung("Ohne Fenster: tovak --run Interrupt.CPU --interrupt-at 100")
+        .Bemerkung("              --interrupt-at 2000");
+    p.B(MovAkkuKonst, 0)
+        .B(MovRegAkku, 0)
+        .Marke("Schleife")
+        .B(MovAkkuReg, 0)
+        .B(IncAkku)
+        .B(MovRegAkku, 0)
+        .B(CmpAkkuReg, 2)
+        .B(JNZ, "Schleife")
+        .B(OutReg, 1);
+    p.Ab(3000).B(MovAkkuReg, 1).B(IncAkku).B(MovRegAkku, 1).B(OutAkku).B(Iret);
+    p.Register(0, 0, "Schleifenzähler").Register(1, 0, "Interrupts").Register(2, 200, "Grenze");
+    return p;
+}
+
+} // namespace
+
+std::vector<Beispiel> BeispielProgramme() {
+    return {Summe().Erzeugen(),         Countdown().Erzeugen(),    Multiplikation().Erzeugen(),
+            Unterprogramm().Erzeugen(), EingabeAscii().Erzeugen(), Interrupt().Erzeugen()};
+}
+
+} // namespace tovak::test

@@ -1,0 +1,117 @@
+// The oracle for any input to the program-file reader, shared by the fuzzer and the corpus
+// regression test: the reader loads or reports, never leaves broken text in memory, changes
+// nothing for a version below 5, and what it loaded writes and reads back to the same file.
+#pragma once
+
+#include "files/ProgrammText.h"
+#include "machine/Befehle.h"
+#include "machine/Fehler.h"
+#include "machine/PlainDisplays.h"
+#include "machine/RAM.h"
+#include "machine/Reg.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovak::test {
+
+inline bool IstUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        int folge = 0;
+        unsigned min = 0;
+        unsigned cp = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            folge = 1;
+            min = 0x80;
+            cp = c & 0x1Fu;
+        } else if ((c & 0xF0) == 0xE0) {
+            folge = 2;
+            min = 0x800;
+            cp = c & 0x0Fu;
+        } else if ((c & 0xF8) == 0xF0) {
+            folge = 3;
+            min = 0x10000;
+            cp = c & 0x07u;
+        } else {
+            return false;
+        }
+        if (i + static_cast<std::size_t>(folge) >= text.size()) {
+            return false;
+        }
+        for (int k = 1; k <= folge; ++k) {
+            const auto f = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+            if ((f & 0xC0) != 0x80) {
+                return false;
+            }
+            cp = (cp << 6) | (f & 0x3Fu);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        i += static_cast<std::size_t>(folge) + 1;
+    }
+    return true;
+}
+
+// Empty when the reader behaved on these bytes, else what went wrong.
+inline std::string PruefeLeser(std::string_view daten) {
+    BefehlstabellenFuellen();
+    NullGrid speicherGrid(3, TRAM::kZellen);
+    NullGrid registerGrid(3, TReg::kRegisterZahl);
+    TRAM speicher(TRAM::kMaxCount, speicherGrid);
+    TReg reg(TReg::kMaxCount, registerGrid);
+    std::vector<std::string> remarks{"unberührt"};
+    LeseErgebnis ergebnis;
+    try {
+        ergebnis = LeseProgrammText(daten, remarks, speicher, reg);
+    } catch (const TovakFehler&) {
+        return {}; // reported with its German text
+    }
+    if (ergebnis == LeseErgebnis::VersionZuAlt) {
+        for (int a = 0; a < TRAM::kZellen; ++a) {
+            if (speicher.GetValue(a) != 0 || speicher.IstBefehl(a)) {
+                return "version below 5 changed the memory";
+            }
+        }
+        if (remarks.size() != 1 || remarks[0] != "unberührt") {
+            return "version below 5 changed the remarks";
+        }
+        return {};
+    }
+    for (const std::string& zeile : remarks) {
+        if (!IstUtf8(zeile) || zeile.find_first_of("\r\n") != std::string::npos) {
+            return "a remark line is no single UTF-8 line";
+        }
+    }
+    for (int i = 0; i < TReg::kRegisterZahl; ++i) {
+        if (!IstUtf8(reg.GetName(i))) {
+            return "a register name is no UTF-8";
+        }
+    }
+    const std::string text1 = ProgrammText(remarks, speicher, reg);
+
+    NullGrid speicherGrid2(3, TRAM::kZellen);
+    NullGrid registerGrid2(3, TReg::kRegisterZahl);
+    TRAM speicher2(TRAM::kMaxCount, speicherGrid2);
+    TReg reg2(TReg::kMaxCount, registerGrid2);
+    std::vector<std::string> remarks2;
+    try {
+        if (LeseProgrammText(text1, remarks2, speicher2, reg2) != LeseErgebnis::Geladen) {
+            return "a written file does not load";
+        }
+    } catch (const TovakFehler& e) {
+        return std::string("a written file fails to load: ") + e.what();
+    }
+    if (ProgrammText(remarks2, speicher2, reg2) != text1) {
+        return "writing what was read back gives another file";
+    }
+    return {};
+}
+
+} // namespace tovak::test
