@@ -1,0 +1,60 @@
+#include "mainwindow/ErrorDisplay.h"
+
+#include "machine/Fehler.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <new>
+
+namespace tovak {
+
+namespace {
+
+void ShowBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text) {
+    QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+} // namespace
+
+void QtMessageBoxes::ShowError(const std::string& caption, const std::string& text) {
+    ShowBox(QMessageBox::Critical, caption, text);
+}
+
+void QtMessageBoxes::ShowWarning(const std::string& caption, const std::string& text) {
+    ShowBox(QMessageBox::Warning, caption, text);
+}
+
+bool QtMessageBoxes::AskYesNo(const std::string& caption, const std::string& text, int) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void ShowFehler(const std::exception& e) {
+    if (dynamic_cast<const std::bad_alloc*>(&e) != nullptr) {
+        ShowErrorBox("Fehler", "Zu wenig Arbeitsspeicher");
+        return;
+    }
+    if (dynamic_cast<const TovakFehler*>(&e) != nullptr) {
+        ShowErrorBox("Fehler", e.what());
+        return;
+    }
+    ShowErrorBox("Fehler", std::string("Unerwarteter Fehler: ") + e.what());
+}
+
+bool TovakApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        ShowFehler(e);
+    }
+    return false;
+}
+
+} // namespace tovak

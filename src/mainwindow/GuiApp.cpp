@@ -1,0 +1,40 @@
+#include "mainwindow/GuiApp.h"
+
+#include "mainwindow/ErrorDisplay.h"
+#include "mainwindow/Ini.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/Probes.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tovak {
+
+int RunGui(int argc, char** argv) {
+    TovakApplication app(argc, argv);
+    TovakApplication::setApplicationName(QStringLiteral("Rechner-Simulation"));
+
+    // Standard dialogs and buttons in German.
+    QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_de"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        TovakApplication::installTranslator(&translator);
+    }
+
+    QtMessageBoxes boxes;
+    SetMessageBoxHandler(&boxes);
+    Ini::Load();
+
+    int result = 0;
+    {
+        TFMain window;
+        window.LoadStartFile(TovakApplication::arguments());
+        InstallProbes(window);
+        window.show();
+        result = TovakApplication::exec();
+    }
+    SetMessageBoxHandler(nullptr);
+    return result;
+}
+
+} // namespace tovak

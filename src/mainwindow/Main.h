@@ -1,0 +1,298 @@
+// The main window: owns the simulated machine, shows it as a block diagram and drives it.
+// The implementation is split by concern: creation and layout (MainCreate, MainLayouts),
+// menus (MainMenus), run control (MainRun), bus animation (MainAnimation), edits in the
+// panels and grids (MainEdits), tool windows (MainTools) and the file commands (MainFiles).
+#pragma once
+
+#include "dialogs/Ausgabe.h"
+#include "dialogs/Debug.h"
+#include "machine/Bus.h"
+#include "machine/EAEinheit.h"
+#include "machine/RAM.h"
+#include "machine/Rechenwerk.h"
+#include "machine/Reg.h"
+#include "machine/Steuerwerk.h"
+#include "mainwindow/WidgetDisplays.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPointer>
+#include <QRect>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QSplitter;
+class QTimer;
+class QToolButton;
+
+namespace tovak {
+
+class BusAnimation;
+class TOroGrid;
+
+class TFMain final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kCaption = "Rechner-Simulation für Windows";
+
+    // screenHeight: the available screen height that picks the compact layout; -1 asks
+    // the screen the window will appear on.
+    explicit TFMain(int screenHeight = -1, QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    // --- Run control -------------------------------------------------------------------
+    void MnProgrammstartClick();   // "Start von 0"
+    void BnProgrammReStartClick(); // "Start von IP"
+    void MnEinzelschrittClick();   // "Einzelschritt"
+    void MnTaktClick();            // "Takt" and every clock tick
+    void Timer1Timer();            // the clock's tick: the Takts due since the last one
+    void BnStopClick();            // "STOP"
+    void BnInterruptClick();       // interrupt request on/off
+    void SetEditMode(bool edit);
+    void ResetRunState(bool resetRegisters);
+    void PrepareOutputWindow();
+    bool CheckStepResult();
+
+    // --- Bus animation -----------------------------------------------------------------
+    void OnUpdate();
+    void StopAnimation();
+
+    // --- Edits in the window -----------------------------------------------------------
+    void EInstructionPointerChange();
+    void EAEinheit2Change();
+    void GridSpeicherClick(int row);
+    void LkBefehlEinfuegenClick();
+    void LkBefehlLoeschenClick();
+    void cbAnzeigeZahlenChange(int index);
+
+    // --- Tool windows and views ----------------------------------------------------------
+    void MnShowAusgabefensterClick();
+    void MnDebugfensterClick();
+    void MnSymbolleisteClick();
+    void MnShowNormaldarstellungClick();
+    void LkResizeRamClick();
+
+    // --- Files ---------------------------------------------------------------------------
+    void MnOeffnenClick();
+    void MnSpeichernClick();
+    void MnSpeichernUnterClick();
+    // Steps after the open dialog: reset, read, take over the name. False when nothing or
+    // not everything was loaded.
+    bool OpenProgramFile(const QString& fileName);
+    bool SaveProgramFile(const QString& fileName);
+    // The command-line load: the first argument after the program name, if it is a file.
+    void LoadStartFile(const QStringList& arguments);
+    const QString& FileName() const { return fileName_; }
+
+    // --- Hooks for tests and benchmarks ------------------------------------------------
+    // The number input of micro-step 31 (default: the input dialog).
+    void SetNumberInput(std::function<int()> ask) { numberInput_ = std::move(ask); }
+    // The file dialogs (default: QFileDialog); an empty answer means cancelled.
+    void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
+    void SetClockInterval(int ms);
+
+    TSteuerwerk& Steuerwerk() { return *steuerwerk_; }
+    TRAM& Speicher() { return *speicher_; }
+    TReg& Register() { return *register_; }
+    TEAEinheit& EAEinheit() { return *eaEinheit_; }
+    TRechenwerk& Rechenwerk() { return *rechenwerk_; }
+    TBus& Adressbus() { return *adressbus_; }
+    TBus& Datenbus() { return *datenbus_; }
+    QTimer* Timer1() const { return timer1_; }
+    TFAusgabe* Ausgabe() const { return ausgabe_; }
+    TFDebug* Debug() const { return debug_; }
+    TOroGrid* GridSpeicher() const { return gridSpeicher_; }
+    TOroGrid* GridRegister() const { return gridRegister_; }
+    BusAnimation& Animation() { return *animation_; }
+    QPlainTextEdit* MemoRemark() const { return memoRemark_; }
+    QWidget* Client() const { return client_; }
+
+    bool Continuous() const { return continuous_; }
+    int StartedStep() const { return startedStep_; }
+    int AnimPhase() const { return animPhase_; }
+    int LastBreakIP() const { return lastBreakIP_; }
+    bool InterruptOn() const { return interruptOn_; }
+    bool IsCompactLayout() const { return compact_; }
+    bool IsSpeicherMaximal() const { return speicherMaximalInForce_; }
+    // Micro-steps performed since the window was created.
+    long long StepCount() const { return stepCount_; }
+
+    // Applies or removes the maximal-memory layout when it differs from the one in force.
+    void ApplySpeicherMaximal(bool on);
+
+    bool IsEnlargedView() const { return enlargedPanel_ != nullptr; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Creation (MainCreate.cpp)
+    void CreateClient();
+    void CreateToolbar();
+    void CreateEABox();
+    void CreateSpeicherBox();
+    void CreateRegisterBox();
+    void CreateRechenwerkBox();
+    void CreateSteuerwerkBox();
+    void CreateBusBars();
+    void SetUpGrids();
+    void CreateMachine();
+    void ShowStartValues();
+    QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry);
+    QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y);
+    QFrame* MakeBar(const char* name, const QRect& geometry);
+
+    // Menus (MainMenus.cpp)
+    void CreateMenus();
+    void CreateGridPopup();
+    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                     const QString& hint = {});
+
+    // Layouts (MainLayouts.cpp)
+    void ApplyCompactLayout();
+    int ClientHeight();
+    void PlaceSpeicherBox();
+    void PlaceRegisterBox();
+    void ShowEnlargedView();
+    void ShowNormalView();
+
+    // Run control (MainRun.cpp)
+    enum class StepOutcome { Done, Stopped, Threw };
+    StepOutcome PerformMicroStep();
+    void ClockOn();
+    void ClockOff();
+    void SelectMemoryRowAndIP(int row);
+
+    // Tool windows (MainTools.cpp)
+    TFAusgabe* EnsureOutputWindow();
+    void OutputWindowClosed();
+    void DebugWindowClosed();
+
+    // Files (MainFiles.cpp)
+    std::vector<std::string> RemarkLines() const;
+    void SetRemarkLines(const std::vector<std::string>& lines);
+    QString AskOpenFileName();
+    QString AskSaveFileName();
+    void SetCaptionFor(const QString& fileName);
+
+    // --- Widgets (object names as in the block diagram) -----------------------------------
+    QWidget* client_ = nullptr;
+    QFrame* symbolleiste_ = nullptr;
+    QToolButton* bnOpenProgramm_ = nullptr;
+    QToolButton* bnSaveProgramm_ = nullptr;
+    QComboBox* cbAnzeigeZahlen_ = nullptr;
+    QPushButton* bnProgrammstart_ = nullptr;
+    QPushButton* bnProgrammReStart_ = nullptr;
+    QPushButton* bnEinzelschritt_ = nullptr;
+    QPushButton* bnTakt_ = nullptr;
+    QPushButton* bnStop_ = nullptr;
+    QPushButton* bnInterrupt_ = nullptr;
+    QPushButton* bnReset_ = nullptr;
+
+    QGroupBox* groupBoxEA_ = nullptr;
+    QLabel* eaEinheit1_ = nullptr;
+    QSpinBox* eaEinheit2_ = nullptr;
+    QLabel* lDatenbus_ = nullptr;
+    QLabel* pDatenBus_ = nullptr;
+    QGroupBox* groupBoxSpeicher_ = nullptr;
+    TOroGrid* gridSpeicher_ = nullptr;
+    QGroupBox* groupBoxRegister_ = nullptr;
+    TOroGrid* gridRegister_ = nullptr;
+    QGroupBox* groupBoxRechenwerk_ = nullptr;
+    QLabel* panelAkku_ = nullptr;
+    QLabel* panelOperand_ = nullptr;
+    QLabel* panelZero_ = nullptr;
+    QLabel* panelCarry_ = nullptr;
+    QLabel* panelParity_ = nullptr;
+    QLabel* panelSign_ = nullptr;
+    QGroupBox* groupBoxSteuerwerk_ = nullptr;
+    QLabel* pBefehl_ = nullptr;
+    QLabel* pBefehlRem_ = nullptr;
+    QGroupBox* microcode_ = nullptr;
+    QLabel* pMicrocode_ = nullptr;
+    QLabel* pInstructionPointer_ = nullptr;
+    QSpinBox* eInstructionPointer_ = nullptr;
+    QLabel* pStackPointer_ = nullptr;
+    QLabel* eStackPointer_ = nullptr;
+    QLabel* pInterupt_ = nullptr;
+    QLabel* eInteruptAdr_ = nullptr;
+    QLabel* imageInterrupt_ = nullptr;
+    QLabel* labelAdressbus_ = nullptr;
+    QLabel* pAdressBus_ = nullptr;
+    QPlainTextEdit* memoRemark_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QTimer* timerBackup_ = nullptr;
+
+    // Bus bars by role.
+    QFrame* image9_ = nullptr;        // the long vertical data-bus bar in the middle
+    QFrame* barEAspeicher_ = nullptr; // I/O box down to the memory box
+    QFrame* barDatenLinks_ = nullptr; // data bus from there to the data-bus panel
+    std::vector<QFrame*> adressBars_;
+    std::vector<QFrame*> regDataBars_; // data bus down to the register box
+
+    // Menu items switched by the run state.
+    QAction* mnStop_ = nullptr;
+    QAction* mnProgrammstart_ = nullptr;
+    QAction* mnEinzelschritt_ = nullptr;
+    QAction* mnTakt_ = nullptr;
+    std::vector<QAction*> befehlsItems_; // the instruction groups but "Sprungbefehle"
+    QAction* mnSymbolleiste_ = nullptr;
+    QAction* mnNormaldarstellung_ = nullptr;
+    QAction* lkBefehlEinfuegen_ = nullptr;
+    QAction* lkBefehlLoeschen_ = nullptr;
+    QAction* lkResizeRam_ = nullptr;
+
+    // Enlarged view while shown.
+    QWidget* enlargedPanel_ = nullptr;
+    QSplitter* enlargedSplitter_ = nullptr;
+    QRect rechenwerkCreated_;
+
+    // --- Machine, created in this order and living as long as the window ----------------
+    std::vector<std::unique_ptr<TextDisplay>> textDisplays_;
+    std::unique_ptr<SpinDisplay> eaSpinDisplay_;
+    std::unique_ptr<SpinDisplay> ipSpinDisplay_;
+    std::unique_ptr<TRAM> speicher_;
+    std::unique_ptr<TReg> register_;
+    std::unique_ptr<TBus> datenbus_;
+    std::unique_ptr<TBus> adressbus_;
+    std::unique_ptr<TEAEinheit> eaEinheit_;
+    std::unique_ptr<TRechenwerk> rechenwerk_;
+    std::unique_ptr<TSteuerwerk> steuerwerk_;
+    std::unique_ptr<BusAnimation> animation_;
+
+    QPointer<TFAusgabe> ausgabe_;
+    QPointer<TFDebug> debug_;
+
+    // --- Run control -----------------------------------------------------------------
+    bool continuous_ = false;
+    int startedStep_ = -1;
+    int animPhase_ = 0;
+    int lastBreakIP_ = 0;
+    bool interruptOn_ = false;
+    long long stepCount_ = 0;
+    QElapsedTimer clockStart_;
+    long long clockTicks_ = 0;
+
+    bool compact_ = false;
+    bool speicherMaximalInForce_ = false;
+    // A selection the window makes itself is no user click.
+    bool selectingRow_ = false;
+
+    QString fileName_;
+    std::function<int()> numberInput_;
+    std::function<QString()> askOpen_;
+    std::function<QString()> askSave_;
+};
+
+} // namespace tovak

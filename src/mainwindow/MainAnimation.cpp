@@ -1,0 +1,29 @@
+// The display's reaction to a micro-step: bus clips and the grid row the address bus names.
+#include "mainwindow/BusAnimation.h"
+#include "mainwindow/Main.h"
+#include "widgets/OroGrid.h"
+
+namespace tovak {
+
+void TFMain::OnUpdate() {
+    const UpdateResult result = animation_->OnUpdate(steuerwerk_->GetPhase());
+    animPhase_ = result.AnimPhase;
+    if (result.Row == RowTarget::None) {
+        return;
+    }
+    TOroGrid* grid = result.Row == RowTarget::Memory ? gridSpeicher_ : gridRegister_;
+    const int row = adressbus_->GetValue() + 1;
+    // An address beyond the grid (or no value on the bus) has no row to show.
+    if (row < 1 || row >= grid->RowCount()) {
+        return;
+    }
+    selectingRow_ = true;
+    grid->SetRow(row);
+    selectingRow_ = false;
+}
+
+void TFMain::StopAnimation() {
+    animation_->StopAnimation();
+}
+
+} // namespace tovak

@@ -1,0 +1,478 @@
+// Creation of the main window: the block diagram's boxes, panels and bus bars, the grids
+// and the machine objects that write into them.
+#include "dialogs/InputValue.h"
+#include "mainwindow/BusAnimation.h"
+#include "mainwindow/Ini.h"
+#include "mainwindow/Main.h"
+#include "mainwindow/MemoryCellDelegate.h"
+#include "util/MessageBoxes.h"
+#include "widgets/OroGrid.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace tovak {
+
+namespace {
+
+constexpr int kClientWidth = 1028;
+constexpr int kClientHeight = 662;
+constexpr int kCompactHeight = 580;
+const char* const kFamily = "DejaVu Sans";
+
+QFont PanelFont(int points = 9, bool bold = true) {
+    QFont f(kFamily, points);
+    f.setBold(bold);
+    return f;
+}
+
+void StyleBox(QGroupBox* box, int points) {
+    QFont f(kFamily, points);
+    f.setBold(true);
+    box->setFont(f);
+    box->setStyleSheet(QStringLiteral("QGroupBox::title { color: #0000FF; }"));
+}
+
+} // namespace
+
+TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFont(QFont(kFamily, 8));
+    numberInput_ = [this] { return TFInputValue::Ask(this); };
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setTimerType(Qt::PreciseTimer);
+    timerBackup_ = new QTimer(this);
+    timerBackup_->setObjectName(QStringLiteral("TimerBackup"));
+
+    CreateClient();
+    CreateMenus();
+
+    // 1. Compact layout on small screens.
+    if (screenHeight < 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        screenHeight = screen != nullptr ? screen->availableGeometry().height() : 768;
+    }
+    compact_ = screenHeight <= 600;
+
+    // 2./3. Start texts and the clips.
+    animation_ = std::make_unique<BusAnimation>(client_, QCoreApplication::applicationDirPath());
+    animation_->RaiseAll();
+    timer1_->setInterval(1000);
+    pBefehl_->clear();
+    pBefehlRem_->clear();
+    pMicrocode_->clear();
+    imageInterrupt_->hide();
+
+    // 4. The backup folder and its old copies belong to the backup work.
+
+    // 5./6. Grids, then the machine objects writing into them.
+    SetUpGrids();
+    CreateMachine();
+    CreateGridPopup();
+
+    // 7.
+    memoRemark_->clear();
+    timer1_->setInterval(Ini::MainDauer());
+    timerBackup_->setInterval(Ini::BackupTime());
+    connect(timer1_, &QTimer::timeout, this, &TFMain::Timer1Timer);
+
+    const int menuHeight = menuBar()->sizeHint().height();
+    resize(kClientWidth, kClientHeight + menuHeight);
+    if (compact_) {
+        ApplyCompactLayout();
+    }
+    ApplySpeicherMaximal(Ini::SpeicherMaximal());
+    SetEditMode(true);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
+TFMain::~TFMain() {
+    // The output window writes into the I/O unit's target; detach before the units go.
+    if (eaEinheit_) {
+        eaEinheit_->SetAusgabefenster(nullptr);
+    }
+    if (ausgabe_ != nullptr) {
+        ausgabe_->disconnect(this);
+        delete ausgabe_;
+    }
+    if (debug_ != nullptr) {
+        debug_->disconnect(this);
+        delete debug_;
+    }
+}
+
+QLabel* TFMain::MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* panel = new QLabel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(pal);
+    panel->setFont(PanelFont());
+    panel->setGeometry(geometry);
+    panel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return panel;
+}
+
+QLabel* TFMain::MakeLabel(QWidget* parent, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(PanelFont());
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+QFrame* TFMain::MakeBar(const char* name, const QRect& geometry) {
+    auto* bar = new QFrame(client_);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setAutoFillBackground(true);
+    QPalette pal = bar->palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 128));
+    bar->setPalette(pal);
+    bar->setGeometry(geometry);
+    return bar;
+}
+
+void TFMain::CreateClient() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    CreateToolbar();
+    CreateBusBars();
+    CreateEABox();
+    CreateSpeicherBox();
+    CreateRegisterBox();
+    CreateRechenwerkBox();
+    CreateSteuerwerkBox();
+
+    lDatenbus_ = MakeLabel(client_, QStringLiteral("Datenbus"), 216, 132);
+    lDatenbus_->setObjectName(QStringLiteral("LDatenbus"));
+    pDatenBus_ = MakePanel(client_, "PDatenBus", QRect(288, 130, 81, 21));
+    labelAdressbus_ = MakeLabel(client_, QStringLiteral("Adressbus"), 532, 620);
+    labelAdressbus_->setObjectName(QStringLiteral("LabelAdressbus"));
+    pAdressBus_ = MakePanel(client_, "PAdressBus", QRect(608, 618, 49, 21));
+
+    memoRemark_ = new QPlainTextEdit(client_);
+    memoRemark_->setObjectName(QStringLiteral("MemoRemark"));
+    memoRemark_->hide();
+}
+
+void TFMain::CreateToolbar() {
+    symbolleiste_ = new QFrame(client_);
+    symbolleiste_->setObjectName(QStringLiteral("Symbolleiste"));
+    symbolleiste_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    symbolleiste_->setGeometry(0, 0, kClientWidth, 35);
+
+    auto glyphButton = [this](const char* name, QStyle::StandardPixmap icon, int left,
+                              const QString& tip) {
+        auto* b = new QToolButton(symbolleiste_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoRaise(true);
+        b->setIcon(style()->standardIcon(icon));
+        b->setGeometry(left, 4, 25, 25);
+        b->setToolTip(tip);
+        return b;
+    };
+    bnOpenProgramm_ = glyphButton("BnOpenProgramm", QStyle::SP_DialogOpenButton, 8,
+                                  QStringLiteral("Programm Öffnen (^O)"));
+    bnSaveProgramm_ = glyphButton("BnSaveProgramm", QStyle::SP_DialogSaveButton, 70,
+                                  QStringLiteral("Programm speichern (Strg+S)"));
+    connect(bnOpenProgramm_, &QToolButton::clicked, this, &TFMain::MnOeffnenClick);
+    connect(bnSaveProgramm_, &QToolButton::clicked, this, &TFMain::MnSpeichernClick);
+
+    auto separator = [this](const char* name, int left) {
+        auto* s = new QFrame(symbolleiste_);
+        s->setObjectName(QString::fromLatin1(name));
+        s->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        s->setGeometry(left, 4, 3, 25);
+    };
+    separator("Panel2", 100);
+    separator("Panel1", 184);
+    separator("Panel10", 764);
+
+    cbAnzeigeZahlen_ = new QComboBox(symbolleiste_);
+    cbAnzeigeZahlen_->setObjectName(QStringLiteral("cbAnzeigeZahlen"));
+    cbAnzeigeZahlen_->addItems(
+        {QStringLiteral("Binär"), QStringLiteral("Hex"), QStringLiteral("ASCII")});
+    cbAnzeigeZahlen_->setGeometry(192, 4, 85, 25);
+    connect(cbAnzeigeZahlen_, &QComboBox::currentIndexChanged, this,
+            &TFMain::cbAnzeigeZahlenChange);
+
+    const QFont buttonFont(kFamily, 9);
+    auto button = [this, &buttonFont](const char* name, const QString& caption, int left,
+                                      int width) {
+        auto* b = new QPushButton(caption, symbolleiste_);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFont(buttonFont);
+        b->setGeometry(left, 4, width, 25);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    bnProgrammstart_ = button("BnProgrammstart", QStringLiteral("Start von 0"), 288, 105);
+    bnProgrammstart_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    bnProgrammstart_->setToolTip(QStringLiteral("Programmstart und reset der Daten (F9)"));
+    bnProgrammReStart_ = button("BnProgrammReStart", QStringLiteral("Start von IP"), 404, 97);
+    bnProgrammReStart_->setToolTip(
+        QStringLiteral("Starten wieder im automatischen Modus ab der aktuellen Position"));
+    bnEinzelschritt_ = button("BnEinzelschritt", QStringLiteral("Einzelschritt"), 520, 93);
+    bnEinzelschritt_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
+    bnEinzelschritt_->setLayoutDirection(Qt::RightToLeft); // glyph right of the caption
+    bnEinzelschritt_->setToolTip(QStringLiteral("Einzelschritt (F8)"));
+    bnTakt_ = button("BnTakt", QStringLiteral("Takt"), 628, 53);
+    bnTakt_->setStatusTip(QStringLiteral("Simuliert den nächsten Befehl"));
+    bnStop_ = button("BnStop", QStringLiteral("STOP"), 692, 45);
+    bnStop_->setStatusTip(
+        QStringLiteral("Anhalten des Programmslaufes oder des Einzelschrittverfahrens (Strg+F2)"));
+    bnInterrupt_ = button("BnInterrupt", QStringLiteral("Interrupt"), 792, 85);
+    bnInterrupt_->setStatusTip(QStringLiteral("Schaltet das Interuot Signal An/Aus"));
+    bnReset_ = button("BnReset", QStringLiteral("System"), 964, 60);
+    bnReset_->setToolTip(QStringLiteral("Halt und IP Auf Null"));
+    bnReset_->hide();
+
+    connect(bnProgrammstart_, &QPushButton::clicked, this, &TFMain::MnProgrammstartClick);
+    connect(bnProgrammReStart_, &QPushButton::clicked, this, &TFMain::BnProgrammReStartClick);
+    connect(bnEinzelschritt_, &QPushButton::clicked, this, &TFMain::MnEinzelschrittClick);
+    connect(bnTakt_, &QPushButton::clicked, this, &TFMain::MnTaktClick);
+    connect(bnStop_, &QPushButton::clicked, this, &TFMain::BnStopClick);
+    connect(bnInterrupt_, &QPushButton::clicked, this, &TFMain::BnInterruptClick);
+    connect(bnReset_, &QPushButton::clicked, this, [this] { ResetRunState(false); });
+}
+
+void TFMain::CreateBusBars() {
+    // Data bus along the top: I/O unit and memory on the left, a long vertical bar down
+    // the middle with stubs to the arithmetic unit, the control unit and the registers.
+    barEAspeicher_ = MakeBar("ImageEASpeicher", QRect(103, 101, 6, 107));
+    barDatenLinks_ = MakeBar("ImageDatenbusLinks", QRect(103, 156, 277, 6));
+    MakeBar("ImageDatenbusRechts", QRect(380, 156, 208, 6));
+    image9_ = MakeBar("Image9", QRect(582, 95, 6, 254));
+    MakeBar("ImageRechenwerk", QRect(582, 95, 18, 6));
+    MakeBar("ImageSteuerwerk", QRect(582, 257, 18, 6));
+    regDataBars_ = {MakeBar("ImageRegisterDaten", QRect(447, 343, 141, 6)),
+                    MakeBar("ImageRegisterDatenSenkrecht", QRect(447, 343, 6, 37))};
+    // Address bus along the bottom.
+    adressBars_ = {MakeBar("ImageAdressbus", QRect(227, 645, 456, 6)),
+                   MakeBar("ImageAdressSpeicher", QRect(227, 592, 6, 59)),
+                   MakeBar("ImageAdressRegister", QRect(419, 597, 6, 54)),
+                   MakeBar("ImageAdressSteuerwerk", QRect(677, 517, 6, 134))};
+}
+
+void TFMain::CreateEABox() {
+    groupBoxEA_ = new QGroupBox(QStringLiteral("E/A Einheit"), client_);
+    groupBoxEA_->setObjectName(QStringLiteral("GroupBoxEA_Einheit"));
+    StyleBox(groupBoxEA_, 10);
+    groupBoxEA_->setGeometry(12, 44, 217, 57);
+    eaEinheit1_ = MakePanel(groupBoxEA_, "EAEinheit1", QRect(8, 22, 129, 25));
+    eaEinheit1_->setFont(PanelFont(10));
+    eaEinheit2_ = new QSpinBox(groupBoxEA_);
+    eaEinheit2_->setObjectName(QStringLiteral("EAEinheit2"));
+    eaEinheit2_->setRange(0, 65535);
+    eaEinheit2_->setFont(PanelFont(9, false));
+    eaEinheit2_->setGeometry(144, 20, 61, 28);
+    connect(eaEinheit2_, &QSpinBox::valueChanged, this, [this] { EAEinheit2Change(); });
+}
+
+void TFMain::CreateSpeicherBox() {
+    groupBoxSpeicher_ = new QGroupBox(QStringLiteral("Speicher"), client_);
+    groupBoxSpeicher_->setObjectName(QStringLiteral("GroupBoxSpeicher"));
+    StyleBox(groupBoxSpeicher_, 11);
+    groupBoxSpeicher_->setGeometry(8, 208, 321, 384);
+    gridSpeicher_ = new TOroGrid(groupBoxSpeicher_);
+    gridSpeicher_->setObjectName(QStringLiteral("GridSpeicher"));
+    auto* layout = new QVBoxLayout(groupBoxSpeicher_);
+    layout->setContentsMargins(2, 4, 2, 2);
+    layout->addWidget(gridSpeicher_);
+}
+
+void TFMain::CreateRegisterBox() {
+    groupBoxRegister_ = new QGroupBox(QStringLiteral("Register"), client_);
+    groupBoxRegister_->setObjectName(QStringLiteral("GroupBoxRegister"));
+    StyleBox(groupBoxRegister_, 10);
+    groupBoxRegister_->setGeometry(340, 380, 205, 217);
+    gridRegister_ = new TOroGrid(groupBoxRegister_);
+    gridRegister_->setObjectName(QStringLiteral("GridRegister"));
+    auto* layout = new QVBoxLayout(groupBoxRegister_);
+    layout->setContentsMargins(2, 4, 2, 2);
+    layout->addWidget(gridRegister_);
+}
+
+void TFMain::CreateRechenwerkBox() {
+    groupBoxRechenwerk_ = new QGroupBox(QStringLiteral("Rechenwerk"), client_);
+    groupBoxRechenwerk_->setObjectName(QStringLiteral("GroupBoxRechenwerk"));
+    StyleBox(groupBoxRechenwerk_, 10);
+    groupBoxRechenwerk_->setGeometry(600, 36, 393, 157);
+    rechenwerkCreated_ = groupBoxRechenwerk_->geometry();
+    QWidget* box = groupBoxRechenwerk_;
+    MakeLabel(box, QStringLiteral("Akku"), 16, 32);
+    MakeLabel(box, QStringLiteral("Operand"), 156, 34);
+    for (const auto& [caption, x] : {std::pair{"Z-Flag", 196}, std::pair{"C-Flag", 244},
+                                     std::pair{"P-Flag", 296}, std::pair{"S-Flag", 340}}) {
+        QLabel* label = MakeLabel(box, QString::fromLatin1(caption), x, 104);
+        label->setFont(PanelFont(8));
+        label->adjustSize();
+    }
+    panelAkku_ = MakePanel(box, "PanelAkku", QRect(16, 52, 85, 21));
+    panelOperand_ = MakePanel(box, "PanelOpearand", QRect(156, 52, 85, 21));
+    auto* alu = new QLabel(QStringLiteral("ALU"), box);
+    alu->setObjectName(QStringLiteral("Panel5"));
+    alu->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    alu->setLineWidth(2);
+    alu->setAlignment(Qt::AlignCenter);
+    alu->setFont(PanelFont(10));
+    alu->setGeometry(96, 108, 61, 41);
+    panelZero_ = MakePanel(box, "PanelZeroFlag", QRect(204, 124, 20, 20));
+    panelCarry_ = MakePanel(box, "PanelCarryFlag", QRect(252, 124, 20, 20));
+    panelParity_ = MakePanel(box, "PanelParityFlag", QRect(304, 124, 20, 20));
+    panelSign_ = MakePanel(box, "PanelSignFlag", QRect(348, 124, 20, 20));
+    for (QLabel* flag : {panelZero_, panelCarry_, panelParity_, panelSign_}) {
+        flag->setAlignment(Qt::AlignCenter);
+    }
+}
+
+void TFMain::CreateSteuerwerkBox() {
+    groupBoxSteuerwerk_ = new QGroupBox(QStringLiteral("Steuerwerk"), client_);
+    groupBoxSteuerwerk_->setObjectName(QStringLiteral("GroupBoxSteuerwerk"));
+    StyleBox(groupBoxSteuerwerk_, 10);
+    groupBoxSteuerwerk_->setGeometry(600, 232, 309, 285);
+    QWidget* box = groupBoxSteuerwerk_;
+    pBefehl_ = MakePanel(box, "PBefehl", QRect(24, 32, 250, 21));
+    pBefehlRem_ = MakePanel(box, "PBefehlRem", QRect(24, 64, 250, 21));
+
+    microcode_ = new QGroupBox(QStringLiteral("Microcode"), box);
+    microcode_->setObjectName(QStringLiteral("Microcode"));
+    StyleBox(microcode_, 9);
+    microcode_->setGeometry(24, 104, 253, 57);
+    pMicrocode_ = new QLabel(microcode_);
+    pMicrocode_->setObjectName(QStringLiteral("PMicrocode"));
+    pMicrocode_->setFont(PanelFont(10));
+    pMicrocode_->setStyleSheet(QStringLiteral("color: black;"));
+    auto* microLayout = new QVBoxLayout(microcode_);
+    microLayout->setContentsMargins(8, 2, 4, 2);
+    microLayout->addWidget(pMicrocode_);
+
+    MakeLabel(box, QStringLiteral("IP"), 28, 192);
+    MakeLabel(box, QStringLiteral("SP"), 28, 220);
+    MakeLabel(box, QStringLiteral("ISR"), 28, 248);
+    pInstructionPointer_ = MakePanel(box, "PInstructionPointer", QRect(68, 190, 97, 21));
+    eInstructionPointer_ = new QSpinBox(box);
+    eInstructionPointer_->setObjectName(QStringLiteral("EInstructionPointer"));
+    // Whatever the control unit writes is shown unchanged, so the range is not clamped.
+    eInstructionPointer_->setRange(std::numeric_limits<int>::min(),
+                                   std::numeric_limits<int>::max());
+    eInstructionPointer_->setFont(PanelFont(9, false));
+    eInstructionPointer_->setGeometry(184, 188, 61, 26);
+    connect(eInstructionPointer_, &QSpinBox::valueChanged, this,
+            [this] { EInstructionPointerChange(); });
+    pStackPointer_ = MakePanel(box, "PStackPointer", QRect(68, 218, 97, 21));
+    eStackPointer_ = MakePanel(box, "EStackPointer", QRect(184, 218, 61, 21));
+    pInterupt_ = MakePanel(box, "PInterupt", QRect(68, 246, 97, 21));
+    eInteruptAdr_ = MakePanel(box, "EInteruptAdr", QRect(184, 246, 61, 21));
+
+    imageInterrupt_ = new QLabel(box);
+    imageInterrupt_->setObjectName(QStringLiteral("ImageInterrupt"));
+    imageInterrupt_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+    imageInterrupt_->setToolTip(QStringLiteral("Interrupt"));
+    imageInterrupt_->setGeometry(268, 236, 32, 32);
+}
+
+void TFMain::SetUpGrids() {
+    auto setUp = [](TOroGrid* grid, const std::vector<std::pair<QString, int>>& columns, int rows,
+                    int rowHeight) {
+        grid->SetColCount(static_cast<int>(columns.size()));
+        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+            grid->SetCellText(c, 0, columns[static_cast<std::size_t>(c)].first);
+            grid->SetColWidth(c, columns[static_cast<std::size_t>(c)].second);
+        }
+        grid->SetRowCount(rows + 1);
+        grid->SetDefaultRowHeight(rowHeight);
+        grid->horizontalHeader()->setStretchLastSection(true);
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QPalette pal = grid->palette();
+        pal.setColor(QPalette::Text, Qt::blue);
+        grid->setPalette(pal);
+    };
+    QFont gridFont(kFamily, 9);
+    gridSpeicher_->setFont(gridFont);
+    gridRegister_->setFont(gridFont);
+    setUp(gridSpeicher_,
+          {{QStringLiteral(" Adr"), 45},
+           {QStringLiteral(" Hex-Wert"), 80},
+           {QStringLiteral(" Befehl / Daten"), 321 - 45 - 80 - 30}},
+          TRAM::kMaxCount, 20);
+    setUp(gridRegister_,
+          {{QStringLiteral(" Adr"), 35},
+           {QStringLiteral(" Binärwert"), 70},
+           {QStringLiteral(" Name"), 205 - 35 - 70}},
+          TReg::kMaxCount, 20);
+    gridSpeicher_->setItemDelegate(new MemoryCellDelegate(gridSpeicher_));
+
+    connect(gridSpeicher_, &TOroGrid::userSelectedRow, this, &TFMain::GridSpeicherClick);
+}
+
+void TFMain::CreateMachine() {
+    auto text = [this](QLabel* label) -> TextDisplay& {
+        textDisplays_.push_back(std::make_unique<LabelDisplay>(label));
+        return *textDisplays_.back();
+    };
+    auto decimalHex = [this](QLabel* decimal, QLabel* hex) -> TextDisplay& {
+        textDisplays_.push_back(std::make_unique<DecimalHexDisplay>(decimal, hex));
+        return *textDisplays_.back();
+    };
+
+    speicher_ = std::make_unique<TRAM>(TRAM::kMaxCount, gridSpeicher_->Adapter());
+    register_ = std::make_unique<TReg>(TReg::kMaxCount, gridRegister_->Adapter());
+    speicher_->FillGrid();
+    register_->Reset(true);
+    register_->FillGrid();
+    datenbus_ = std::make_unique<TBus>(text(pDatenBus_), false);
+    adressbus_ = std::make_unique<TBus>(text(pAdressBus_), true);
+    // The I/O spin edit reports every change itself, so its handler also sees the unit's
+    // own writes (the hexadecimal panel follows values up to 255).
+    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false);
+    eaEinheit_ = std::make_unique<TEAEinheit>(*eaSpinDisplay_);
+    rechenwerk_ = std::make_unique<TRechenwerk>(
+        RechenwerkAnzeigen{text(panelAkku_), text(panelOperand_), text(panelZero_),
+                           text(panelCarry_), text(panelParity_), text(panelSign_)});
+    // The IP spin edit stays quiet; the control unit's IP callback runs its handler, also
+    // when the same value is written again.
+    ipSpinDisplay_ = std::make_unique<SpinDisplay>(eInstructionPointer_, true);
+    SteuerwerkRueckrufe rueckrufe;
+    rueckrufe.ipGeaendert = [this](int) { EInstructionPointerChange(); };
+    rueckrufe.zahlEingeben = [this] { return numberInput_ ? numberInput_() : -1; };
+    rueckrufe.fehlerBox = [](const std::string& caption, const std::string& message) {
+        ShowErrorBox(caption, message);
+    };
+    steuerwerk_ = std::make_unique<TSteuerwerk>(
+        *speicher_, *register_, *rechenwerk_, *eaEinheit_,
+        SteuerwerkAnzeigen{*ipSpinDisplay_, decimalHex(eStackPointer_, pStackPointer_),
+                           decimalHex(eInteruptAdr_, pInterupt_), text(pMicrocode_), text(pBefehl_),
+                           text(pBefehlRem_)},
+        *datenbus_, *adressbus_, std::move(rueckrufe));
+    EAEinheit2Change();
+    EInstructionPointerChange();
+}
+
+} // namespace tovak

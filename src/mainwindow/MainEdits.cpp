@@ -1,0 +1,68 @@
+// Changes the user makes directly in the window: the IP and I/O spin edits, a click on a
+// memory row, inserting and deleting cells, the output format.
+#include "mainwindow/ErrorDisplay.h"
+#include "mainwindow/Main.h"
+#include "util/NumberTexts.h"
+#include "widgets/OroGrid.h"
+
+#include <QLabel>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace tovak {
+
+void TFMain::EInstructionPointerChange() {
+    // The spin edit accepts integers only, so its value is the typed number.
+    const int v = eInstructionPointer_->value();
+    // An IP beyond the memory has no row to select.
+    if (v >= 0 && v + 1 < gridSpeicher_->RowCount()) {
+        selectingRow_ = true;
+        gridSpeicher_->SetRow(v + 1);
+        selectingRow_ = false;
+    }
+    if (steuerwerk_ && steuerwerk_->GetIP() != v) {
+        steuerwerk_->SetIP(v);
+    }
+    const QString hex = QString::fromStdString(IntToHex0x(v));
+    if (pInstructionPointer_->text() != hex) {
+        pInstructionPointer_->setText(hex);
+    }
+}
+
+void TFMain::EAEinheit2Change() {
+    const int v = eaEinheit2_->value();
+    if (v < 0 || v > 255) {
+        return;
+    }
+    eaEinheit1_->setText(QString::fromStdString(IntToHex0x(v)));
+    eaEinheit1_->setToolTip(QStringLiteral(" ") + QString::number(v));
+    if (eaEinheit_ && eaEinheit_->GetValue() != v) {
+        RunGuarded([&] { eaEinheit_->SetValue(v); });
+    }
+}
+
+void TFMain::GridSpeicherClick(int row) {
+    if (selectingRow_ || timer1_->isActive() || row < 1) {
+        return;
+    }
+    if (steuerwerk_->GetIP() != row - 1) {
+        steuerwerk_->SetIP(row - 1);
+    }
+}
+
+void TFMain::LkBefehlEinfuegenClick() {
+    RunGuarded([&] { speicher_->InsertCell(); });
+}
+
+void TFMain::LkBefehlLoeschenClick() {
+    // The backup copy after a delete belongs to the backup work.
+    RunGuarded([&] { speicher_->DeleteCell(); });
+}
+
+void TFMain::cbAnzeigeZahlenChange(int index) {
+    if (index >= 0) {
+        eaEinheit_->SetAusgabeformat(index);
+    }
+}
+
+} // namespace tovak

@@ -1,0 +1,240 @@
+// The arrangements of the block diagram: compact (small screens), maximal memory, memory
+// fitted to the window height, and the enlarged view for the projector.
+#include "mainwindow/BusAnimation.h"
+#include "mainwindow/Main.h"
+#include "widgets/Animate.h"
+#include "widgets/OroGrid.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QSpinBox>
+#include <QSplitter>
+
+namespace tovak {
+
+namespace {
+
+constexpr int kCompactWindowHeight = 580;
+constexpr int kSpeicherTop = 208;
+constexpr int kSpeicherHeight = 384;
+constexpr int kSpeicherWidth = 321;
+constexpr int kRegisterTop = 380;
+const char* const kFamily = "DejaVu Sans";
+
+void SetBoxFont(QGroupBox* box, int points) {
+    QFont f(kFamily, points);
+    f.setBold(true);
+    box->setFont(f);
+}
+
+void SetWidgetFont(QWidget* w, int points, bool bold) {
+    QFont f(kFamily, points);
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+void MoveBy(QWidget* w, int dy) {
+    w->move(w->x(), w->y() + dy);
+}
+
+} // namespace
+
+int TFMain::ClientHeight() {
+    // Before the window is first shown its layout has not placed the client area yet.
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
+    return client_->height();
+}
+
+bool TFMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize && lkResizeRam_ != nullptr &&
+        lkResizeRam_->isChecked()) {
+        PlaceSpeicherBox();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFMain::PlaceSpeicherBox() {
+    if (IsEnlargedView()) {
+        return;
+    }
+    const int belowEA = groupBoxEA_->geometry().bottom() + 1 + 20;
+    if (lkResizeRam_ != nullptr && lkResizeRam_->isChecked()) {
+        groupBoxSpeicher_->setGeometry(8, belowEA, 305,
+                                       std::max(100, ClientHeight() - belowEA - 30));
+        return;
+    }
+    int top = compact_ ? kSpeicherTop - 30 : kSpeicherTop;
+    int height = compact_ ? kSpeicherHeight - 60 : kSpeicherHeight;
+    if (speicherMaximalInForce_) {
+        height += belowEA;
+        top = belowEA;
+        // On a compact screen the grown box must still end inside the window.
+        height = std::min(height, ClientHeight() - top - 8);
+    }
+    groupBoxSpeicher_->setGeometry(8, top, kSpeicherWidth, height);
+}
+
+void TFMain::PlaceRegisterBox() {
+    groupBoxRegister_->setGeometry(340, compact_ ? kRegisterTop - 90 : kRegisterTop, 205, 217);
+}
+
+void TFMain::ApplyCompactLayout() {
+    image9_->resize(image9_->width(), image9_->height() - 70);
+    // The register box moves up into the bus drawing; its data-bus stub goes with it.
+    for (QFrame* bar : regDataBars_) {
+        MoveBy(bar, -90);
+    }
+    for (const char* name : {"m_Reg_Db", "m_Reg_Read", "m_Reg_Write"}) {
+        if (TAnimate* control = animation_->Control(QString::fromLatin1(name))) {
+            MoveBy(control, -90);
+        }
+    }
+    barEAspeicher_->resize(barEAspeicher_->width(), barEAspeicher_->height() - 30);
+    QFont registerFont = gridRegister_->font();
+    registerFont.setPointSize(9);
+    gridRegister_->setFont(registerFont);
+    PlaceRegisterBox();
+    labelAdressbus_->hide();
+    pAdressBus_->hide();
+    for (QFrame* bar : adressBars_) {
+        bar->hide();
+    }
+    animation_->SetAddressBusVisible(false);
+    symbolleiste_->resize(symbolleiste_->width(), 30);
+    const int frame = frameGeometry().height() - geometry().height();
+    resize(width(), kCompactWindowHeight - (frame > 0 ? frame : 28));
+    PlaceSpeicherBox();
+}
+
+void TFMain::ApplySpeicherMaximal(bool on) {
+    if (on == speicherMaximalInForce_) {
+        return;
+    }
+    speicherMaximalInForce_ = on;
+    const bool show = !on;
+    animation_->SetTopLeftDataBusVisible(show);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{barEAspeicher_, barDatenLinks_, lDatenbus_, pDatenBus_}) {
+        w->setVisible(show);
+    }
+    PlaceSpeicherBox();
+}
+
+void TFMain::LkResizeRamClick() {
+    PlaceSpeicherBox();
+}
+
+void TFMain::MnShowNormaldarstellungClick() {
+    if (mnNormaldarstellung_->isChecked()) {
+        ShowNormalView();
+    } else {
+        ShowEnlargedView();
+    }
+}
+
+void TFMain::ShowEnlargedView() {
+    if (IsEnlargedView()) {
+        return;
+    }
+    const int top = symbolleiste_->isVisible() ? symbolleiste_->height() : 0;
+    enlargedPanel_ = new QWidget(client_);
+    enlargedPanel_->setObjectName(QStringLiteral("PanelGross"));
+    enlargedPanel_->setAutoFillBackground(true);
+    enlargedPanel_->setGeometry(0, top, client_->width(), client_->height() - top);
+    auto* layout = new QHBoxLayout(enlargedPanel_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    enlargedSplitter_ = new QSplitter(Qt::Horizontal, enlargedPanel_);
+    enlargedSplitter_->setObjectName(QStringLiteral("SplitterGross"));
+    enlargedSplitter_->setHandleWidth(4);
+    enlargedSplitter_->setStyleSheet(QStringLiteral("QSplitter::handle { background: blue; }"));
+    layout->addWidget(enlargedSplitter_);
+
+    enlargedSplitter_->addWidget(groupBoxSpeicher_);
+    SetBoxFont(groupBoxSpeicher_, 18);
+    SetWidgetFont(gridSpeicher_, 14, false);
+    gridSpeicher_->SetDefaultRowHeight(24);
+
+    auto* right = new QWidget;
+    right->setObjectName(QStringLiteral("PanelGrossRechts"));
+    enlargedSplitter_->addWidget(right);
+    enlargedSplitter_->setStretchFactor(0, 0);
+    enlargedSplitter_->setStretchFactor(1, 1);
+
+    groupBoxEA_->setParent(right);
+    groupBoxEA_->setGeometry(48, 8, 269, 57);
+    SetBoxFont(groupBoxEA_, 11);
+    SetWidgetFont(eaEinheit1_, 14, true);
+    SetWidgetFont(eaEinheit2_, 13, false);
+    eaEinheit1_->setGeometry(8, 20, 137, 30);
+    eaEinheit2_->setGeometry(167, 15, 81, 36);
+
+    groupBoxRechenwerk_->setParent(right);
+    groupBoxRechenwerk_->setGeometry(24, 72, 383, 160);
+    SetBoxFont(groupBoxRechenwerk_, 16);
+
+    groupBoxRegister_->setParent(right);
+    groupBoxRegister_->setGeometry(12, 236, 337, 345);
+    SetWidgetFont(gridRegister_, 14, false);
+    gridRegister_->SetDefaultRowHeight(28);
+    gridRegister_->SetColWidth(0, 75);
+    gridRegister_->SetColWidth(1, 100);
+
+    for (QWidget* box : std::initializer_list<QWidget*>{groupBoxEA_, groupBoxRechenwerk_,
+                                                        groupBoxRegister_, groupBoxSpeicher_}) {
+        box->show();
+    }
+    enlargedPanel_->show();
+    enlargedPanel_->raise();
+    layout->activate();
+    enlargedSplitter_->setSizes({353, std::max(100, enlargedPanel_->width() - 357)});
+}
+
+void TFMain::ShowNormalView() {
+    if (!IsEnlargedView()) {
+        return;
+    }
+    for (QWidget* box : std::initializer_list<QWidget*>{groupBoxSpeicher_, groupBoxEA_,
+                                                        groupBoxRechenwerk_, groupBoxRegister_}) {
+        box->setParent(client_);
+    }
+    SetBoxFont(groupBoxSpeicher_, 11);
+    SetWidgetFont(gridSpeicher_, 9, false);
+    gridSpeicher_->SetDefaultRowHeight(20);
+
+    groupBoxEA_->setGeometry(12, 44, 217, 57);
+    SetBoxFont(groupBoxEA_, 10);
+    SetWidgetFont(eaEinheit1_, 10, true);
+    SetWidgetFont(eaEinheit2_, 9, false);
+    eaEinheit1_->setGeometry(8, 22, 129, 25);
+    eaEinheit2_->setGeometry(144, 20, 61, 28);
+
+    // Back to the size it was created with, so the sign flag stays inside the box.
+    groupBoxRechenwerk_->setGeometry(rechenwerkCreated_);
+    SetBoxFont(groupBoxRechenwerk_, 10);
+
+    SetBoxFont(groupBoxRegister_, 10);
+    SetWidgetFont(gridRegister_, 9, false);
+    gridRegister_->SetDefaultRowHeight(20);
+    gridRegister_->SetColWidth(0, 35);
+    gridRegister_->SetColWidth(1, 70);
+    PlaceRegisterBox();
+
+    delete enlargedPanel_;
+    enlargedPanel_ = nullptr;
+    enlargedSplitter_ = nullptr;
+    PlaceSpeicherBox();
+    for (QWidget* box : std::initializer_list<QWidget*>{groupBoxSpeicher_, groupBoxEA_,
+                                                        groupBoxRechenwerk_, groupBoxRegister_}) {
+        box->show();
+    }
+    // The clips sit on top of the boxes' edges.
+    animation_->RaiseAll();
+}
+
+} // namespace tovak

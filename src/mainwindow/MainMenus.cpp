@@ -1,0 +1,124 @@
+// The menu bar and the memory grid's popup menu.
+#include "mainwindow/Main.h"
+#include "widgets/OroGrid.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tovak {
+
+QAction* TFMain::AddItem(QMenu* menu, const char* name, const QString& caption,
+                         const QString& hint) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) {
+        item->setStatusTip(hint);
+    }
+    return item;
+}
+
+void TFMain::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* datei = bar->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("Datei1"));
+    QAction* oeffnen = AddItem(datei, "MnOeffnen", QStringLiteral("Ö&ffnen..."),
+                               QStringLiteral("Öffnen einer gespeicherten Datei"));
+    oeffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(oeffnen, &QAction::triggered, this, &TFMain::MnOeffnenClick);
+    QAction* speichern = AddItem(datei, "MnSpeichern", QStringLiteral("&Speichern"),
+                                 QStringLiteral("Öffnen des Programms"));
+    speichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(speichern, &QAction::triggered, this, &TFMain::MnSpeichernClick);
+    QAction* unter = AddItem(datei, "MnSpeichernUnter", QStringLiteral("Speichern &unter..."),
+                             QStringLiteral("Speichern des Programms unter einem anderen Namen"));
+    connect(unter, &QAction::triggered, this, &TFMain::MnSpeichernUnterClick);
+    datei->addSeparator()->setObjectName(QStringLiteral("N7"));
+    QAction* beenden =
+        AddItem(datei, "MnBeenden", QStringLiteral("&Beenden"), QStringLiteral("Programm beenden"));
+    connect(beenden, &QAction::triggered, this, &TFMain::close);
+
+    QMenu* ansicht = bar->addMenu(QStringLiteral("&Ansicht"));
+    ansicht->setObjectName(QStringLiteral("MainAnsicht"));
+    QAction* ausgabe = AddItem(ansicht, "MnShowAusgabefenster", QStringLiteral("Ausgabefenster"));
+    connect(ausgabe, &QAction::triggered, this, &TFMain::MnShowAusgabefensterClick);
+    ansicht->addSeparator()->setObjectName(QStringLiteral("N6"));
+    QAction* debug = AddItem(ansicht, "MnDebugfenster", QStringLiteral("Debugfenster"));
+    connect(debug, &QAction::triggered, this, &TFMain::MnDebugfensterClick);
+    ansicht->addSeparator()->setObjectName(QStringLiteral("N11"));
+    mnSymbolleiste_ = AddItem(ansicht, "MnSymbolleiste", QStringLiteral("&Symbolleiste"));
+    mnSymbolleiste_->setCheckable(true);
+    mnSymbolleiste_->setChecked(true);
+    connect(mnSymbolleiste_, &QAction::triggered, this, &TFMain::MnSymbolleisteClick);
+    ansicht->addSeparator()->setObjectName(QStringLiteral("N14"));
+    mnNormaldarstellung_ =
+        AddItem(ansicht, "MnShowNormaldarstellung", QStringLiteral("Normaldarstellung"));
+    mnNormaldarstellung_->setCheckable(true);
+    mnNormaldarstellung_->setChecked(true);
+    connect(mnNormaldarstellung_, &QAction::triggered, this, &TFMain::MnShowNormaldarstellungClick);
+
+    // The instruction groups: their dialogs are opened by the instruction-entry work; run
+    // control switches all but the jump group off during a run.
+    QMenu* befehle = bar->addMenu(QStringLiteral("&Befehle"));
+    befehle->setObjectName(QStringLiteral("MnBefehle"));
+    befehlsItems_ = {AddItem(befehle, "MnTransportbefehle", QStringLiteral("&Transportbefehle")),
+                     AddItem(befehle, "MnArithmetikbefehle", QStringLiteral("Arithmetikbefehle"))};
+    befehle->addSeparator()->setObjectName(QStringLiteral("N3"));
+    befehlsItems_.push_back(AddItem(befehle, "MnLogikbefehle", QStringLiteral("Logikbefehle")));
+    befehlsItems_.push_back(
+        AddItem(befehle, "MnSchiebebefehle", QStringLiteral("&Schiebebefehle")));
+    befehle->addSeparator()->setObjectName(QStringLiteral("N4"));
+    AddItem(befehle, "MnSprungbefehle", QStringLiteral("Sprungbefehle"));
+    befehlsItems_.push_back(AddItem(befehle, "MnEABefehler", QStringLiteral("E/A-Befehle")));
+    befehle->addSeparator()->setObjectName(QStringLiteral("N5"));
+    befehlsItems_.push_back(AddItem(befehle, "MnSteuerbefehle", QStringLiteral("Steuerbefehle")));
+
+    QMenu* start = bar->addMenu(QStringLiteral("&Start"));
+    start->setObjectName(QStringLiteral("MnStart"));
+    mnProgrammstart_ = AddItem(start, "MnProgrammstart", QStringLiteral("&Programmstart"));
+    mnProgrammstart_->setShortcut(QKeySequence(Qt::Key_F9));
+    connect(mnProgrammstart_, &QAction::triggered, this, &TFMain::MnProgrammstartClick);
+    mnEinzelschritt_ = AddItem(start, "MnEinzelschritt", QStringLiteral("&Einzelschritt"));
+    connect(mnEinzelschritt_, &QAction::triggered, this, &TFMain::MnEinzelschrittClick);
+    mnTakt_ = AddItem(start, "MnTakt", QStringLiteral("&Takt"));
+    mnTakt_->setShortcut(QKeySequence(Qt::Key_F8));
+    connect(mnTakt_, &QAction::triggered, this, &TFMain::MnTaktClick);
+    start->addSeparator()->setObjectName(QStringLiteral("N9"));
+    mnStop_ = AddItem(start, "MnStop", QStringLiteral("Programmlauf &beenden"));
+    mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+    connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
+
+    // Shortcuts keep working while the menu bar or the toolbar is hidden.
+    for (QAction* item : {oeffnen, speichern, mnProgrammstart_, mnTakt_, mnStop_}) {
+        item->setShortcutContext(Qt::ApplicationShortcut);
+    }
+}
+
+void TFMain::CreateGridPopup() {
+    QMenu* popup = gridSpeicher_->ContextMenu();
+    popup->setObjectName(QStringLiteral("GridPopupMenu"));
+    QAction* first = popup->actions().isEmpty() ? nullptr : popup->actions().first();
+    auto insert = [popup, first](QAction* item) {
+        popup->insertAction(first, item);
+        return item;
+    };
+    lkBefehlEinfuegen_ = insert(new QAction(QStringLiteral("Befehl einfügen"), popup));
+    lkBefehlEinfuegen_->setObjectName(QStringLiteral("LkBefehlEinfuegen"));
+    lkBefehlLoeschen_ = insert(new QAction(QStringLiteral("Befehl löschen"), popup));
+    lkBefehlLoeschen_->setObjectName(QStringLiteral("LkBefehlLoeschen"));
+    if (first != nullptr) {
+        popup->insertSeparator(first)->setObjectName(QStringLiteral("N12"));
+    }
+    connect(lkBefehlEinfuegen_, &QAction::triggered, this, &TFMain::LkBefehlEinfuegenClick);
+    connect(lkBefehlLoeschen_, &QAction::triggered, this, &TFMain::LkBefehlLoeschenClick);
+
+    popup->addSeparator()->setObjectName(QStringLiteral("N13"));
+    lkResizeRam_ = popup->addAction(QStringLiteral("Anspassen der Höhe"));
+    lkResizeRam_->setObjectName(QStringLiteral("LkResizeRam"));
+    lkResizeRam_->setCheckable(true);
+    connect(lkResizeRam_, &QAction::triggered, this, &TFMain::LkResizeRamClick);
+}
+
+} // namespace tovak

@@ -1,0 +1,48 @@
+// The tool windows of the main window: at most one output and one debug window, forgotten
+// when the user closes them.
+#include "dialogs/Ausgabe.h"
+#include "dialogs/Debug.h"
+#include "mainwindow/Main.h"
+
+#include <QAction>
+#include <QFrame>
+
+namespace tovak {
+
+TFAusgabe* TFMain::EnsureOutputWindow() {
+    if (ausgabe_ == nullptr) {
+        ausgabe_ = new TFAusgabe(this);
+        connect(ausgabe_, &TFAusgabe::closed, this, &TFMain::OutputWindowClosed);
+        ausgabe_->ShowBeside(frameGeometry().top(), frameGeometry().left(),
+                             frameGeometry().width());
+        eaEinheit_->SetAusgabefenster(ausgabe_);
+    }
+    return ausgabe_;
+}
+
+void TFMain::OutputWindowClosed() {
+    ausgabe_ = nullptr;
+    eaEinheit_->SetAusgabefenster(nullptr);
+}
+
+void TFMain::MnShowAusgabefensterClick() {
+    EnsureOutputWindow();
+}
+
+void TFMain::MnDebugfensterClick() {
+    if (debug_ == nullptr) {
+        debug_ = new TFDebug(this);
+        connect(debug_, &TFDebug::closed, this, &TFMain::DebugWindowClosed);
+        debug_->ShowBeside(frameGeometry().top(), frameGeometry().left());
+    }
+}
+
+void TFMain::DebugWindowClosed() {
+    debug_ = nullptr;
+}
+
+void TFMain::MnSymbolleisteClick() {
+    symbolleiste_->setVisible(mnSymbolleiste_->isChecked());
+}
+
+} // namespace tovak

@@ -1,0 +1,149 @@
+// The block diagram: start texts, layouts, the memory-grid colours and the panel edits.
+#include "GuiFixture.h"
+
+#include "mainwindow/BusAnimation.h"
+#include "mainwindow/Ini.h"
+#include "mainwindow/MemoryCellDelegate.h"
+#include "widgets/Animate.h"
+#include "widgets/OroGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QSpinBox>
+
+namespace tovak::test {
+namespace {
+
+using Window = GuiTest;
+
+TEST_F(Window, ShowsTheStartTexts) {
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Rechner-Simulation für Windows"));
+    EXPECT_EQ(Panel("EStackPointer"), " 4000");
+    EXPECT_EQ(Panel("PStackPointer"), "0x0FA0");
+    EXPECT_EQ(Panel("EInteruptAdr"), " 3000");
+    EXPECT_EQ(Panel("PInterupt"), "0x0BB8");
+    EXPECT_EQ(Panel("EAEinheit1"), "0x0000");
+    EXPECT_EQ(Control("EAEinheit1")->toolTip(), " 0");
+    EXPECT_EQ(Panel("PInstructionPointer"), "0x0000");
+    EXPECT_EQ(Panel("PanelAkku"), " 0x0000");
+    EXPECT_EQ(Panel("PanelZeroFlag"), "1");
+    for (const char* name : {"PBefehl", "PBefehlRem", "PMicrocode"}) {
+        EXPECT_EQ(Panel(name), "") << name;
+    }
+    EXPECT_EQ(window->GridSpeicher()->RowCount(), 4001);
+    EXPECT_EQ(window->GridRegister()->RowCount(), 128);
+    EXPECT_EQ(window->GridSpeicher()->CellText(2, 0), " Befehl / Daten");
+    EXPECT_EQ(window->GridSpeicher()->CellText(0, 4000), " 3999");
+    EXPECT_EQ(window->Timer1()->interval(), Ini::MainDauer());
+    EXPECT_FALSE(Control("BnStop")->isEnabled());
+    EXPECT_FALSE(Control("BnTakt")->isEnabled());
+}
+
+TEST_F(Window, MemoryCellColoursFollowTheTransferDirection) {
+    const QPalette pal;
+    const int blau = Ini::kColorMovRegAkkuDefault;
+    const int rot = Ini::kColorMovAkkuRegDefault;
+    const auto regAkku = StyleForMemoryCell("Move Reg, Akku", 2, false, pal, blau, rot);
+    EXPECT_FALSE(regAkku.useDefault);
+    EXPECT_TRUE(regAkku.bold);
+    EXPECT_EQ(regAkku.foreground, QColor(Qt::red));
+    EXPECT_EQ(regAkku.background, QColor(Qt::white));
+    // Every name containing "Akku, Register" gets the second colour.
+    for (const char* text : {"Add Akku, Register", "Move Akku, Register"}) {
+        const auto s = StyleForMemoryCell(text, 2, false, pal, blau, rot);
+        EXPECT_EQ(s.foreground, QColor(Qt::blue)) << text;
+    }
+    EXPECT_TRUE(StyleForMemoryCell("add akku, register", 2, false, pal, blau, rot).useDefault);
+    EXPECT_TRUE(StyleForMemoryCell("Inc Akku", 2, false, pal, blau, rot).useDefault);
+    const auto gewaehlt = StyleForMemoryCell("Move Reg, Akku", 2, true, pal, blau, rot);
+    EXPECT_EQ(gewaehlt.foreground, QColor(242, 255, 255));
+    EXPECT_EQ(gewaehlt.background, pal.color(QPalette::Highlight));
+    const auto adresse = StyleForMemoryCell(" 000", 0, true, pal, blau, rot);
+    EXPECT_EQ(adresse.foreground, QColor(Qt::black));
+    EXPECT_EQ(adresse.background, pal.color(QPalette::Button));
+}
+
+TEST_F(Window, CompactLayoutOnlyOnScreensUpTo600) {
+    TFMain klein(600);
+    EXPECT_TRUE(klein.IsCompactLayout());
+    EXPECT_FALSE(klein.findChild<QWidget*>("PAdressBus")->isVisibleTo(&klein));
+    EXPECT_FALSE(klein.Animation().Control("m_Sp_Ab")->isVisibleTo(&klein));
+    TFMain gross(601);
+    EXPECT_FALSE(gross.IsCompactLayout());
+    EXPECT_TRUE(gross.findChild<QWidget*>("PAdressBus")->isVisibleTo(&gross));
+}
+
+TEST_F(Window, MaximalMemoryLayoutAndFitToHeight) {
+    auto* box = Control<QGroupBox>("GroupBoxSpeicher");
+    EXPECT_EQ(box->geometry(), QRect(8, 208, 321, 384));
+    window->ApplySpeicherMaximal(true);
+    EXPECT_EQ(box->geometry(), QRect(8, 121, 321, 505));
+    EXPECT_FALSE(Control("PDatenBus")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->Animation().Control("m_Sp_Db")->isVisibleTo(window.get()));
+    window->ApplySpeicherMaximal(false);
+    EXPECT_EQ(box->geometry(), QRect(8, 208, 321, 384));
+    EXPECT_TRUE(Control("PDatenBus")->isVisibleTo(window.get()));
+
+    auto* fit = Control<QAction>("LkResizeRam");
+    fit->trigger();
+    EXPECT_EQ(box->geometry().top(), 121);
+    EXPECT_EQ(box->geometry().bottom() + 1, window->Client()->height() - 30);
+    window->resize(window->width(), window->height() + 100);
+    QApplication::processEvents();
+    EXPECT_EQ(box->geometry().bottom() + 1, window->Client()->height() - 30);
+    fit->trigger();
+    EXPECT_EQ(box->geometry(), QRect(8, 208, 321, 384));
+}
+
+TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
+    QList<QRect> vorher;
+    const char* namen[] = {"GroupBoxSpeicher", "GroupBoxEA_Einheit", "GroupBoxRechenwerk",
+                           "GroupBoxRegister"};
+    for (const char* name : namen) {
+        vorher.append(Control(name)->geometry());
+    }
+    auto* item = Control<QAction>("MnShowNormaldarstellung");
+    item->trigger();
+    EXPECT_TRUE(window->IsEnlargedView());
+    EXPECT_EQ(Control("GroupBoxSpeicher")->width(), 353);
+    EXPECT_EQ(Control("GroupBoxRegister")->geometry(), QRect(12, 236, 337, 345));
+    item->trigger();
+    EXPECT_FALSE(window->IsEnlargedView());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Control(namen[i])->geometry(), vorher[i]) << namen[i];
+        EXPECT_EQ(Control(namen[i])->parentWidget(), window->Client());
+    }
+}
+
+TEST_F(Window, PanelEditsAndOutputFormat) {
+    auto* ea = Control<QSpinBox>("EAEinheit2");
+    ea->setValue(200);
+    EXPECT_EQ(window->EAEinheit().GetValue(), 200);
+    EXPECT_EQ(Panel("EAEinheit1"), "0x00C8");
+    ea->setValue(256); // above 255: ignored
+    EXPECT_EQ(window->EAEinheit().GetValue(), 200);
+    EXPECT_EQ(Panel("EAEinheit1"), "0x00C8");
+    // The unit's own larger value is shown in the spin edit only.
+    window->EAEinheit().SetValue(1000);
+    EXPECT_EQ(ea->value(), 1000);
+    EXPECT_EQ(Panel("EAEinheit1"), "0x00C8");
+
+    Control<QComboBox>("cbAnzeigeZahlen")->setCurrentIndex(2);
+    EXPECT_EQ(window->EAEinheit().GetAusgabeformat(), FormatAscii);
+}
+
+TEST_F(Window, ToolWindowsExistOnce) {
+    window->MnDebugfensterClick();
+    TFDebug* erstes = window->Debug();
+    window->MnDebugfensterClick();
+    EXPECT_EQ(window->Debug(), erstes);
+    erstes->close();
+    EXPECT_EQ(window->Debug(), nullptr);
+    window->MnDebugfensterClick();
+    EXPECT_NE(window->Debug(), nullptr);
+}
+
+} // namespace
+} // namespace tovak::test
