@@ -55,6 +55,13 @@ const std::array<std::string, 33>& Namen() {
 
 const std::string kLeer;
 
+bool IstBedingterSprung(int befehl) {
+    return befehl >= 324 && befehl <= 335;
+}
+bool IstSprung(int befehl) {
+    return befehl == 323 || IstBedingterSprung(befehl);
+}
+
 } // namespace
 
 const char* Fehlermeldung(int code) {
@@ -214,6 +221,11 @@ void TSteuerwerk::SchreibePhasen(std::initializer_list<std::uint8_t> codes) {
 }
 
 void TSteuerwerk::Decodieren() {
+    if (IstSprung(befehl_)) {
+        SchreibePhasen({4, 5, 21, 22});
+        SetAusfuehrungsname(Ausfuehrungsname(befehl_));
+        return;
+    }
     switch (befehl_) {
     case 65:
         SchreibePhasen({4, 5, 6, 22});
@@ -257,21 +269,6 @@ void TSteuerwerk::Decodieren() {
     case 199:
     case 449:
         SchreibePhasen({18, 21, 22});
-        break;
-    case 323:
-    case 324:
-    case 325:
-    case 326:
-    case 327:
-    case 328:
-    case 329:
-    case 330:
-    case 331:
-    case 332:
-    case 333:
-    case 334:
-    case 335:
-        SchreibePhasen({4, 5, 21, 22});
         break;
     case 385:
         SchreibePhasen({13, 16, 22});
@@ -506,6 +503,13 @@ void TSteuerwerk::Mikroschritt(int code) {
 }
 
 void TSteuerwerk::Ausfuehren() {
+    if (IstBedingterSprung(befehl_)) {
+        if (rechenwerk_.Sprungbedingung(befehl_)) {
+            SetIP(static_cast<int>(operand_));
+            ipWeiter_ = false;
+        }
+        return;
+    }
     switch (befehl_) {
     case 129:
     case 130:
@@ -570,23 +574,6 @@ void TSteuerwerk::Ausfuehren() {
     case 452:
         SetIP(static_cast<int>(operand_));
         ipWeiter_ = false;
-        break;
-    case 324:
-    case 325:
-    case 326:
-    case 327:
-    case 328:
-    case 329:
-    case 330:
-    case 331:
-    case 332:
-    case 333:
-    case 334:
-    case 335:
-        if (rechenwerk_.Sprungbedingung(befehl_)) {
-            SetIP(static_cast<int>(operand_));
-            ipWeiter_ = false;
-        }
         break;
     case 449:
         rechenwerk_.SetCarryFlag(false);
