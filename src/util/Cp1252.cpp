@@ -101,7 +101,9 @@ std::string Utf8ToCp1252(std::string_view text) {
             valid = (next & 0xC0) == 0x80;
             cp = (cp << 6) | (next & 0x3F);
         }
-        if (!valid) {
+        // An overlong form (a CR as C0 8D) would smuggle a control character past the check.
+        constexpr char32_t kKleinster[] = {0, 0x80, 0x800, 0x10000};
+        if (!valid || cp < kKleinster[extra]) {
             out += '?';
             ++i;
             continue;

@@ -260,6 +260,23 @@ TEST(ProgrammdateiLesen, ByteOrderMarkLiestUtf8) {
     EXPECT_EQ(p.reg.GetName(0), "Zähler");
 }
 
+// Found by the fuzzer: an overlong UTF-8 form of CR or LF must not put a line break into a
+// remark line or a name.
+TEST(ProgrammdateiLesen, UeberlangeUtf8FormenWerdenFragezeichen) {
+    Programmspeicher p;
+    ASSERT_EQ(
+        Lesen("\xEF\xBB\xBF" + CrLf({"5  Version", "1",
+                                     "a\xC0\x8D\xC0\x8A"
+                                     "b\xE0\x80\xAF",
+                                     "0 Anzahl RAM", "1 Anzahl Register", "1\t1\tx\xC0\x8Ay"}),
+              p),
+        LeseErgebnis::Geladen);
+    EXPECT_EQ(p.remarks, std::vector<std::string>{"a????b???"});
+    EXPECT_EQ(p.reg.GetName(0), "x??y"); // one "?" per byte of a malformed form
+    p.remarks = {"eins\xC0\x8Azwei"};
+    EXPECT_EQ(Schreiben(p).substr(0, 27), "5  Version\r\n1\r\neins??zwei\r\n");
+}
+
 TEST(ProgrammdateiLesen, ZahlAmZeilenanfang) {
     int n = 99;
     EXPECT_TRUE(ZahlAmZeilenanfang("  12 Anzahl RAM", n));
