@@ -2,14 +2,8 @@
 
 #include "files/ProgrammText.h"
 #include "machine/Befehle.h"
-#include "machine/Bus.h"
-#include "machine/EAEinheit.h"
 #include "machine/Encoder.h"
-#include "machine/PlainDisplays.h"
-#include "machine/RAM.h"
-#include "machine/Rechenwerk.h"
-#include "machine/Reg.h"
-#include "machine/Steuerwerk.h"
+#include "support/MachineFixture.h"
 
 #include <map>
 #include <stdexcept>
@@ -58,20 +52,10 @@ public:
     }
 
     Beispiel Erzeugen() const {
-        BefehlstabellenFuellen();
-        NullTextDisplay text;
-        NullNumberDisplay zahl;
-        NullGrid speicherGrid(3, TRAM::kZellen);
-        NullGrid registerGrid(3, TReg::kRegisterZahl);
-        TRAM speicher(TRAM::kMaxCount, speicherGrid);
-        TReg reg(TReg::kMaxCount, registerGrid);
-        TRechenwerk rechenwerk(RechenwerkAnzeigen{text, text, text, text, text, text});
-        TEAEinheit ea(zahl);
-        TBus datenbus(text, false);
-        TBus adressbus(text, true);
-        TSteuerwerk steuerwerk(speicher, reg, rechenwerk, ea,
-                               SteuerwerkAnzeigen{zahl, text, text, text, text, text}, datenbus,
-                               adressbus);
+        PlainMachine m;
+        TSteuerwerk& steuerwerk = *m.steuerwerk;
+        TRAM& speicher = m.speicher;
+        TReg& reg = m.reg;
         EncoderRueckrufe rueckrufe;
         rueckrufe.fehlerBox = [](const std::string&, const std::string& meldung) {
             throw std::logic_error(meldung);
