@@ -4,7 +4,7 @@
 #   scripts/screenshot.sh [build-dir] [micro-steps]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-gui}
+build=${1:-$root/build/release}
 steps=${2:-46}
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
