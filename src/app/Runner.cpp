@@ -1,14 +1,8 @@
 #include "app/Runner.h"
 
 #include "files/ProgramFile.h"
-#include "machine/Bus.h"
-#include "machine/EAEinheit.h"
 #include "machine/Fehler.h"
-#include "machine/PlainDisplays.h"
-#include "machine/RAM.h"
-#include "machine/Rechenwerk.h"
-#include "machine/Reg.h"
-#include "machine/Steuerwerk.h"
+#include "machine/Maschine.h"
 
 #include <algorithm>
 #include <array>
@@ -211,17 +205,20 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
 }
 
 int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
+    std::size_t naechsteEingabe = 0;
+    SteuerwerkRueckrufe rueckrufe;
+    rueckrufe.zahlEingeben = [&] {
+        return naechsteEingabe < o.eingaben.size() ? o.eingaben[naechsteEingabe++] : -1;
+    };
+    rueckrufe.fehlerBox = [err](const std::string& caption, const std::string& meldung) {
+        std::fprintf(err, "%s: %s\n", caption.c_str(), meldung.c_str());
+    };
     // The machine as the main window wires it, with displays that show nothing.
-    NullTextDisplay text;
-    NullNumberDisplay zahl;
-    NullGrid speicherGrid(3, TRAM::kZellen);
-    NullGrid registerGrid(3, TReg::kRegisterZahl);
-    TRAM speicher(TRAM::kMaxCount, speicherGrid);
-    TReg reg(TReg::kMaxCount, registerGrid);
-    TRechenwerk rechenwerk(RechenwerkAnzeigen{text, text, text, text, text, text});
-    TEAEinheit ea(zahl);
-    TBus datenbus(text, false);
-    TBus adressbus(text, true);
+    HeadlessMaschine m(std::move(rueckrufe));
+    TRAM& speicher = m.speicher;
+    TReg& reg = m.reg;
+    TRechenwerk& rechenwerk = m.rechenwerk;
+    TSteuerwerk& steuerwerk = m.steuerwerk;
 
     std::vector<std::string> remarks;
     try {
@@ -240,35 +237,17 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
         geladen[static_cast<std::size_t>(a)] = speicher.GetValue(a);
     }
 
-    std::size_t naechsteEingabe = 0;
-    SteuerwerkRueckrufe rueckrufe;
-    rueckrufe.zahlEingeben = [&] {
-        return naechsteEingabe < o.eingaben.size() ? o.eingaben[naechsteEingabe++] : -1;
-    };
-    rueckrufe.fehlerBox = [err](const std::string& caption, const std::string& meldung) {
-        std::fprintf(err, "%s: %s\n", caption.c_str(), meldung.c_str());
-    };
-    TSteuerwerk steuerwerk(speicher, reg, rechenwerk, ea,
-                           SteuerwerkAnzeigen{zahl, text, text, text, text, text}, datenbus,
-                           adressbus, std::move(rueckrufe));
-
     StromAusgabe ausgabe(out, o.trace ? err : nullptr);
-    ea.SetAusgabeformat(o.format);
-    ea.SetAusgabefenster(&ausgabe);
-
-    // "Start von 0".
-    steuerwerk.SetSchritt(0);
-    steuerwerk.SetIPWeiter(false);
-    steuerwerk.SetFehler(0);
-    steuerwerk.SetIP(0);
-    steuerwerk.SetSP(255);
+    m.ea.SetAusgabeformat(o.format);
+    m.ea.SetAusgabefenster(&ausgabe);
+    m.StartVon0();
 
     auto trace = [&](std::uint64_t nummer) {
         const int code = steuerwerk.GetPhase();
         std::fprintf(err, "%llu\t%d\t%s\tIP=%d\tAB=%s\tDB=%s\n",
                      static_cast<unsigned long long>(nummer), code, Mikroschrittname(code).c_str(),
-                     steuerwerk.GetIP(), BusText(adressbus.GetValue(), true).c_str(),
-                     BusText(datenbus.GetValue(), false).c_str());
+                     steuerwerk.GetIP(), BusText(m.adressbus.GetValue(), true).c_str(),
+                     BusText(m.datenbus.GetValue(), false).c_str());
     };
 
     int status = LaufSchrittgrenze;

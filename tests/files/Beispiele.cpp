@@ -53,7 +53,7 @@ public:
 
     Beispiel Erzeugen() const {
         PlainMachine m;
-        TSteuerwerk& steuerwerk = *m.steuerwerk;
+        TSteuerwerk& steuerwerk = m.steuerwerk;
         TRAM& speicher = m.speicher;
         TReg& reg = m.reg;
         EncoderRueckrufe rueckrufe;

@@ -22,11 +22,11 @@ protected:
             boxen.emplace_back(caption, text);
         };
         rueckrufe.sicherungSchreiben = [this] { ++sicherungen; };
-        encoder = std::make_unique<TEncoder>(*m.steuerwerk, m.speicher, std::move(rueckrufe));
+        encoder = std::make_unique<TEncoder>(m.steuerwerk, m.speicher, std::move(rueckrufe));
     }
 
     void SetIP(int ip) {
-        m.steuerwerk->SetIP(ip);
+        m.steuerwerk.SetIP(ip);
         m.ipAenderungen.clear();
     }
     std::string Zeile(int adresse, int spalte) { return m.speicherGrid.Cell(spalte, adresse + 1); }
@@ -52,7 +52,7 @@ TEST_F(EncoderTest, ZweizelligerBefehl) {
     EXPECT_FALSE(m.speicher.IstBefehl(11));
     EXPECT_EQ(m.speicher.GetBefehlsnummer(11), 0);
     EXPECT_EQ(Zeile(11, 2), "5");
-    EXPECT_EQ(m.steuerwerk->GetIP(), 12);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 12);
     // The IP moves cell by cell, so the grid follows the insertion point.
     EXPECT_EQ(m.ipAenderungen, (std::vector<int>{11, 12}));
     EXPECT_EQ(sicherungen, 1);
@@ -66,7 +66,7 @@ TEST_F(EncoderTest, EinzelligerBefehlSchreibtKeinenOperanden) {
     EXPECT_EQ(m.speicher.GetValue(10), 199);
     EXPECT_EQ(Zeile(10, 2), "NOT Akku");
     EXPECT_EQ(m.speicher.GetValue(11), 77);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 11);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 11);
     EXPECT_EQ(sicherungen, 1);
 }
 
@@ -77,7 +77,7 @@ TEST_F(EncoderTest, KeinBefehlWirdAbgelehntUndSichertTrotzdem) {
     EXPECT_EQ(boxen[0].first, "Fehler");
     EXPECT_EQ(boxen[0].second, "Fehler in Main, Methode BefehlInSpeicher\r\nFalscher Case Wert: 0");
     EXPECT_EQ(m.speicher.GetValue(10), 0);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 10);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 10);
     EXPECT_EQ(sicherungen, 1);
 
     EXPECT_FALSE(encoder->BefehlInSpeicher(100, 0));
@@ -102,7 +102,7 @@ TEST_F(EncoderTest, BefehlInSpeicher2NurFuerSpruenge) {
     EXPECT_EQ(Zeile(0, 2), "JNZ zu Adresse");
     EXPECT_EQ(m.speicher.GetValue(1), 8);
     EXPECT_EQ(Zeile(2, 2), "Compare Akku Register");
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4);
     EXPECT_EQ(sicherungen, 0); // the jump dialog writes no backup copy
 }
 
@@ -115,7 +115,7 @@ TEST_F(EncoderTest, ZweizelligerBefehlBeiIP65535WirdAbgelehnt) {
         EXPECT_EQ(box.first, "Error");
         EXPECT_EQ(box.second, kZweiZellen);
     }
-    EXPECT_EQ(m.steuerwerk->GetIP(), 65535);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 65535);
     EXPECT_TRUE(m.ipAenderungen.empty());
     EXPECT_EQ(sicherungen, 1);
 }
@@ -126,7 +126,7 @@ TEST_F(EncoderTest, BeiIP3999LandetDerOperandIn4000) {
     EXPECT_EQ(m.speicher.GetValue(3999), 130);
     EXPECT_EQ(Zeile(3999, 2), "Add Akku, Konstante");
     EXPECT_EQ(m.speicher.GetValue(4000), 9);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4001);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4001);
     EXPECT_EQ(m.speicherGrid.RowCount(), 4001); // address 4000 has no row
 }
 
@@ -136,7 +136,7 @@ TEST_F(EncoderTest, OperandHinter4000SchreibtGarNichts) {
     EXPECT_THROW(encoder->BefehlInSpeicher(65, 5), Bereichsfehler);
     EXPECT_EQ(m.speicher.GetValue(4000), 12);
     EXPECT_FALSE(m.speicher.IstBefehl(4000));
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4000);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4000);
     EXPECT_EQ(sicherungen, 1);
     EXPECT_THROW(encoder->BefehlInSpeicher2(323, 5), Bereichsfehler);
     EXPECT_EQ(m.speicher.GetValue(4000), 12);
@@ -144,16 +144,16 @@ TEST_F(EncoderTest, OperandHinter4000SchreibtGarNichts) {
     // A one-cell instruction still fits into 4000.
     EXPECT_TRUE(encoder->BefehlInSpeicher(451, 0));
     EXPECT_EQ(m.speicher.GetValue(4000), 451);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4001);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4001);
     EXPECT_THROW(encoder->BefehlInSpeicher(451, 0), Bereichsfehler);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4001);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4001);
 }
 
 TEST_F(EncoderTest, NegativeIPIstBereichsfehler) {
     SetIP(-1);
     EXPECT_THROW(encoder->BefehlInSpeicher(451, 0), Bereichsfehler);
     EXPECT_THROW(encoder->BefehlInSpeicher(65, 0), Bereichsfehler);
-    EXPECT_EQ(m.steuerwerk->GetIP(), -1);
+    EXPECT_EQ(m.steuerwerk.GetIP(), -1);
 }
 
 TEST_F(EncoderTest, LiesZahlMitEinstellungZwei) {
@@ -167,7 +167,7 @@ TEST_F(EncoderTest, LiesZahlMitEinstellungZwei) {
     EXPECT_EQ(Zeile(1, 2), "IN Akku");
     EXPECT_EQ(Zeile(2, 2), "Move Reg, Akku");
     EXPECT_EQ(Zeile(3, 2), "7");
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4);
     EXPECT_EQ(sicherungen, 3); // one per instruction
 }
 
@@ -175,13 +175,13 @@ TEST_F(EncoderTest, LiesZahlMitEinstellungEinsNullUndUnbekannt) {
     SetIP(0);
     encoder->EABefehlInSpeicher(390, 7, LiesZahlInAkku);
     EXPECT_EQ(m.speicher.GetValue(1), 385);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 2);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 2);
     EXPECT_EQ(sicherungen, 2);
 
     encoder->EABefehlInSpeicher(390, 7, LiesZahlNurLesen);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 3);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 3);
     encoder->EABefehlInSpeicher(390, 7, 5);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 4);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 4);
     EXPECT_EQ(m.speicher.GetValue(4), 0);
     EXPECT_EQ(sicherungen, 4);
 }
@@ -191,7 +191,7 @@ TEST_F(EncoderTest, AndereEABefehleOhneFolgebefehle) {
     encoder->EABefehlInSpeicher(388, 4, LiesZahlInRegister);
     EXPECT_EQ(m.speicher.GetValue(0), 388);
     EXPECT_EQ(m.speicher.GetValue(1), 4);
-    EXPECT_EQ(m.steuerwerk->GetIP(), 2);
+    EXPECT_EQ(m.steuerwerk.GetIP(), 2);
     EXPECT_EQ(sicherungen, 1);
 }
 
@@ -201,7 +201,7 @@ TEST_F(EncoderTest, JederBefehlDesBefehlssatzes) {
         SetIP(100);
         const bool geschrieben = encoder->BefehlInSpeicher(befehl, 42);
         ASSERT_EQ(geschrieben, BefehlsLaenge(befehl) != 0) << befehl;
-        ASSERT_EQ(m.steuerwerk->GetIP(), 100 + BefehlsLaenge(befehl)) << befehl;
+        ASSERT_EQ(m.steuerwerk.GetIP(), 100 + BefehlsLaenge(befehl)) << befehl;
         if (geschrieben) {
             ASSERT_EQ(Zeile(100, 2), Befehlsname(befehl)) << befehl;
         }
@@ -211,7 +211,7 @@ TEST_F(EncoderTest, JederBefehlDesBefehlssatzes) {
 TEST(EncoderOhneRueckrufe, ZeigtDieMeldungImFehlerfenster) {
     PlainMachine m;
     RecordingMessageBoxes boxen;
-    TEncoder encoder(*m.steuerwerk, m.speicher);
+    TEncoder encoder(m.steuerwerk, m.speicher);
     EXPECT_FALSE(encoder.BefehlInSpeicher(1, 0));
     ASSERT_EQ(boxen.boxes.size(), 1u);
     EXPECT_EQ(boxen.boxes[0].kind, "error");

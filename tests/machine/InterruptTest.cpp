@@ -10,7 +10,7 @@ using test::PlainMachine;
 
 class InterruptTest : public ::testing::Test {
 protected:
-    TSteuerwerk& sw() { return *m.steuerwerk; }
+    TSteuerwerk& sw() { return m.steuerwerk; }
     // Performs micro-steps until the next one is the given code.
     void BisVor(int code) {
         for (int i = 0; i < 1000 && sw().GetNaechstePhase() != code; ++i) {

@@ -10,7 +10,7 @@ using test::PlainMachine;
 
 class SteuerwerkTest : public ::testing::Test {
 protected:
-    TSteuerwerk& sw() { return *m.steuerwerk; }
+    TSteuerwerk& sw() { return m.steuerwerk; }
     PlainMachine m;
 };
 
