@@ -40,14 +40,11 @@ template <class M> void RunLoop(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-using Discarding = Machine<NullTextDisplay, NullNumberDisplay, NullGrid>;
-using PlainTables = Machine<PlainTextDisplay, PlainNumberDisplay, PlainGrid>;
-
 void BM_LoopDiscardingDisplays(benchmark::State& state) {
-    RunLoop<Discarding>(state);
+    RunLoop<HeadlessMaschine>(state);
 }
 void BM_LoopPlainTables(benchmark::State& state) {
-    RunLoop<PlainTables>(state);
+    RunLoop<PlainMaschine>(state);
 }
 
 BENCHMARK(BM_LoopDiscardingDisplays);
