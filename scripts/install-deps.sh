@@ -10,7 +10,7 @@ packages=(
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
 )
 if [[ $purpose == test ]]; then
-    packages+=(googletest libgtest-dev clang-format)
+    packages+=(googletest libgtest-dev libbenchmark-dev clang-format)
 fi
 
 missing=()

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with the sanitizers, checks the formatting and runs every test.
+# Installs what is missing, builds with the sanitizers (the benchmarks too, so they keep
+# compiling), checks the formatting and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
 
 "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DTOVAK_TESTS=ON -DTOVAK_SANITIZE=ON -DTOVAK_WERROR=ON >/dev/null
+    -DTOVAK_TESTS=ON -DTOVAK_BENCH=ON -DTOVAK_SANITIZE=ON -DTOVAK_WERROR=ON >/dev/null
 cmake --build "$build"
 
 echo "Formatprüfung ..."
