@@ -45,6 +45,9 @@ class TFMain final : public QMainWindow {
 
 public:
     static constexpr const char* kCaption = "Rechner-Simulation für Windows";
+    // Widths of the memory grid's address and hex columns in the normal view.
+    static constexpr int kSpeicherAdrBreite = 45;
+    static constexpr int kSpeicherHexBreite = 80;
 
     // screenHeight: the available screen height that picks the compact layout; -1 asks
     // the screen the window will appear on.

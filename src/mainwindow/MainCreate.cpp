@@ -418,9 +418,9 @@ void TFMain::SetUpGrids() {
     gridSpeicher_->setFont(gridFont);
     gridRegister_->setFont(gridFont);
     setUp(gridSpeicher_,
-          {{QStringLiteral(" Adr"), 45},
-           {QStringLiteral(" Hex-Wert"), 80},
-           {QStringLiteral(" Befehl / Daten"), 321 - 45 - 80 - 30}},
+          {{QStringLiteral(" Adr"), kSpeicherAdrBreite},
+           {QStringLiteral(" Hex-Wert"), kSpeicherHexBreite},
+           {QStringLiteral(" Befehl / Daten"), 321 - kSpeicherAdrBreite - kSpeicherHexBreite - 30}},
           TRAM::kMaxCount, 20);
     setUp(gridRegister_,
           {{QStringLiteral(" Adr"), 35},

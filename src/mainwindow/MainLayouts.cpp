@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -159,6 +160,10 @@ void TFMain::ShowEnlargedView() {
     SetBoxFont(groupBoxSpeicher_, 18);
     SetWidgetFont(gridSpeicher_, 14, false);
     gridSpeicher_->SetDefaultRowHeight(24);
+    // The address and hex columns must grow with the font, or "3999" and "0x0000" are cut.
+    const QFontMetrics metrics(gridSpeicher_->font());
+    gridSpeicher_->SetColWidth(0, metrics.horizontalAdvance(QStringLiteral(" 3999")) + 18);
+    gridSpeicher_->SetColWidth(1, metrics.horizontalAdvance(QStringLiteral(" 0x0000")) + 18);
 
     auto* right = new QWidget;
     right->setObjectName(QStringLiteral("PanelGrossRechts"));
@@ -206,6 +211,8 @@ void TFMain::ShowNormalView() {
     SetBoxFont(groupBoxSpeicher_, 11);
     SetWidgetFont(gridSpeicher_, 9, false);
     gridSpeicher_->SetDefaultRowHeight(20);
+    gridSpeicher_->SetColWidth(0, kSpeicherAdrBreite);
+    gridSpeicher_->SetColWidth(1, kSpeicherHexBreite);
 
     groupBoxEA_->setGeometry(12, 44, 217, 57);
     SetBoxFont(groupBoxEA_, 10);

@@ -109,8 +109,12 @@ TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
     EXPECT_TRUE(window->IsEnlargedView());
     EXPECT_EQ(Control("GroupBoxSpeicher")->width(), 353);
     EXPECT_EQ(Control("GroupBoxRegister")->geometry(), QRect(12, 236, 337, 345));
+    // The bigger font needs wider address and hex columns, and they shrink back afterwards.
+    EXPECT_GT(window->GridSpeicher()->ColWidth(1), TFMain::kSpeicherHexBreite);
     item->trigger();
     EXPECT_FALSE(window->IsEnlargedView());
+    EXPECT_EQ(window->GridSpeicher()->ColWidth(0), TFMain::kSpeicherAdrBreite);
+    EXPECT_EQ(window->GridSpeicher()->ColWidth(1), TFMain::kSpeicherHexBreite);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Control(namen[i])->geometry(), vorher[i]) << namen[i];
         EXPECT_EQ(Control(namen[i])->parentWidget(), window->Client());
