@@ -8,6 +8,7 @@
 #include "dialogs/Debug.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
+#include "machine/Encoder.h"
 #include "machine/RAM.h"
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
@@ -98,6 +99,10 @@ public:
     void LoadStartFile(const QStringList& arguments);
     const QString& FileName() const { return fileName_; }
 
+    // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
+    void WriteBackup();
+    void DeleteBackupFiles();
+
     // --- Hooks for tests and benchmarks ------------------------------------------------
     // The number input of micro-step 31 (default: the input dialog).
     void SetNumberInput(std::function<int()> ask) { numberInput_ = std::move(ask); }
@@ -107,6 +112,8 @@ public:
 
     TSteuerwerk& Steuerwerk() { return *steuerwerk_; }
     TRAM& Speicher() { return *speicher_; }
+    // Writes the instructions the dialogs deliver at the IP (each write ends with a backup).
+    TEncoder& Encoder() { return *encoder_; }
     TReg& Register() { return *register_; }
     TEAEinheit& EAEinheit() { return *eaEinheit_; }
     TRechenwerk& Rechenwerk() { return *rechenwerk_; }
@@ -272,6 +279,7 @@ private:
     std::unique_ptr<TEAEinheit> eaEinheit_;
     std::unique_ptr<TRechenwerk> rechenwerk_;
     std::unique_ptr<TSteuerwerk> steuerwerk_;
+    std::unique_ptr<TEncoder> encoder_;
     std::unique_ptr<BusAnimation> animation_;
 
     QPointer<TFAusgabe> ausgabe_;

@@ -471,6 +471,9 @@ void TFMain::CreateMachine() {
                            decimalHex(eInteruptAdr_, pInterupt_), text(pMicrocode_), text(pBefehl_),
                            text(pBefehlRem_)},
         *datenbus_, *adressbus_, std::move(rueckrufe));
+    EncoderRueckrufe encoderRueckrufe;
+    encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
+    encoder_ = std::make_unique<TEncoder>(*steuerwerk_, *speicher_, std::move(encoderRueckrufe));
     EAEinheit2Change();
     EInstructionPointerChange();
 }
