@@ -1,6 +1,9 @@
 #include "widgets/SpinEdit.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <algorithm>
 #include <limits>
 
@@ -72,9 +75,30 @@ QValidator::State TSpinEdit::validate(QString&, int&) const {
     return QValidator::Acceptable;
 }
 
+QSize TSpinEdit::sizeHint() const {
+    ensurePolished();
+    const QFontMetrics metrics(fontMetrics());
+    const int textWidth = std::max(metrics.horizontalAdvance(QString::number(minValue_)),
+                                   metrics.horizontalAdvance(QString::number(maxValue_)));
+    // Room for a blank and the blinking cursor, as QSpinBox leaves it.
+    const QSize contents(textWidth + metrics.horizontalAdvance(QLatin1Char(' ')) + 2,
+                         lineEdit()->sizeHint().height());
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, contents, this);
+}
+
+QSize TSpinEdit::minimumSizeHint() const {
+    return sizeHint();
+}
+
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    // Another window taking over (a message box, a menu) is no leaving of the field: a
+    // rejected value must still stand as typed when the learner comes back.
+    const bool leftField =
+        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     int value = 0;
-    if (ReadInteger(Text(), value) && Clamped(value) != value) {
+    if (leftField && ReadInteger(Text(), value) && Clamped(value) != value) {
         SetValue(Clamped(value));
     }
     QAbstractSpinBox::focusOutEvent(event);

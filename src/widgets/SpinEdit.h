@@ -28,6 +28,9 @@ public:
     void SetText(const QString& text);
 
     void stepBy(int steps) override;
+    // Wide enough for the longer of the two limits.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void TextEdited(const QString& text);
