@@ -39,6 +39,7 @@ class QToolButton;
 namespace tovak {
 
 class BusAnimation;
+class TFDialog0;
 class TOroGrid;
 
 class TFMain final : public QMainWindow {
@@ -99,6 +100,17 @@ public:
     void LoadStartFile(const QStringList& arguments);
     const QString& FileName() const { return fileName_; }
 
+    // --- Instruction entry and other programs (MainBefehle.cpp) -------------------------
+    void MnTransportbefehleClick();
+    void MnArithmetikbefehleClick();
+    void MnLogikbefehleClick();
+    void MnSchiebebefehleClick();
+    void MnSprungbefehleClick();
+    void MnEABefehlerClick();
+    void MnSteuerbefehleClick();
+    void MnTaschenrechnerClick();
+    void MnNeueInstanzClick();
+
     // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
     void WriteBackup();
     void DeleteBackupFiles();
@@ -109,6 +121,11 @@ public:
     // The file dialogs (default: QFileDialog); an empty answer means cancelled.
     void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
     void SetClockInterval(int ms);
+    // Runs once an instruction dialog is open, to answer it (default: the learner does). A
+    // dialog the hook leaves open is cancelled.
+    void SetBefehlsDialogHook(std::function<void(TFDialog0&)> answer) {
+        befehlsDialogHook_ = std::move(answer);
+    }
 
     TSteuerwerk& Steuerwerk() { return *steuerwerk_; }
     TRAM& Speicher() { return *speicher_; }
@@ -168,6 +185,14 @@ private:
     void CreateGridPopup();
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QString& hint = {});
+
+    // Instruction entry (MainBefehle.cpp)
+    void ConnectBefehlsItems();
+    void CreateLauncherItems();
+    // Shows the dialog modally with DialogOkay cleared; true when it was confirmed.
+    bool ShowBefehlsDialog(TFDialog0& dialog);
+    // Hands a confirmed dialog's instruction to the encoder; range errors are shown.
+    void BefehlEintragen(const TFDialog0& dialog);
 
     // Layouts (MainLayouts.cpp)
     void ApplyCompactLayout();
@@ -304,6 +329,7 @@ private:
     std::function<int()> numberInput_;
     std::function<QString()> askOpen_;
     std::function<QString()> askSave_;
+    std::function<void(TFDialog0&)> befehlsDialogHook_;
 };
 
 } // namespace tovak

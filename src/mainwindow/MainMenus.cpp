@@ -74,6 +74,7 @@ void TFMain::CreateMenus() {
     befehlsItems_.push_back(AddItem(befehle, "MnEABefehler", QStringLiteral("E/A-Befehle")));
     befehle->addSeparator()->setObjectName(QStringLiteral("N5"));
     befehlsItems_.push_back(AddItem(befehle, "MnSteuerbefehle", QStringLiteral("Steuerbefehle")));
+    ConnectBefehlsItems();
 
     QMenu* start = bar->addMenu(QStringLiteral("&Start"));
     start->setObjectName(QStringLiteral("MnStart"));
@@ -89,6 +90,8 @@ void TFMain::CreateMenus() {
     mnStop_ = AddItem(start, "MnStop", QStringLiteral("Programmlauf &beenden"));
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
+
+    CreateLauncherItems();
 
     // Shortcuts keep working while the menu bar or the toolbar is hidden.
     for (QAction* item : {oeffnen, speichern, mnProgrammstart_, mnTakt_, mnStop_}) {
