@@ -25,6 +25,8 @@ class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        // The backup copies stay in the test's own folder.
+        TFMain::SetBackupBase(dir.path());
         window = std::make_unique<TFMain>(800);
         window->SetNumberInput([this] { return zahl; });
         window->show();
