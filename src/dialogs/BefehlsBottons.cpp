@@ -3,9 +3,11 @@
 #include "dialogs/ToolWindowParts.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <array>
 
 namespace tovak {
@@ -31,6 +33,9 @@ constexpr std::array<Knopf, 7> kKnoepfe = {{
 
 constexpr int kBreite = 166;
 constexpr int kHoehe = 270;
+constexpr int kKnopfBreite = 125;
+// What a push button needs beside its text (frame and margins of the usual styles).
+constexpr int kTextRand = 14;
 
 QRect ScreenArea(const QPoint& at) {
     const QScreen* screen = QGuiApplication::screenAt(at);
@@ -38,6 +43,27 @@ QRect ScreenArea(const QPoint& at) {
         screen = QGuiApplication::primaryScreen();
     }
     return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// Arial at 15 pixels, smaller where the installed fonts would cut a caption off.
+QFont ButtonFont() {
+    const QStringList families = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                                  QStringLiteral("DejaVu Sans")};
+    QFont font;
+    for (int pixels = 15; pixels > 9; --pixels) {
+        font = PixelFont(families, pixels);
+        const QFontMetrics metrics(font);
+        const bool fits = std::all_of(kKnoepfe.begin(), kKnoepfe.end(), [&](const Knopf& k) {
+            return metrics.horizontalAdvance(
+                       QString::fromUtf8(k.caption).remove(QLatin1Char('&'))) +
+                       kTextRand <=
+                   kKnopfBreite;
+        });
+        if (fits) {
+            break;
+        }
+    }
+    return font;
 }
 
 } // namespace
@@ -53,16 +79,14 @@ TFBefehlsBottons::TFBefehlsBottons(QWidget* parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    setFont(PixelFont(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-        15));
+    setFont(ButtonFont());
     setFixedSize(kBreite, kHoehe);
 
     for (std::size_t i = 0; i < kKnoepfe.size(); ++i) {
         const Knopf& k = kKnoepfe[i];
         auto* button = new QPushButton(QString::fromUtf8(k.caption), this);
         button->setObjectName(QString::fromLatin1(k.name));
-        button->setGeometry(20, k.top, 125, 25);
+        button->setGeometry(20, k.top, kKnopfBreite, 25);
         const int code = static_cast<int>(i) + 1;
         connect(button, &QPushButton::clicked, this, [this, code] { emit notify(code); });
         buttons_.push_back(button);

@@ -9,11 +9,12 @@ namespace tovak {
 
 namespace {
 
-// Draws on a 20 x 20 canvas, in two resolutions for sharp glyphs on dense screens.
+// Draws on a 16 x 16 canvas (the toolbar's glyph size), in two resolutions for sharp glyphs
+// on dense screens.
 QIcon Painted(const std::function<void(QPainter&)>& draw) {
     QIcon icon;
     for (int scale : {1, 2}) {
-        QPixmap pixmap(20 * scale, 20 * scale);
+        QPixmap pixmap(16 * scale, 16 * scale);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -27,17 +28,17 @@ QIcon Painted(const std::function<void(QPainter&)>& draw) {
 
 void DrawPage(QPainter& p) {
     QPainterPath page;
-    page.moveTo(4.5, 2.5);
-    page.lineTo(12.5, 2.5);
-    page.lineTo(16.5, 6.5);
-    page.lineTo(16.5, 17.5);
-    page.lineTo(4.5, 17.5);
+    page.moveTo(3.5, 1.5);
+    page.lineTo(9.5, 1.5);
+    page.lineTo(13.5, 5.5);
+    page.lineTo(13.5, 14.5);
+    page.lineTo(3.5, 14.5);
     page.closeSubpath();
     p.setPen(QPen(QColor(70, 70, 70), 1));
     p.setBrush(Qt::white);
     p.drawPath(page);
     p.setBrush(QColor(220, 220, 220));
-    p.drawPolygon(QPolygonF({QPointF(12.5, 2.5), QPointF(12.5, 6.5), QPointF(16.5, 6.5)}));
+    p.drawPolygon(QPolygonF({QPointF(9.5, 1.5), QPointF(9.5, 5.5), QPointF(13.5, 5.5)}));
 }
 
 } // namespace
@@ -49,16 +50,20 @@ QIcon NewProgramGlyph() {
 QIcon ResetGlyph(QChar letter) {
     return Painted([letter](QPainter& p) {
         p.setPen(QPen(QColor(0, 0, 128), 1));
-        p.setBrush(QColor(225, 235, 255));
-        p.drawRoundedRect(QRectF(2.5, 2.5, 13, 13), 2, 2);
+        p.setBrush(QColor(215, 228, 255));
+        p.drawRoundedRect(QRectF(0.5, 0.5, 12, 12), 2, 2);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(11);
         font.setBold(true);
         p.setFont(font);
-        p.drawText(QRectF(2.5, 2.5, 13, 13), Qt::AlignCenter, QString(letter));
-        p.setPen(QPen(QColor(200, 0, 0), 2.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(11.5, 11.5), QPointF(17.5, 17.5));
-        p.drawLine(QPointF(17.5, 11.5), QPointF(11.5, 17.5));
+        p.drawText(QRectF(0.5, 0.5, 12, 12), Qt::AlignCenter, QString(letter));
+        // The red cross, on a white halo so it stands off the letter.
+        for (const auto& [colour, width] :
+             {std::pair{QColor(Qt::white), 3.6}, std::pair{QColor(210, 0, 0), 2.0}}) {
+            p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(9.5, 9.5), QPointF(14.5, 14.5));
+            p.drawLine(QPointF(14.5, 9.5), QPointF(9.5, 14.5));
+        }
     });
 }
 
