@@ -136,6 +136,10 @@ TEST_F(ProgramCommands, PrintingRendersTheListingAsOneJob) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier); // the hidden item's key
     EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_TRUE(boxes.boxes.empty());
+    window->Printer().setOutputFileName(dir.filePath("fehlt/liste.pdf"));
+    EXPECT_FALSE(window->PrintProgram("")); // reported, not taken for printed
+    EXPECT_EQ(boxes.boxes.size(), 1u);
 
     ProgramListing listing = MakeProgramListing(window->Speicher(), "lang");
     listing.entries.resize(300, listing.entries.back());
