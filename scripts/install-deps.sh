@@ -11,6 +11,8 @@ packages=(
 )
 if [[ $purpose == test ]]; then
     packages+=(googletest libgtest-dev libbenchmark-dev clang-format)
+    # pdftoppm, to look at a printed listing rendered to PDF
+    packages+=(poppler-utils)
 fi
 
 missing=()

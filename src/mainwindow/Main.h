@@ -1,11 +1,15 @@
 // The main window: owns the simulated machine, shows it as a block diagram and drives it.
 // The implementation is split by concern: creation and layout (MainCreate, MainLayouts),
 // menus (MainMenus), run control (MainRun), bus animation (MainAnimation), edits in the
-// panels and grids (MainEdits), tool windows (MainTools) and the file commands (MainFiles).
+// panels and grids (MainEdits), tool windows (MainTools, MainCommandWindow), the file
+// commands (MainFiles), the backup copies (MainBackup), new program and resets (MainReset),
+// clipboard and printing (MainExport).
 #pragma once
 
 #include "dialogs/Ausgabe.h"
+#include "dialogs/BefehlsBottons.h"
 #include "dialogs/Debug.h"
+#include "files/Backup.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
 #include "machine/Encoder.h"
@@ -18,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <QRect>
 #include <functional>
 #include <memory>
@@ -82,6 +87,10 @@ public:
     void cbAnzeigeZahlenChange(int index);
 
     // --- Tool windows and views ----------------------------------------------------------
+    void MnShowBefehlsfensterClick();
+    // The command window's notifications: 0 it closed, 1..7 the instruction groups.
+    void BefehlsBottonsNotify(int code);
+    TFBefehlsBottons* BefehlsBottons() const { return befehlsBottons_; }
     void MnShowAusgabefensterClick();
     void MnDebugfensterClick();
     void MnSymbolleisteClick();
@@ -114,6 +123,30 @@ public:
     // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
     void WriteBackup();
     void DeleteBackupFiles();
+    void TimerBackupTimer();
+    QString BackupDir() const;
+    int BackupCounter() const { return backup_.Counter(); }
+    QTimer* TimerBackup() const { return timerBackup_; }
+    // The folder whose "Temp" holds the copies of windows created afterwards (empty: the
+    // program's folder). Tests point it at a folder of their own.
+    static void SetBackupBase(const QString& folder);
+
+    // --- New program and resets (MainReset.cpp) ---------------------------------------------
+    void MnNeuClick();
+    void MnSpeicherResetClick();
+    void MnRegisterResetClick();
+
+    // --- Clipboard and printing (MainExport.cpp) --------------------------------------------
+    void MnExportCommandsToClipboardClick();
+    void MnDruckenClick();
+    void MnDruckereinrichtungClick();
+    // Prints the memory listing under the title; false (after a message) when the printer
+    // could not start.
+    bool PrintProgram(const QString& title);
+    // Kept for the window's life, so the printer chosen once is used again.
+    QPrinter& Printer();
+    // The print dialog (default: QPrintDialog); false means cancelled.
+    void SetPrintDialog(std::function<bool(QPrinter&)> ask);
 
     // --- Hooks for tests and benchmarks ------------------------------------------------
     // The number input of micro-step 31 (default: the input dialog).
@@ -221,11 +254,22 @@ private:
     QString AskSaveFileName();
     void SetCaptionFor(const QString& fileName);
 
+    // Backup copies (MainBackup.cpp)
+    void PrepareBackupFolder();
+    void SwitchBackupTimerOn();
+
+    // New program and resets (MainReset.cpp): empty memory, row 1 selected.
+    void ClearMemory();
+
     // --- Widgets (object names as in the block diagram) -----------------------------------
     QWidget* client_ = nullptr;
     QFrame* symbolleiste_ = nullptr;
     QToolButton* bnOpenProgramm_ = nullptr;
     QToolButton* bnSaveProgramm_ = nullptr;
+    QToolButton* bnNew_ = nullptr;
+    QToolButton* bnSpeicherReset_ = nullptr;
+    QToolButton* bnRegisterReset_ = nullptr;
+    QPushButton* bnBefehlsfenster_ = nullptr;
     QComboBox* cbAnzeigeZahlen_ = nullptr;
     QPushButton* bnProgrammstart_ = nullptr;
     QPushButton* bnProgrammReStart_ = nullptr;
@@ -309,6 +353,7 @@ private:
 
     QPointer<TFAusgabe> ausgabe_;
     QPointer<TFDebug> debug_;
+    QPointer<TFBefehlsBottons> befehlsBottons_;
 
     // --- Run control -----------------------------------------------------------------
     bool continuous_ = false;
@@ -326,6 +371,10 @@ private:
     bool selectingRow_ = false;
 
     QString fileName_;
+    BackupCopies backup_;
+    bool backupWriting_ = false;
+    std::unique_ptr<QPrinter> printer_;
+    std::function<bool(QPrinter&)> askPrint_;
     std::function<int()> numberInput_;
     std::function<QString()> askOpen_;
     std::function<QString()> askSave_;

@@ -39,17 +39,6 @@ void TFMain::ConnectBefehlsItems() {
 
 void TFMain::CreateLauncherItems() {
     QMenuBar* bar = menuBar();
-    if (auto* datei = bar->findChild<QMenu*>(QStringLiteral("Datei1"))) {
-        auto* n7 = findChild<QAction*>(QStringLiteral("N7"));
-        QAction* before = n7 != nullptr && datei->actions().contains(n7) ? n7 : nullptr;
-        if (findChild<QAction*>(QStringLiteral("N2")) == nullptr) {
-            datei->insertSeparator(before)->setObjectName(QStringLiteral("N2"));
-        }
-        auto* neueInstanz = new QAction(QStringLiteral("Neue Instanz des Programms"), datei);
-        neueInstanz->setObjectName(QStringLiteral("MnNeueInstanz"));
-        datei->insertAction(before, neueInstanz);
-        connect(neueInstanz, &QAction::triggered, this, &TFMain::MnNeueInstanzClick);
-    }
     // The options menu may already hold the settings; the calculator comes first.
     auto* optionen = bar->findChild<QMenu*>(QStringLiteral("MnOptionen"));
     if (optionen == nullptr) {
