@@ -85,6 +85,9 @@ public:
     void LkBefehlEinfuegenClick();
     void LkBefehlLoeschenClick();
     void cbAnzeigeZahlenChange(int index);
+    // Double clicks in the grids (MainGridEdit.cpp), rows in grid numbering.
+    void GridSpeicherDblClick(int row);
+    void GridRegisterDblClick(int row);
 
     // --- Tool windows and views ----------------------------------------------------------
     void MnShowBefehlsfensterClick();

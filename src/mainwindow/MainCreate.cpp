@@ -448,6 +448,8 @@ void TFMain::SetUpGrids() {
     gridSpeicher_->setItemDelegate(new MemoryCellDelegate(gridSpeicher_));
 
     connect(gridSpeicher_, &TOroGrid::userSelectedRow, this, &TFMain::GridSpeicherClick);
+    connect(gridSpeicher_, &TOroGrid::doubleClickedRow, this, &TFMain::GridSpeicherDblClick);
+    connect(gridRegister_, &TOroGrid::doubleClickedRow, this, &TFMain::GridRegisterDblClick);
 }
 
 void TFMain::CreateMachine() {
