@@ -8,9 +8,10 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n fonts-dejavu-core
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
+    libxlsxwriter-dev
 )
 if [[ $purpose == test ]]; then
-    packages+=(googletest libgtest-dev libbenchmark-dev clang-format)
+    packages+=(googletest libgtest-dev libbenchmark-dev clang-format unzip)
 fi
 
 missing=()
