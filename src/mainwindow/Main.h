@@ -6,6 +6,7 @@
 
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
+#include "dialogs/TovakRemark.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
 #include "machine/Encoder.h"
@@ -86,6 +87,18 @@ public:
     void MnSymbolleisteClick();
     void MnShowNormaldarstellungClick();
     void LkResizeRamClick();
+    // The remarks window (MainRemark.cpp): opened with the current remarks, closed before a
+    // file is loaded.
+    void MnTovakRemarkClick();
+    void CloseRemarkWindow();
+    TFTovakRemark* TovakRemark() const { return tovakRemark_; }
+
+    // --- Options, help and other programs (MainOptions.cpp) -------------------------------
+    void MnTaschenrechnerClick();
+    void MnSpeicherbelegungClick();
+    void MnEinstellungenClick();
+    void Info1Click();
+    void MnNeueInstanzClick();
 
     // --- Files ---------------------------------------------------------------------------
     void MnOeffnenClick();
@@ -188,6 +201,7 @@ private:
     TFAusgabe* EnsureOutputWindow();
     void OutputWindowClosed();
     void DebugWindowClosed();
+    void RemarkWindowClosed();
 
     // Files (MainFiles.cpp)
     std::vector<std::string> RemarkLines() const;
@@ -284,6 +298,7 @@ private:
 
     QPointer<TFAusgabe> ausgabe_;
     QPointer<TFDebug> debug_;
+    QPointer<TFTovakRemark> tovakRemark_;
 
     // --- Run control -----------------------------------------------------------------
     bool continuous_ = false;

@@ -95,7 +95,8 @@ void TFMain::MnOeffnenClick() {
 }
 
 bool TFMain::OpenProgramFile(const QString& fileName) {
-    // The remarks window is closed here once it exists (it shows the old remarks).
+    // The remarks window shows the old remarks.
+    CloseRemarkWindow();
     ResetRunState(true);
     std::vector<std::string> lines;
     LeseErgebnis ergebnis = LeseErgebnis::Geladen;
@@ -113,8 +114,8 @@ bool TFMain::OpenProgramFile(const QString& fileName) {
     SetRemarkLines(lines);
     fileName_ = fileName;
     SetCaptionFor(fileName);
-    // The backup timer, the deletion of old backup copies and the remarks window follow
-    // here once they exist.
+    // The backup timer and the deletion of old backup copies follow here once they exist.
+    MnTovakRemarkClick();
     return true;
 }
 

@@ -35,6 +35,9 @@ void TFMain::CreateMenus() {
     QAction* unter = AddItem(datei, "MnSpeichernUnter", QStringLiteral("Speichern &unter..."),
                              QStringLiteral("Speichern des Programms unter einem anderen Namen"));
     connect(unter, &QAction::triggered, this, &TFMain::MnSpeichernUnterClick);
+    QAction* neueInstanz =
+        AddItem(datei, "MnNeueInstanz", QStringLiteral("Neue Instanz des Programms"));
+    connect(neueInstanz, &QAction::triggered, this, &TFMain::MnNeueInstanzClick);
     datei->addSeparator()->setObjectName(QStringLiteral("N7"));
     QAction* beenden =
         AddItem(datei, "MnBeenden", QStringLiteral("&Beenden"), QStringLiteral("Programm beenden"));
@@ -42,6 +45,8 @@ void TFMain::CreateMenus() {
 
     QMenu* ansicht = bar->addMenu(QStringLiteral("&Ansicht"));
     ansicht->setObjectName(QStringLiteral("MainAnsicht"));
+    QAction* remark = AddItem(ansicht, "MnTovakRemark", QStringLiteral("Programm-Bemerkungen"));
+    connect(remark, &QAction::triggered, this, &TFMain::MnTovakRemarkClick);
     QAction* ausgabe = AddItem(ansicht, "MnShowAusgabefenster", QStringLiteral("Ausgabefenster"));
     connect(ausgabe, &QAction::triggered, this, &TFMain::MnShowAusgabefensterClick);
     ansicht->addSeparator()->setObjectName(QStringLiteral("N6"));
@@ -89,6 +94,22 @@ void TFMain::CreateMenus() {
     mnStop_ = AddItem(start, "MnStop", QStringLiteral("Programmlauf &beenden"));
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
+
+    QMenu* optionen = bar->addMenu(QStringLiteral("&Optionen"));
+    optionen->setObjectName(QStringLiteral("MnOptionen"));
+    QAction* rechner = AddItem(optionen, "MnTaschenrechner", QStringLiteral("&Taschenrechner"),
+                               QStringLiteral("Aufruf des Taschenrechners"));
+    connect(rechner, &QAction::triggered, this, &TFMain::MnTaschenrechnerClick);
+    QAction* belegung = AddItem(optionen, "MnSpeicherbelegung", QStringLiteral("Speicherbelegung"));
+    connect(belegung, &QAction::triggered, this, &TFMain::MnSpeicherbelegungClick);
+    optionen->addSeparator()->setObjectName(QStringLiteral("N10"));
+    QAction* einstellungen = AddItem(optionen, "MnEinstellungen", QStringLiteral("&Einstellungen"));
+    connect(einstellungen, &QAction::triggered, this, &TFMain::MnEinstellungenClick);
+
+    QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    QAction* info = AddItem(hilfe, "Info1", QStringLiteral("In&fo..."));
+    connect(info, &QAction::triggered, this, &TFMain::Info1Click);
 
     // Shortcuts keep working while the menu bar or the toolbar is hidden.
     for (QAction* item : {oeffnen, speichern, mnProgrammstart_, mnTakt_, mnStop_}) {
