@@ -9,9 +9,10 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n fonts-dejavu-core
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
+    libxlsxwriter-dev
 )
 if [[ $purpose == test ]]; then
-    packages+=(googletest libgtest-dev libbenchmark-dev clang-format)
+    packages+=(googletest libgtest-dev libbenchmark-dev clang-format unzip)
     # pdftoppm, to look at a printed listing rendered to PDF
     packages+=(poppler-utils)
 fi

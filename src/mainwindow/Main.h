@@ -9,6 +9,7 @@
 #include "dialogs/Ausgabe.h"
 #include "dialogs/BefehlsBottons.h"
 #include "dialogs/Debug.h"
+#include "dialogs/TovakRemark.h"
 #include "files/Backup.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
@@ -99,6 +100,18 @@ public:
     void MnSymbolleisteClick();
     void MnShowNormaldarstellungClick();
     void LkResizeRamClick();
+    // The remarks window (MainRemark.cpp): opened with the current remarks, closed before a
+    // file is loaded.
+    void MnTovakRemarkClick();
+    void CloseRemarkWindow();
+    TFTovakRemark* TovakRemark() const { return tovakRemark_; }
+
+    // --- Options, help and other programs (MainOptions.cpp) -------------------------------
+    void MnTaschenrechnerClick();
+    void MnSpeicherbelegungClick();
+    void MnEinstellungenClick();
+    void Info1Click();
+    void MnNeueInstanzClick();
 
     // --- Files ---------------------------------------------------------------------------
     void MnOeffnenClick();
@@ -112,7 +125,7 @@ public:
     void LoadStartFile(const QStringList& arguments);
     const QString& FileName() const { return fileName_; }
 
-    // --- Instruction entry and other programs (MainBefehle.cpp) -------------------------
+    // --- Instruction entry (MainBefehle.cpp) -------------------------
     void MnTransportbefehleClick();
     void MnArithmetikbefehleClick();
     void MnLogikbefehleClick();
@@ -120,8 +133,6 @@ public:
     void MnSprungbefehleClick();
     void MnEABefehlerClick();
     void MnSteuerbefehleClick();
-    void MnTaschenrechnerClick();
-    void MnNeueInstanzClick();
 
     // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
     void WriteBackup();
@@ -224,7 +235,6 @@ private:
 
     // Instruction entry (MainBefehle.cpp)
     void ConnectBefehlsItems();
-    void CreateLauncherItems();
     // Shows the dialog modally with DialogOkay cleared; true when it was confirmed.
     bool ShowBefehlsDialog(TFDialog0& dialog);
     // Hands a confirmed dialog's instruction to the encoder; range errors are shown.
@@ -249,6 +259,7 @@ private:
     TFAusgabe* EnsureOutputWindow();
     void OutputWindowClosed();
     void DebugWindowClosed();
+    void RemarkWindowClosed();
 
     // Files (MainFiles.cpp)
     std::vector<std::string> RemarkLines() const;
@@ -357,6 +368,7 @@ private:
     QPointer<TFAusgabe> ausgabe_;
     QPointer<TFDebug> debug_;
     QPointer<TFBefehlsBottons> befehlsBottons_;
+    QPointer<TFTovakRemark> tovakRemark_;
 
     // --- Run control -----------------------------------------------------------------
     bool continuous_ = false;

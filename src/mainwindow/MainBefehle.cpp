@@ -1,5 +1,5 @@
 // Entering a program: the "&Befehle" items open an instruction dialog, and a confirmed
-// dialog's instruction is written at the IP. Also the items that start other programs.
+// dialog's instruction is written at the IP.
 #include "dialogs/Arithmetik.h"
 #include "dialogs/InOut.h"
 #include "dialogs/Jump.h"
@@ -35,21 +35,6 @@ void TFMain::ConnectBefehlsItems() {
             connect(item, &QAction::triggered, this, click);
         }
     }
-}
-
-void TFMain::CreateLauncherItems() {
-    QMenuBar* bar = menuBar();
-    // The options menu may already hold the settings; the calculator comes first.
-    auto* optionen = bar->findChild<QMenu*>(QStringLiteral("MnOptionen"));
-    if (optionen == nullptr) {
-        optionen = bar->addMenu(QStringLiteral("&Optionen"));
-        optionen->setObjectName(QStringLiteral("MnOptionen"));
-    }
-    auto* rechner = new QAction(QStringLiteral("&Taschenrechner"), optionen);
-    rechner->setObjectName(QStringLiteral("MnTaschenrechner"));
-    rechner->setStatusTip(QStringLiteral("Aufruf des Taschenrechners"));
-    optionen->insertAction(optionen->actions().value(0, nullptr), rechner);
-    connect(rechner, &QAction::triggered, this, &TFMain::MnTaschenrechnerClick);
 }
 
 bool TFMain::ShowBefehlsDialog(TFDialog0& dialog) {
@@ -120,14 +105,6 @@ void TFMain::MnSteuerbefehleClick() {
     if (ShowBefehlsDialog(dialog)) {
         BefehlEintragen(dialog);
     }
-}
-
-void TFMain::MnTaschenrechnerClick() {
-    StartCalculator();
-}
-
-void TFMain::MnNeueInstanzClick() {
-    StartNewInstance();
 }
 
 } // namespace tovak

@@ -122,6 +122,10 @@ TFMain::~TFMain() {
         debug_->disconnect(this);
         delete debug_;
     }
+    if (tovakRemark_ != nullptr) {
+        tovakRemark_->disconnect(this);
+        delete tovakRemark_;
+    }
 }
 
 QLabel* TFMain::MakePanel(QWidget* parent, const char* name, const QRect& geometry) {

@@ -95,7 +95,8 @@ void TFMain::MnOeffnenClick() {
 }
 
 bool TFMain::OpenProgramFile(const QString& fileName) {
-    // The remarks window is closed here once it exists (it shows the old remarks).
+    // The remarks window shows the old remarks.
+    CloseRemarkWindow();
     ResetRunState(true);
     std::vector<std::string> lines;
     LeseErgebnis ergebnis = LeseErgebnis::Geladen;
@@ -115,7 +116,7 @@ bool TFMain::OpenProgramFile(const QString& fileName) {
     SetCaptionFor(fileName);
     SwitchBackupTimerOn();
     DeleteBackupFiles();
-    // The remarks window follows here once it exists.
+    MnTovakRemarkClick();
     return true;
 }
 

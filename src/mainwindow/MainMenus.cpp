@@ -71,7 +71,8 @@ void TFMain::CreateMenus() {
 
     QMenu* ansicht = bar->addMenu(QStringLiteral("&Ansicht"));
     ansicht->setObjectName(QStringLiteral("MainAnsicht"));
-    // "Programm-Bemerkungen" comes first.
+    QAction* remark = AddItem(ansicht, "MnTovakRemark", QStringLiteral("Programm-Bemerkungen"));
+    connect(remark, &QAction::triggered, this, &TFMain::MnTovakRemarkClick);
     ansicht->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction* befehlsfenster =
         AddItem(ansicht, "MnShowBefehlsfenster", QStringLiteral("Befehlsfenster"));
@@ -132,7 +133,21 @@ void TFMain::CreateMenus() {
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
 
-    CreateLauncherItems();
+    QMenu* optionen = bar->addMenu(QStringLiteral("&Optionen"));
+    optionen->setObjectName(QStringLiteral("MnOptionen"));
+    QAction* rechner = AddItem(optionen, "MnTaschenrechner", QStringLiteral("&Taschenrechner"),
+                               QStringLiteral("Aufruf des Taschenrechners"));
+    connect(rechner, &QAction::triggered, this, &TFMain::MnTaschenrechnerClick);
+    QAction* belegung = AddItem(optionen, "MnSpeicherbelegung", QStringLiteral("Speicherbelegung"));
+    connect(belegung, &QAction::triggered, this, &TFMain::MnSpeicherbelegungClick);
+    optionen->addSeparator()->setObjectName(QStringLiteral("N10"));
+    QAction* einstellungen = AddItem(optionen, "MnEinstellungen", QStringLiteral("&Einstellungen"));
+    connect(einstellungen, &QAction::triggered, this, &TFMain::MnEinstellungenClick);
+
+    QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    QAction* info = AddItem(hilfe, "Info1", QStringLiteral("In&fo..."));
+    connect(info, &QAction::triggered, this, &TFMain::Info1Click);
 
     // Shortcuts keep working while the menu bar or the toolbar is hidden.
     for (QAction* item : {oeffnen, speichern, mnProgrammstart_, mnTakt_, mnStop_}) {

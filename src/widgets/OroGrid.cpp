@@ -1,11 +1,15 @@
 #include "widgets/OroGrid.h"
 
+#include "util/MessageBoxes.h"
 #include "widgets/OroGridDelegate.h"
+#include "widgets/OroGridExport.h"
 
+#include <QDesktopServices>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -39,7 +43,10 @@ TOroGrid::TOroGrid(QWidget* parent) : QTableView(parent), model_(this), adapter_
     fitAction_ = menu_->addAction(QStringLiteral("Spaltenbreite optimieren"));
     fitAction_->setObjectName(QStringLiteral("LkSpaltenbreiteOptimieren"));
     connect(fitAction_, &QAction::triggered, this, &TOroGrid::SpaltenbreiteOptimieren);
-    // The spreadsheet export ("Export nach Excel", after a separator) belongs here.
+    menu_->addSeparator();
+    exportAction_ = menu_->addAction(QStringLiteral("Export nach Excel"));
+    exportAction_->setObjectName(QStringLiteral("LkExportNachExcel"));
+    connect(exportAction_, &QAction::triggered, this, &TOroGrid::ExportNachExcel);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { menu_->popup(viewport()->mapToGlobal(pos)); });
@@ -115,6 +122,38 @@ void TOroGrid::SpaltenbreiteOptimieren() {
         widest = std::max(widest, headerWidth);
         setColumnWidth(col, std::max(widest + 5, headerWidth + headerMargins));
     }
+}
+
+QList<QStringList> TOroGrid::AllTexts() const {
+    QList<QStringList> rows;
+    rows.reserve(RowCount());
+    for (int row = 0; row < RowCount(); ++row) {
+        QStringList cells;
+        cells.reserve(ColCount());
+        for (int col = 0; col < ColCount(); ++col) {
+            cells.append(CellText(col, row));
+        }
+        rows.append(cells);
+    }
+    return rows;
+}
+
+QString TOroGrid::ExportNachExcel() {
+    // The file is named after the grid: "GridSpeicher" gives "Speicher-<date>.xlsx".
+    QString baseName = objectName();
+    if (baseName.startsWith(QLatin1String("Grid")) && baseName.size() > 4) {
+        baseName = baseName.mid(4);
+    }
+    if (baseName.isEmpty()) {
+        baseName = QStringLiteral("Tabelle");
+    }
+    const QString path = NewExportPath(baseName);
+    if (path.isEmpty() || !WriteWorkbook(AllTexts(), baseName, path) ||
+        !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ShowWarningBox("Error", "Can't start Excel");
+        return {};
+    }
+    return path;
 }
 
 void TOroGrid::EmitIfRowChanged(int modelRowBefore) {

@@ -48,9 +48,17 @@ public:
     // Callers may add their own items after the built-in ones.
     QMenu* ContextMenu() const { return menu_; }
     QAction* SpaltenbreiteOptimierenAction() const { return fitAction_; }
+    QAction* ExportNachExcelAction() const { return exportAction_; }
 
     // Fits every column but the first to its widest text (header included) plus 5 pixels.
     void SpaltenbreiteOptimieren();
+
+    // Writes every row (header included) into a new workbook in the temporary folder and
+    // opens it with the desktop's spreadsheet program; "Can't start Excel" when either fails.
+    // Returns the workbook's path, empty on failure.
+    QString ExportNachExcel();
+    // All cell texts, row 0 (the header) first.
+    QList<QStringList> AllTexts() const;
 
 signals:
     // The user clicked a row or moved the selection with keyboard or mouse (grid numbering).
@@ -88,6 +96,7 @@ private:
     int modus_ = 0;
     QMenu* menu_ = nullptr;
     QAction* fitAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
 };
 
 } // namespace tovak

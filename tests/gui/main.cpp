@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // Each test runs in a process of its own, in parallel with others: a store per process
+    // keeps one test from clearing the settings another is checking.
+    QTemporaryDir settingsHome;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome.path());
     tovak::BefehlstabellenFuellen();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::AddGlobalTestEnvironment(new FreshSettings);

@@ -194,7 +194,10 @@ TEST_F(OroGridTest, ColumnFittingKeepsColumnZeroAndFitsTheWidestText) {
 
     QMenu* menu = grid.ContextMenu();
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
+    ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_TRUE(menu->actions()[1]->isSeparator());
+    EXPECT_EQ(menu->actions()[2]->objectName(), "LkExportNachExcel");
+    EXPECT_EQ(menu->actions()[2]->text(), "Export nach Excel");
     QAction* fit = menu->actions().front();
     EXPECT_EQ(fit->objectName(), "LkSpaltenbreiteOptimieren");
     EXPECT_EQ(fit->text(), "Spaltenbreite optimieren");

@@ -1,0 +1,28 @@
+// The remarks window of the main window: at most one, editing the hidden remarks memo.
+#include "dialogs/TovakRemark.h"
+#include "mainwindow/Main.h"
+
+namespace tovak {
+
+void TFMain::MnTovakRemarkClick() {
+    if (tovakRemark_ != nullptr) {
+        return;
+    }
+    tovakRemark_ = new TFTovakRemark(this);
+    connect(tovakRemark_, &TFTovakRemark::closed, this, &TFMain::RemarkWindowClosed);
+    tovakRemark_->ShowBeside(frameGeometry().top(), frameGeometry().left(), frameGeometry().width(),
+                             memoRemark_);
+}
+
+void TFMain::CloseRemarkWindow() {
+    if (tovakRemark_ != nullptr) {
+        // Closing writes its text back and reports it; the window frees itself.
+        tovakRemark_->close();
+    }
+}
+
+void TFMain::RemarkWindowClosed() {
+    tovakRemark_ = nullptr;
+}
+
+} // namespace tovak
