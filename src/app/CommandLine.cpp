@@ -12,7 +12,8 @@ namespace tovak {
 bool IsCommandLineRun(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h") {
+        if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h" ||
+            arg == "--version") {
             return true;
         }
     }
