@@ -202,7 +202,7 @@ private:
         SteuerwerkRueckrufe r;
         // As the window's IP spin edit: the memory row of the IP is selected.
         r.ipGeaendert = [this](int ip) {
-            if (ip >= 0 && ip + 1 < a.speicherGrid.RowCount()) {
+            if (ip >= 0 && ip < a.speicherGrid.RowCount() - 1) {
                 a.speicherGrid.SetRow(ip + 1);
             }
         };
