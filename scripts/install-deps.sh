@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing for building and running (argument "run")
-# or for building and testing (argument "test"), or for looking at the windows under a
-# virtual display (argument "look"). Does nothing when all are present.
+# Installs the Debian packages that are missing for building and running (argument "run"),
+# for building the Debian package ("package"), for cross-building the Windows runner
+# ("windows"), for that and running it in Wine ("wine"), for the fuzzers ("fuzz"), for
+# building and testing, the package and the Windows runner included ("test"), or for
+# looking at the windows under a virtual display ("look"). Does nothing when all are present.
 set -euo pipefail
 
 purpose=${1:-run}
-packages=(
-    g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n fonts-dejavu-core
-    libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
-    libxlsxwriter-dev
-)
+packages=(g++ cmake ninja-build pkg-config)
+if [[ $purpose == wine ]]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine64)
+elif [[ $purpose == windows ]]; then
+    packages+=(g++-mingw-w64-x86-64-posix)
+elif [[ $purpose == fuzz ]]; then
+    packages+=(clang libclang-rt-14-dev)
+else
+    packages+=(
+        qt6-base-dev qt6-translations-l10n fonts-dejavu-core
+        libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
+        libxlsxwriter-dev
+    )
+fi
+if [[ $purpose == package || $purpose == test ]]; then
+    packages+=(dpkg-dev file librsvg2-bin)
+fi
 if [[ $purpose == test ]]; then
     packages+=(googletest libgtest-dev libbenchmark-dev clang-format unzip)
     # pdftoppm, to look at a printed listing rendered to PDF
     packages+=(poppler-utils)
+    packages+=(desktop-file-utils g++-mingw-w64-x86-64-posix xvfb xauth)
 fi
 # Looking at the windows: a virtual display, driving it by keyboard and mouse, screenshots.
 if [[ $purpose == look ]]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with the sanitizers (the benchmarks too, so they keep
-# compiling), checks the formatting and runs every test.
+# compiling), checks the formatting, cross-builds the Windows runner, builds and checks the
+# Debian package and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
@@ -13,5 +14,10 @@ cmake --build "$build"
 echo "Formatprüfung ..."
 cd "$root"
 git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run --Werror
+
+echo "Windows-Programm ohne Qt ..."
+"$root/scripts/check-windows.sh"
+echo "Debian-Paket ..."
+"$root/scripts/check-package.sh"
 
 ctest --test-dir "$build" --output-on-failure -j2

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/Runner.h"
+#include "util/Platform.h"
 
 #include <cstdio>
 #include <string>
@@ -12,7 +13,8 @@ namespace tovak {
 bool IsCommandLineRun(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h") {
+        if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h" ||
+            arg == "--version") {
             return true;
         }
     }
@@ -20,7 +22,8 @@ bool IsCommandLineRun(int argc, char** argv) {
 }
 
 int RunCommandLine(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = platform::Utf8Arguments(argc, argv);
+    platform::UseUtf8Console();
     // Output lines appear as they happen, one write per line. The trace is a stream of its
     // own that would cost a write per micro-step unbuffered.
     static char ausgabePuffer[1 << 16];

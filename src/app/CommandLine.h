@@ -1,9 +1,10 @@
-// The headless runner: tovak --run FILE.CPU [options] and tovak --help.
+// The headless runner: tovak --run FILE.CPU [options], tovak --help and tovak --version.
 #pragma once
 
 namespace tovak {
 
-// True when the arguments ask for the runner (--run or --help) rather than the window.
+// True when the arguments ask for the runner (--run, --help or --version) rather than the
+// window.
 bool IsCommandLineRun(int argc, char** argv);
 // Runs the runner; returns the process exit status.
 int RunCommandLine(int argc, char** argv);

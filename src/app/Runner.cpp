@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <exception>
+#include <initializer_list>
 #include <string_view>
 
 namespace tovak {
@@ -71,6 +72,7 @@ private:
 const char* HilfeText() {
     return R"(Aufruf: tovak --run DATEI.CPU [Optionen]
         tovak --help
+        tovak --version
 
 Führt ein TOVAK-Programm ohne Fenster aus, so wie "Start von 0": ab Adresse 0
 (IP 0, SP 255), Speicher und Register wie aus der Datei geladen, Mikroschritt
@@ -102,6 +104,7 @@ Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
                           jede Speicherzelle, die sich gegenüber der Datei
                           geändert hat (alle Werte dezimal)
   -h, --help              zeigt diese Hilfe
+  --version               zeigt die Versionsnummer
 
 Rückgabewert:
   0  beendet bei "CPU Stop"
@@ -117,12 +120,23 @@ Beispiele:
 )";
 }
 
+std::string VersionText() {
+    return std::string("tovak ") + TOVAK_VERSION + " (TOVAK – Rechner-Simulation)\n";
+}
+
 std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& o) {
-    // The help wins over everything else on the line.
-    if (std::find_if(args.begin(), args.end(), [](const std::string& arg) {
-            return arg == "-h" || arg == "--help";
-        }) != args.end()) {
+    // The help wins over everything else on the line, then the version.
+    auto steht = [&args](std::initializer_list<std::string_view> namen) {
+        return std::any_of(args.begin(), args.end(), [&namen](const std::string& arg) {
+            return std::find(namen.begin(), namen.end(), arg) != namen.end();
+        });
+    };
+    if (steht({"-h", "--help"})) {
         o.hilfe = true;
+        return {};
+    }
+    if (steht({"--version"})) {
+        o.version = true;
         return {};
     }
     bool runGesehen = false;
@@ -315,6 +329,10 @@ int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FIL
     const std::string fehler = ParseLaufOptionen(args, optionen);
     if (optionen.hilfe) {
         std::fputs(HilfeText(), out);
+        return 0;
+    }
+    if (optionen.version) {
+        std::fputs(VersionText().c_str(), out);
         return 0;
     }
     if (!fehler.empty()) {

@@ -20,6 +20,7 @@ enum LaufStatus : int {
 
 struct LaufOptionen {
     bool hilfe = false;
+    bool version = false;
     std::string datei;
     int format = 0; // Ausgabeformat: 0 binary, 1 hex, 2 ASCII
     std::vector<int> eingaben;
@@ -37,10 +38,12 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
 // messages to err. Returns the exit status.
 int ProgrammLaufen(const LaufOptionen& optionen, std::FILE* out, std::FILE* err);
 
-// The whole runner: help, usage errors, the run. Returns the exit status.
+// The whole runner: help, version, usage errors, the run. Returns the exit status.
 int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 
 // The German help text of "tovak --help".
 const char* HilfeText();
+// The line of "tovak --version": the program name and its version.
+std::string VersionText();
 
 } // namespace tovak

@@ -3,6 +3,7 @@
 #include "machine/Befehle.h"
 
 #ifdef TOVAK_WITH_GUI
+#include "mainwindow/DataCheck.h"
 #include "mainwindow/GuiApp.h"
 #endif
 
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
         return tovak::RunCommandLine(argc, argv);
     }
 #ifdef TOVAK_WITH_GUI
+    if (tovak::IsDataCheck(argc, argv)) {
+        return tovak::RunDataCheck(argc, argv);
+    }
     return tovak::RunGui(argc, argv);
 #else
     std::fputs("Dieses Programm wurde ohne Fenster gebaut; siehe tovak --help.\n", stderr);

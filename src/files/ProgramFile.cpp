@@ -6,23 +6,16 @@
 #include "machine/Fehler.h"
 #include "util/Cp1252.h"
 #include "util/NumberTexts.h"
+#include "util/Platform.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
-
-#if defined(_WIN32)
-#include <io.h>
-#include <process.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace tovak {
 
@@ -46,31 +39,6 @@ using DateiZeiger = std::unique_ptr<std::FILE, DateiSchliessen>;
 // File names are UTF-8 in memory on every platform.
 fs::path PfadAusUtf8(const std::string& name) {
     return fs::path(std::u8string(name.begin(), name.end()));
-}
-
-std::FILE* Oeffne(const fs::path& pfad, const char* modus) {
-#if defined(_WIN32)
-    const std::wstring wmodus(modus, modus + std::strlen(modus));
-    return _wfopen(pfad.c_str(), wmodus.c_str());
-#else
-    return std::fopen(pfad.c_str(), modus);
-#endif
-}
-
-bool Beschreibbar(const fs::path& pfad) {
-#if defined(_WIN32)
-    return _waccess(pfad.c_str(), 2) == 0;
-#else
-    return access(pfad.c_str(), W_OK) == 0;
-#endif
-}
-
-long ProzessNummer() {
-#if defined(_WIN32)
-    return _getpid();
-#else
-    return static_cast<long>(getpid());
-#endif
 }
 
 bool NurAscii(std::string_view text) {
@@ -415,7 +383,7 @@ void DateiErsetzen(const std::string& fileName, std::string_view bytes) {
         throw DateiFehler(DateiFehlerText(EISDIR, true));
     }
     // A read-only file is refused, as writing it in place would be.
-    if (vorhanden && !Beschreibbar(ziel)) {
+    if (vorhanden && !platform::IsWritable(ziel)) {
         throw DateiFehler(DateiFehlerText(EACCES, true));
     }
 
@@ -424,8 +392,8 @@ void DateiErsetzen(const std::string& fileName, std::string_view bytes) {
     DateiZeiger datei;
     for (int versuch = 0; versuch < 100 && !datei; ++versuch) {
         temp = ziel;
-        temp += ".~tmp" + std::to_string(ProzessNummer()) + "-" + std::to_string(zaehler++);
-        datei.reset(Oeffne(temp, "wbx"));
+        temp += ".~tmp" + std::to_string(platform::ProcessId()) + "-" + std::to_string(zaehler++);
+        datei.reset(platform::CreateNewFile(temp));
         if (!datei && errno != EEXIST) {
             throw DateiFehler(DateiFehlerText(errno, true));
         }
@@ -445,20 +413,17 @@ void DateiErsetzen(const std::string& fileName, std::string_view bytes) {
     if (std::fflush(datei.get()) != 0) {
         verwerfen(errno);
     }
-#if !defined(_WIN32)
-    if (fsync(fileno(datei.get())) != 0) {
+    if (!platform::FlushToDisk(datei.get())) {
         verwerfen(errno);
     }
-#endif
     if (std::fclose(datei.release()) != 0) {
         verwerfen(errno);
     }
     if (vorhanden) {
         fs::permissions(temp, status.permissions(), ec);
     }
-    fs::rename(temp, ziel, ec);
-    if (ec) {
-        verwerfen(ec.value());
+    if (const int err = platform::MoveReplacing(temp, ziel); err != 0) {
+        verwerfen(err);
     }
 }
 
@@ -469,7 +434,7 @@ void WriteDatei(const std::string& fileName, const std::vector<std::string>& rem
 
 LeseErgebnis ReadDatei(const std::string& fileName, std::vector<std::string>& remarkLines,
                        TRAM& speicher, TReg& reg) {
-    DateiZeiger datei(Oeffne(PfadAusUtf8(fileName), "rb"));
+    DateiZeiger datei(platform::Fopen(PfadAusUtf8(fileName), "rb"));
     if (!datei) {
         throw DateiFehler(DateiFehlerText(errno, false));
     }

@@ -35,13 +35,19 @@ BusAnimation::BusAnimation(QWidget* parent, const QString& clipFolder)
       m_EA_Write(Create(parent, "m_EA_Write", 526, 144, "IO_Write.avi")),
       m_Pfeil_Rw(Create(parent, "m_Pfeil_Rw", 720, 76, "Pfeil_re.avi")),
       m_SW_RW(Create(parent, "m_SW_RW", 784, 196, "Pfeil_ho.avi")),
-      m_RW_SW(Create(parent, "m_RW_SW", 852, 196, "Pfeil_ru.avi")) {}
+      m_RW_SW(Create(parent, "m_RW_SW", 852, 196, "Pfeil_ru.avi")) {
+    for (const char* clip : kDirectionClips) {
+        m_clipFiles.append(QString::fromLatin1(clip));
+    }
+    m_clipFiles.removeDuplicates();
+}
 
 TAnimate* BusAnimation::Create(QWidget* parent, const char* name, int x, int y, const char* clip) {
     auto* control = new TAnimate(parent);
     control->setObjectName(QString::fromLatin1(name));
     control->setGeometry(x, y, TAnimate::kSize, TAnimate::kSize);
     control->SetFileName(ClipPath(clip)); // a missing file leaves the control empty
+    m_clipFiles.append(QString::fromLatin1(clip));
     control->show();
     m_all.push_back(control);
     return control;

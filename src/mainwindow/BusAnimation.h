@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -42,6 +43,8 @@ public:
     // The control with this object name (e.g. "m_Sp_Db"), or nullptr.
     TAnimate* Control(const QString& name) const;
     const std::vector<TAnimate*>& Controls() const { return m_all; }
+    // The names of every clip file the controls can show, each once.
+    const QStringList& ClipFiles() const { return m_clipFiles; }
 
     // Compact layout: the address-bus controls are hidden but still played.
     void SetAddressBusVisible(bool visible);
@@ -57,6 +60,7 @@ private:
 
     QString m_clipFolder;
     std::vector<TAnimate*> m_all;
+    QStringList m_clipFiles;
 
     TAnimate* m_EA_Db;
     TAnimate* m_Sp_Db;

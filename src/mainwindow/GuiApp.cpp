@@ -13,6 +13,8 @@ namespace tovak {
 int RunGui(int argc, char** argv) {
     TovakApplication app(argc, argv);
     TovakApplication::setApplicationName(QStringLiteral("Rechner-Simulation"));
+    // Lets the desktop match the window to the installed tovak.desktop and its icon.
+    TovakApplication::setDesktopFileName(QStringLiteral("tovak"));
 
     // Standard dialogs and buttons in German.
     QTranslator translator;

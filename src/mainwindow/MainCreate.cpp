@@ -2,6 +2,7 @@
 // and the machine objects that write into them.
 #include "dialogs/InputValue.h"
 #include "mainwindow/BusAnimation.h"
+#include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MemoryCellDelegate.h"
@@ -10,7 +11,6 @@
 #include "widgets/OroGrid.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -73,7 +73,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     compact_ = screenHeight <= 600;
 
     // 2./3. Start texts and the clips.
-    animation_ = std::make_unique<BusAnimation>(client_, QCoreApplication::applicationDirPath());
+    animation_ = std::make_unique<BusAnimation>(client_, DataFolder());
     animation_->RaiseAll();
     timer1_->setInterval(1000);
     pBefehl_->clear();

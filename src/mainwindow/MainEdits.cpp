@@ -14,8 +14,9 @@ namespace tovak {
 void TFMain::EInstructionPointerChange() {
     // The spin edit accepts integers only, so its value is the typed number.
     const int v = eInstructionPointer_->value();
-    // An IP beyond the memory has no row to select.
-    if (v >= 0 && v + 1 < gridSpeicher_->RowCount()) {
+    // An IP beyond the memory has no row to select (compared without v + 1, which the
+    // highest integer would overflow).
+    if (v >= 0 && v < gridSpeicher_->RowCount() - 1) {
         selectingRow_ = true;
         gridSpeicher_->SetRow(v + 1);
         selectingRow_ = false;

@@ -1,14 +1,16 @@
 // The file commands: open, save, save under a new name, and the load of a file named on
 // the command line.
 #include "files/ProgramFile.h"
+#include "mainwindow/DataFolder.h"
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 #include "util/MessageBoxes.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 
 namespace tovak {
 
@@ -17,8 +19,19 @@ namespace {
 const char* const kVersionZuAlt =
     "Die Datei hat ein veraltetes Format (Version kleiner als 5) und wurde nicht geladen.";
 
-QString ProgramFolder() {
-    return QCoreApplication::applicationDirPath();
+// The open dialog starts where the example programs are.
+QString ExamplesFolder() {
+    return DataFolder();
+}
+
+// The save dialog starts there too, unless that is a system folder the user cannot write.
+QString SaveFolder() {
+    const QString examples = ExamplesFolder();
+    if (QFileInfo(examples).isWritable()) {
+        return examples;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -59,7 +72,7 @@ QString TFMain::AskOpenFileName() {
     if (askOpen_) {
         return askOpen_();
     }
-    QFileDialog dialog(this, QStringLiteral("Einlesen einer TOVAK-Datei"), ProgramFolder());
+    QFileDialog dialog(this, QStringLiteral("Einlesen einer TOVAK-Datei"), ExamplesFolder());
     dialog.setNameFilters(
         {QStringLiteral("TOVAK-Dateien (*.CPU *.cpu)"), QStringLiteral("Alle Dateien (*)")});
     dialog.setDefaultSuffix(QStringLiteral("CPU"));
@@ -75,7 +88,7 @@ QString TFMain::AskSaveFileName() {
     if (askSave_) {
         return askSave_();
     }
-    QFileDialog dialog(this, QStringLiteral("Speichern einer TOVAK-Datei"), ProgramFolder());
+    QFileDialog dialog(this, QStringLiteral("Speichern einer TOVAK-Datei"), SaveFolder());
     dialog.setNameFilters(
         {QStringLiteral("Tovak-Dateien (*.CPU *.cpu)"), QStringLiteral("Alle Dateien (*)")});
     dialog.setDefaultSuffix(QStringLiteral("CPU"));

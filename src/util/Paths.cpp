@@ -3,9 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#if defined(_WIN32)
-#include <windows.h>
-#endif
+#include "util/Platform.h"
 
 namespace tovak {
 
@@ -23,47 +21,13 @@ std::string ToUtf8(const fs::path& path) {
 }
 
 bool EndsWithSeparator(const std::string& path) {
-    if (path.empty()) {
-        return false;
-    }
-    const char last = path.back();
-#if defined(_WIN32)
-    return last == '\\' || last == '/';
-#else
-    return last == '/';
-#endif
-}
-
-fs::path ExecutablePath() {
-    std::error_code error;
-#if defined(_WIN32)
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            return fs::path(buffer);
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-#else
-    fs::path path = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : path;
-#endif
+    return !path.empty() && (path.back() == '/' || path.back() == platform::PathSeparator());
 }
 
 } // namespace
 
 char PathSeparator() {
-#if defined(_WIN32)
-    return '\\';
-#else
-    return '/';
-#endif
+    return platform::PathSeparator();
 }
 
 std::string AddBackslash(const std::string& path) {
@@ -99,7 +63,7 @@ bool DeleteFileForced(const std::string& fileName) {
 
 const std::string& ProgrammPfad() {
     static const std::string folder = [] {
-        fs::path executable = ExecutablePath();
+        fs::path executable = platform::ExecutablePath();
         std::error_code error;
         fs::path dir = executable.empty() ? fs::current_path(error) : executable.parent_path();
         return AddBackslash(ToUtf8(dir));

@@ -70,6 +70,13 @@ TEST_F(BusAnimationTest, CreatesTheNineteenControlsInPlaceWithTheirStartClips) {
     EXPECT_EQ(C("m_Sw_Ab")->pos(), QPoint(664, 520));
     EXPECT_EQ(C("m_RW_SW")->pos(), QPoint(852, 196));
     EXPECT_EQ(anim.Control("m_Gibt_Es_Nicht"), nullptr);
+
+    // What an installation must hold: every start clip and every bus direction, each once,
+    // and all of them written by the clip generator.
+    EXPECT_EQ(anim.ClipFiles().size(), 13);
+    for (const QString& clip : anim.ClipFiles()) {
+        EXPECT_TRUE(QFileInfo::exists(ClipPath(clip))) << clip.toStdString();
+    }
 }
 
 TEST_F(BusAnimationTest, EachCodePlaysItsControls) {

@@ -31,6 +31,7 @@ TEST(RunnerOptionen, WannDieKommandozeileLaeuft) {
     EXPECT_TRUE(IstKommandozeile({"tovak", "--run=Summe.CPU"}));
     EXPECT_TRUE(IstKommandozeile({"tovak", "--help"}));
     EXPECT_TRUE(IstKommandozeile({"tovak", "-h"}));
+    EXPECT_TRUE(IstKommandozeile({"tovak", "--version"}));
     EXPECT_TRUE(IstKommandozeile({"tovak", "--dump", "--run", "x"}));
 }
 
@@ -160,12 +161,19 @@ protected:
     int nummer_ = 0;
 };
 
-TEST_F(RunnerLauf, HilfeAufDerStandardausgabe) {
+TEST_F(RunnerLauf, HilfeUndVersionAufDerStandardausgabe) {
     const Lauf lauf = Starte({"--help"});
     EXPECT_EQ(lauf.status, 0);
     EXPECT_EQ(lauf.out, HilfeText());
     EXPECT_NE(lauf.out.find("--interrupt-at K"), std::string::npos);
     EXPECT_EQ(lauf.err, "");
+
+    // The version wins over a run; the help wins over the version.
+    const Lauf version = Starte({"--run", "fehlt.CPU", "--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "tovak " TOVAK_VERSION " (TOVAK – Rechner-Simulation)\n");
+    EXPECT_EQ(version.err, "");
+    EXPECT_EQ(Starte({"--version", "-h"}).out, HilfeText());
 }
 
 TEST_F(RunnerLauf, CpuStopMitAusgabeUndDump) {

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds a libFuzzer target with clang and runs it from its corpus, at the lowest priority
+# and with one worker, so that builds on the same machine go first.
+#   scripts/fuzz.sh maschine|leser [MINUTES] [further libFuzzer options]
+# New inputs collect in build/fuzz/corpus-NAME, findings in build/fuzz/findings/; the
+# corpus in tests/ (which the ordinary tests replay) stays as it is.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+target=${1:-}
+minutes=${2:-20}
+shift $(($# < 2 ? $# : 2))
+if ! [[ $minutes =~ ^[1-9][0-9]*$ ]]; then
+    echo "MINUTEN muss eine ganze Zahl ab 1 sein: $minutes" >&2
+    exit 2
+fi
+case $target in
+maschine) corpus=$root/tests/machine/corpus max_len=4096 ;;
+leser) corpus=$root/tests/files/corpus max_len=65536 ;;
+*)
+    echo "Aufruf: scripts/fuzz.sh maschine|leser [MINUTEN] [libFuzzer-Optionen]" >&2
+    exit 2
+    ;;
+esac
+
+"$root/scripts/install-deps.sh" fuzz
+build=$root/build/fuzz
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVAK_GUI=OFF -DTOVAK_FUZZ=ON >/dev/null
+cmake --build "$build" --target "fuzz_$target"
+mkdir -p "$build/corpus-$target" "$build/findings"
+exec nice -n 19 "$build/bin/fuzz_$target" -max_total_time=$((minutes * 60)) -timeout=10 \
+    -max_len="$max_len" -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
+    "$@" "$build/corpus-$target" "$corpus"

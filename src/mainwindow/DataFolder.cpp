@@ -1,0 +1,34 @@
+#include "mainwindow/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tovak {
+
+namespace {
+
+// The clips are written all at once, so one of them stands for all.
+constexpr const char* kMarkerClip = "read.avi";
+
+bool HoldsClips(const QString& folder) {
+    return QFileInfo(QDir(folder).filePath(QString::fromLatin1(kMarkerClip))).isFile();
+}
+
+} // namespace
+
+QString FindDataFolder(const QString& programFolder) {
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/tovak"));
+    for (const QString& folder : {programFolder, installed}) {
+        if (HoldsClips(folder)) {
+            return folder;
+        }
+    }
+    return programFolder;
+}
+
+QString DataFolder() {
+    return FindDataFolder(QCoreApplication::applicationDirPath());
+}
+
+} // namespace tovak

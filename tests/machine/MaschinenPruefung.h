@@ -1,0 +1,470 @@
+// The oracle for any machine state and program, shared by the machine fuzzer and the replay of
+// its corpus: bytes become a memory image, registers, the arithmetic unit's values, a start as
+// the window makes it, number inputs and moments of the interrupt button; the control unit
+// then runs for up to a few thousand micro-steps, restarted after stops as a learner would.
+// Every failure must be an error code or one of the typed errors with its German text, and
+// every display must show what the machine holds.
+#pragma once
+
+#include "machine/Bus.h"
+#include "machine/EAEinheit.h"
+#include "machine/Fehler.h"
+#include "machine/PlainDisplays.h"
+#include "machine/RAM.h"
+#include "machine/Rechenwerk.h"
+#include "machine/Reg.h"
+#include "machine/Steuerwerk.h"
+#include "util/NumberTexts.h"
+
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tovak::test {
+
+// Reads the input front to back; past its end everything reads as 0.
+class Bytes {
+public:
+    explicit Bytes(std::string_view daten) : daten_(daten) {}
+    std::uint8_t U8() {
+        if (daten_.empty()) {
+            return 0;
+        }
+        const auto b = static_cast<std::uint8_t>(daten_.front());
+        daten_.remove_prefix(1);
+        return b;
+    }
+    std::uint16_t U16() { return static_cast<std::uint16_t>(U8() | (U8() << 8)); }
+    std::int32_t I32() {
+        const std::uint32_t lo = U16();
+        const std::uint32_t hi = U16();
+        return static_cast<std::int32_t>(lo | (hi << 16));
+    }
+    bool Leer() const { return daten_.empty(); }
+
+private:
+    std::string_view daten_;
+};
+
+// How a run begins, as the window's run commands set the control unit up.
+enum class Start : std::uint8_t {
+    Von0,          // "Start von 0": IP 0, SP 255
+    Einzelschritt, // "Einzelschritt" from the IP the learner typed: SP 255
+    AbIP,          // "Start von IP": the state as it is, IP, SP, ISR and step index included
+};
+
+inline constexpr int kMaxMikroschritte = 3000;
+
+// One output line: UTF-8 without line breaks. The output holds Windows-1252 characters and
+// control pictures only, so no sequence is longer than three bytes.
+inline bool IstUtf8Zeile(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' || c == '\n') {
+            return false;
+        }
+        std::size_t folge = 0;
+        if ((c & 0xE0) == 0xC0) {
+            folge = 1;
+        } else if ((c & 0xF0) == 0xE0) {
+            folge = 2;
+        } else if (c >= 0x80) {
+            return false;
+        }
+        if (i + folge >= text.size() && folge > 0) {
+            return false;
+        }
+        for (std::size_t k = 1; k <= folge; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += folge + 1;
+    }
+    return true;
+}
+
+// A plain table that remembers which rows were written, so that they can be put back.
+class MerkGrid final : public Grid {
+public:
+    MerkGrid(int cols, int rows)
+        : grid_(cols, rows), vorlage_(cols, rows), cols_(cols),
+          markiert_(static_cast<std::size_t>(rows), false) {}
+    int RowCount() const override { return grid_.RowCount(); }
+    void SetRowCount(int rows) override { grid_.SetRowCount(rows); }
+    std::string Cell(int col, int row) const override { return grid_.Cell(col, row); }
+    void SetCell(int col, int row, const std::string& text) override {
+        grid_.SetCell(col, row, text);
+        if (row >= 0 && row < static_cast<int>(markiert_.size()) &&
+            !markiert_[static_cast<std::size_t>(row)]) {
+            markiert_[static_cast<std::size_t>(row)] = true;
+            geschrieben_.push_back(row);
+        }
+    }
+    int Row() const override { return grid_.Row(); }
+    void SetRow(int row) override { grid_.SetRow(row); }
+
+    bool Geschrieben(int row) const { return markiert_[static_cast<std::size_t>(row)]; }
+    // The grid as it is now becomes the state to go back to.
+    void AlsVorlage() {
+        vorlage_ = grid_;
+        Vergessen();
+    }
+    void Zuruecksetzen() {
+        for (int row : geschrieben_) {
+            for (int col = 0; col < cols_; ++col) {
+                grid_.SetCell(col, row, vorlage_.Cell(col, row));
+            }
+        }
+        Vergessen();
+        grid_.SetRowCount(vorlage_.RowCount());
+        grid_.SetRow(vorlage_.Row());
+    }
+
+private:
+    void Vergessen() {
+        for (int row : geschrieben_) {
+            markiert_[static_cast<std::size_t>(row)] = false;
+        }
+        geschrieben_.clear();
+    }
+
+    PlainGrid grid_;
+    PlainGrid vorlage_;
+    int cols_;
+    std::vector<bool> markiert_;
+    std::vector<int> geschrieben_;
+};
+
+// The plain-table displays, kept from one input to the next: filling 4001 grid rows anew for
+// every input would cost far more than running it. Before each input they are put back to
+// what a freshly created machine shows.
+struct Anzeigen {
+    MerkGrid speicherGrid{3, TRAM::kZellen};
+    MerkGrid registerGrid{3, TReg::kRegisterZahl};
+    PlainTextDisplay datenbusPanel, adressbusPanel;
+    PlainNumberDisplay eaSpin;
+    PlainTextDisplay akku, operand, zero, carry, parity, sign;
+    PlainNumberDisplay ipAnzeige;
+    PlainTextDisplay spAnzeige, isrAnzeige, mikroschritt, befehl, befehlsname;
+    PlainOutputWindow ausgabe;
+
+    void Zuruecksetzen() {
+        speicherGrid.Zuruecksetzen();
+        registerGrid.Zuruecksetzen();
+        for (PlainTextDisplay* d :
+             {&datenbusPanel, &adressbusPanel, &akku, &operand, &zero, &carry, &parity, &sign,
+              &spAnzeige, &isrAnzeige, &mikroschritt, &befehl, &befehlsname}) {
+            d->text.clear();
+            d->hint.clear();
+        }
+        eaSpin.number = 0;
+        ipAnzeige.number = 0;
+        ausgabe.lines.clear();
+        ausgabe.label.clear();
+    }
+};
+
+// What the callbacks record; a base of its own so it exists before the control unit.
+struct Rueckrufe {
+    std::deque<int> eingaben;
+    std::vector<std::pair<std::string, std::string>> fehlerBoxen;
+};
+
+// One input's machine, wired on the kept displays as machine/Maschine.h wires a machine on
+// its own, with the window's reactions to an IP change and to the number input.
+struct Pruefmaschine : Rueckrufe {
+    explicit Pruefmaschine(Anzeigen& anzeigen)
+        : a(anzeigen), steuerwerk(speicher, reg, rechenwerk, ea,
+                                  SteuerwerkAnzeigen{a.ipAnzeige, a.spAnzeige, a.isrAnzeige,
+                                                     a.mikroschritt, a.befehl, a.befehlsname},
+                                  datenbus, adressbus, Verbindungen()) {
+        ea.SetAusgabefenster(&a.ausgabe);
+    }
+
+    Anzeigen& a;
+    TRAM speicher{TRAM::kMaxCount, a.speicherGrid};
+    TReg reg{TReg::kMaxCount, a.registerGrid};
+    TBus datenbus{a.datenbusPanel, false};
+    TBus adressbus{a.adressbusPanel, true};
+    TEAEinheit ea{a.eaSpin};
+    TRechenwerk rechenwerk{
+        RechenwerkAnzeigen{a.akku, a.operand, a.zero, a.carry, a.parity, a.sign}};
+    TSteuerwerk steuerwerk;
+
+private:
+    SteuerwerkRueckrufe Verbindungen() {
+        SteuerwerkRueckrufe r;
+        // As the window's IP spin edit: the memory row of the IP is selected.
+        r.ipGeaendert = [this](int ip) {
+            if (ip >= 0 && ip < a.speicherGrid.RowCount() - 1) {
+                a.speicherGrid.SetRow(ip + 1);
+            }
+        };
+        r.zahlEingeben = [this] {
+            if (eingaben.empty()) {
+                return -1;
+            }
+            const int zahl = eingaben.front();
+            eingaben.pop_front();
+            return zahl;
+        };
+        r.fehlerBox = [this](const std::string& caption, const std::string& text) {
+            fehlerBoxen.emplace_back(caption, text);
+        };
+        return r;
+    }
+};
+
+// The displays of a freshly created machine, made once as Maschine makes them.
+inline Anzeigen& FrischeAnzeigen() {
+    static Anzeigen anzeigen;
+    static const bool vorbereitet = [] {
+        BefehlstabellenFuellen();
+        Pruefmaschine m(anzeigen);
+        m.speicher.FillGrid();
+        m.reg.FillGrid();
+        anzeigen.speicherGrid.AlsVorlage();
+        anzeigen.registerGrid.AlsVorlage();
+        return true;
+    }();
+    (void)vorbereitet;
+    anzeigen.Zuruecksetzen();
+    return anzeigen;
+}
+
+// Empty when the displays show what the machine holds, else what differs. With the grids,
+// every row that was written or holds a value is compared with its cell.
+inline std::string PruefeAnzeigen(const Pruefmaschine& m, bool mitGrids) {
+    const Anzeigen& a = m.a;
+    const TSteuerwerk& s = m.steuerwerk;
+    const TRechenwerk& r = m.rechenwerk;
+    if (a.ipAnzeige.number != s.GetIP()) {
+        return "IP display " + std::to_string(a.ipAnzeige.number) + " for IP " +
+               std::to_string(s.GetIP());
+    }
+    if (a.spAnzeige.text != " " + std::to_string(s.GetSP())) {
+        return "SP display \"" + a.spAnzeige.text + "\" for SP " + std::to_string(s.GetSP());
+    }
+    if (a.isrAnzeige.text != " " + std::to_string(s.GetISRAdresse())) {
+        return "ISR display \"" + a.isrAnzeige.text + "\"";
+    }
+    if (a.akku.text != " " + IntToHex0x(r.GetAkku()) ||
+        a.akku.hint != std::to_string(r.GetAkku())) {
+        return "Akku display \"" + a.akku.text + "\" for Akku " + std::to_string(r.GetAkku());
+    }
+    if (a.operand.text != " " + IntToHex0x(r.GetOperand())) {
+        return "operand display \"" + a.operand.text + "\"";
+    }
+    const bool flags[] = {r.GetZeroFlag(), r.GetCarryFlag(), r.GetParityFlag(), r.GetSignFlag()};
+    const PlainTextDisplay* flagAnzeigen[] = {&a.zero, &a.carry, &a.parity, &a.sign};
+    for (int i = 0; i < 4; ++i) {
+        if (flagAnzeigen[i]->text != (flags[i] ? "1" : "0")) {
+            return "flag display " + std::to_string(i) + " shows \"" + flagAnzeigen[i]->text + "\"";
+        }
+    }
+    if (a.datenbusPanel.text != BusText(m.datenbus.GetValue(), false) ||
+        a.adressbusPanel.text != BusText(m.adressbus.GetValue(), true)) {
+        return "bus display \"" + a.datenbusPanel.text + "\" / \"" + a.adressbusPanel.text + "\"";
+    }
+    if (a.mikroschritt.text != s.GetPhasenname()) {
+        return "micro-step display \"" + a.mikroschritt.text + "\"";
+    }
+    if (!mitGrids) {
+        return {};
+    }
+    for (int adresse = 0; adresse < TRAM::kMaxCount; ++adresse) {
+        const int row = adresse + 1;
+        if ((m.speicher.GetValue(adresse) != 0 || a.speicherGrid.Geschrieben(row)) &&
+            (a.speicherGrid.Cell(0, row) != " " + IntToStr3(adresse) ||
+             a.speicherGrid.Cell(1, row) != " " + IntToHex0x(m.speicher.GetValue(adresse)))) {
+            return "memory row " + std::to_string(row) + " does not show cell " +
+                   std::to_string(adresse);
+        }
+    }
+    for (int i = 0; i < TReg::kMaxCount; ++i) {
+        if (a.registerGrid.Cell(1, i + 1) != " " + IntToHex0x(m.reg.GetValue(i))) {
+            return "register row " + std::to_string(i + 1) + " does not show register " +
+                   std::to_string(i);
+        }
+    }
+    return {};
+}
+
+// Sets the machine up from the input's head; false when the input asks for a state that the
+// program-file reader would refuse to load.
+inline bool Aufbauen(Pruefmaschine& m, Bytes& in, Start& start, int& schritte,
+                     std::vector<int>& interruptMomente) {
+    schritte = 1 + in.U16() % kMaxMikroschritte;
+    const std::uint8_t art = in.U8();
+    start = static_cast<Start>(art % 3);
+    const std::uint16_t akku = in.U16();
+    const std::uint16_t operand = in.U16();
+    const std::int32_t ip = in.I32();
+    const std::int32_t sp = in.I32();
+    const std::int32_t isr = in.I32();
+    const std::uint8_t schritt = in.U8();
+    const std::uint8_t format = in.U8();
+
+    m.rechenwerk.SetOperand(operand);
+    m.rechenwerk.SetAkku(akku);
+    // The flags as a previous run may have left them.
+    m.rechenwerk.SetZeroFlag((art & 0x08) != 0);
+    m.rechenwerk.SetCarryFlag((art & 0x10) != 0);
+    m.rechenwerk.SetParityFlag((art & 0x20) != 0);
+    m.rechenwerk.SetSignFlag((art & 0x40) != 0);
+    m.steuerwerk.SetInterrupt((art & 0x80) != 0);
+    m.steuerwerk.SetIP(ip);
+    if (start == Start::AbIP) {
+        m.steuerwerk.SetSP(sp);
+        m.steuerwerk.SetISRAdresse(isr);
+        m.steuerwerk.SetSchritt(schritt);
+    }
+    m.ea.SetAusgabeformat(format % 3);
+
+    for (int n = in.U8(); n > 0; --n) {
+        const int index = in.U8() % TReg::kRegisterZahl;
+        m.reg.SetValue(index, in.U16());
+    }
+    for (int n = in.U8(); n > 0; --n) {
+        interruptMomente.push_back(1 + in.U16() % kMaxMikroschritte);
+    }
+    for (int n = in.U8(); n > 0; --n) {
+        const std::uint8_t marke = in.U8();
+        const std::uint16_t zahl = in.U16();
+        m.eingaben.push_back((marke & 1) != 0 ? -1 : zahl);
+    }
+
+    // The rest is the memory image from address 0: a mark byte, then the value, 16 or 32 bits,
+    // or the number of empty cells to pass over (so a service routine at 3000 fits in a few
+    // bytes).
+    for (int adresse = 0; adresse < TRAM::kZellen && !in.Leer(); ++adresse) {
+        const std::uint8_t marke = in.U8();
+        if ((marke & 4) != 0) {
+            adresse += in.U16();
+            continue;
+        }
+        const int wert = (marke & 2) != 0 ? in.I32() : in.U16();
+        const bool befehl = (marke & 1) != 0;
+        if (befehl && (wert < 1 || wert > BefehlsTabellenGroesse)) {
+            return false; // a file with such a cell does not load
+        }
+        m.speicher.SetCell(befehl ? wert : 0, adresse, wert, befehl);
+    }
+    return true;
+}
+
+// What the window does before a run command's first Takt.
+inline void Starten(Pruefmaschine& m, Start start) {
+    TSteuerwerk& s = m.steuerwerk;
+    if (start == Start::AbIP) {
+        return;
+    }
+    s.SetSchritt(0);
+    s.SetIPWeiter(false);
+    s.SetFehler(KeinFehler);
+    s.ResetInterruptZustand();
+    s.SetSP(255);
+    if (start == Start::Von0) {
+        s.SetIP(0);
+    }
+}
+
+// Empty when the machine behaved on these bytes, else what went wrong.
+inline std::string PruefeMaschine(std::string_view daten) {
+    Pruefmaschine m(FrischeAnzeigen());
+    Bytes in(daten);
+    Start start = Start::Von0;
+    int schritte = 0;
+    std::vector<int> interruptMomente;
+    try {
+        if (!Aufbauen(m, in, start, schritte, interruptMomente)) {
+            return {};
+        }
+    } catch (const std::exception& e) {
+        return std::string("setting the machine up failed: ") + e.what();
+    }
+    m.a.ausgabe.lines.clear();
+    Starten(m, start);
+
+    bool interrupt = m.steuerwerk.GetInterrupt();
+    // A start in the middle of the step list runs what the list holds there until the next
+    // instruction begins; after that only micro-step codes may run.
+    bool beliebigerIndex = start == Start::AbIP;
+    std::size_t geprueft = 0; // output lines checked so far
+    for (int schritt = 1; schritt <= schritte; ++schritt) {
+        for (int moment : interruptMomente) {
+            if (moment == schritt) {
+                interrupt = !interrupt; // the learner presses the button
+                m.steuerwerk.SetInterrupt(interrupt);
+            }
+        }
+        const std::uint8_t indexVorher = m.steuerwerk.GetSchritt();
+        bool gestoppt = false;
+        try {
+            m.steuerwerk.Takt();
+        } catch (const TovakFehler& e) {
+            const std::string_view text = e.what();
+            if (text != kBereichsfehlerText && text != kDivisionDurchNullText) {
+                return std::string("typed failure with the text ") + e.what();
+            }
+            if (m.steuerwerk.GetSchritt() != indexVorher) {
+                return std::string("\"") + e.what() + "\" moved the step index";
+            }
+            gestoppt = true;
+        } catch (const std::exception& e) {
+            return std::string("untyped failure: ") + e.what();
+        }
+        const int fehler = m.steuerwerk.GetFehler();
+        const int phase = m.steuerwerk.GetPhase();
+        if (fehler < KeinFehler || fehler > CPUStop) {
+            return "error code " + std::to_string(fehler);
+        }
+        if (m.steuerwerk.GetSchritt() >= TSteuerwerk::kPhasen) {
+            return "step index " + std::to_string(m.steuerwerk.GetSchritt());
+        }
+        if (!gestoppt && !beliebigerIndex && (phase < 1 || phase > 32)) {
+            return "micro-step code " + std::to_string(phase) + " ran";
+        }
+        if (m.a.ipAnzeige.number != m.steuerwerk.GetIP() || m.a.eaSpin.number != m.ea.GetValue()) {
+            return "IP or I/O display behind after micro-step " + std::to_string(phase);
+        }
+        for (; geprueft < m.a.ausgabe.lines.size(); ++geprueft) {
+            if (!IstUtf8Zeile(m.a.ausgabe.lines[geprueft])) {
+                return "output line is no single UTF-8 line";
+            }
+        }
+        gestoppt = gestoppt || fehler != KeinFehler;
+        if (!gestoppt) {
+            beliebigerIndex = beliebigerIndex && m.steuerwerk.GetSchritt() != 0;
+            continue;
+        }
+        // Every stop is a moment the learner looks at the window.
+        const std::string anzeige = PruefeAnzeigen(m, false);
+        if (!anzeige.empty()) {
+            return anzeige + " at a stop after micro-step " + std::to_string(phase);
+        }
+        if (fehler != KeinFehler && fehler != CPUStop) {
+            // As the window resets the cycle after the error message; then a new start.
+            m.steuerwerk.SetSchritt(0);
+            m.steuerwerk.SetIPWeiter(false);
+            m.steuerwerk.SetFehler(KeinFehler);
+            m.steuerwerk.SetIP(0);
+        }
+        Starten(m, Start::Von0);
+        beliebigerIndex = false;
+    }
+    for (const auto& [caption, text] : m.fehlerBoxen) {
+        if (caption != "Fehler" || text.empty()) {
+            return "message box \"" + caption + "\": \"" + text + "\"";
+        }
+    }
+    return PruefeAnzeigen(m, true);
+}
+
+} // namespace tovak::test
