@@ -67,6 +67,15 @@ public:
     void PrepareOutputWindow();
     bool CheckStepResult();
 
+    // --- Takt zurück (MainJournal.cpp) ---------------------------------------------------
+    // Undoes the last micro-step; the window then steps on in single-step mode.
+    void MnTaktZurueckClick();
+    // Forgets what "Takt zurück" could undo. Every command that changes the program or the
+    // machine outside a micro-step must call it (file commands, instruction dialogs, edits
+    // in the grids and panels, resets).
+    void ClearJournal();
+    bool CanStepBack() const;
+
     // --- Bus animation -----------------------------------------------------------------
     void OnUpdate();
     void StopAnimation();
@@ -97,6 +106,9 @@ public:
     // The command-line load: the first argument after the program name, if it is a file.
     void LoadStartFile(const QStringList& arguments);
     const QString& FileName() const { return fileName_; }
+
+    // --- Lessons (MainBeispiele.cpp) -----------------------------------------------------
+    QMenu* BeispielMenu() const { return mnBeispielprogramme_; }
 
     // --- Hooks for tests and benchmarks ------------------------------------------------
     // The number input of micro-step 31 (default: the input dialog).
@@ -156,6 +168,17 @@ private:
     QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y);
     QFrame* MakeBar(const char* name, const QRect& geometry);
 
+    // Takt zurück and the run counters (MainJournal.cpp)
+    void CreateTaktZurueckItem(QMenu* start);
+    void CreateTaktZurueckButton();
+    void CreateRunCounters();
+    void UpdateTaktZurueck();
+    void ShowRunCounters();
+    void ResetRunCounters();
+
+    // Lessons (MainBeispiele.cpp)
+    void CreateBeispielMenu(QMenu* datei);
+
     // Menus (MainMenus.cpp)
     void CreateMenus();
     void CreateGridPopup();
@@ -199,6 +222,7 @@ private:
     QPushButton* bnProgrammReStart_ = nullptr;
     QPushButton* bnEinzelschritt_ = nullptr;
     QPushButton* bnTakt_ = nullptr;
+    QPushButton* bnTaktZurueck_ = nullptr;
     QPushButton* bnStop_ = nullptr;
     QPushButton* bnInterrupt_ = nullptr;
     QPushButton* bnReset_ = nullptr;
@@ -231,6 +255,8 @@ private:
     QLabel* pInterupt_ = nullptr;
     QLabel* eInteruptAdr_ = nullptr;
     QLabel* imageInterrupt_ = nullptr;
+    QLabel* pBefehlszaehler_ = nullptr;
+    QLabel* pTaktzaehler_ = nullptr;
     QLabel* labelAdressbus_ = nullptr;
     QLabel* pAdressBus_ = nullptr;
     QPlainTextEdit* memoRemark_ = nullptr;
@@ -249,6 +275,8 @@ private:
     QAction* mnProgrammstart_ = nullptr;
     QAction* mnEinzelschritt_ = nullptr;
     QAction* mnTakt_ = nullptr;
+    QAction* mnTaktZurueck_ = nullptr;
+    QMenu* mnBeispielprogramme_ = nullptr;
     std::vector<QAction*> befehlsItems_; // the instruction groups but "Sprungbefehle"
     QAction* mnSymbolleiste_ = nullptr;
     QAction* mnNormaldarstellung_ = nullptr;
