@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for building and running (argument "run")
-# or for building and testing (argument "test"). Does nothing when all are present.
+# or for building and testing (argument "test"), or for looking at the windows under a
+# virtual display (argument "look"). Does nothing when all are present.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -11,6 +12,12 @@ packages=(
 )
 if [[ $purpose == test ]]; then
     packages+=(googletest libgtest-dev libbenchmark-dev clang-format)
+    # pdftoppm, to look at a printed listing rendered to PDF
+    packages+=(poppler-utils)
+fi
+# Looking at the windows: a virtual display, driving it by keyboard and mouse, screenshots.
+if [[ $purpose == look ]]; then
+    packages+=(xvfb xauth xdotool imagemagick)
 fi
 
 missing=()

@@ -10,9 +10,14 @@ namespace tovak {
 
 namespace {
 
+// The program's texts break lines with CR LF; a label would show the CR.
+QString Shown(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 void ShowBox(QMessageBox::Icon icon, const std::string& caption, const std::string& text) {
-    QMessageBox box(icon, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(icon, QString::fromStdString(caption), Shown(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
@@ -27,9 +32,8 @@ void QtMessageBoxes::ShowWarning(const std::string& caption, const std::string& 
 }
 
 bool QtMessageBoxes::AskYesNo(const std::string& caption, const std::string& text, int) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), Shown(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
     box.setDefaultButton(QMessageBox::Yes);

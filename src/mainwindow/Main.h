@@ -1,13 +1,18 @@
 // The main window: owns the simulated machine, shows it as a block diagram and drives it.
 // The implementation is split by concern: creation and layout (MainCreate, MainLayouts),
 // menus (MainMenus), run control (MainRun), bus animation (MainAnimation), edits in the
-// panels and grids (MainEdits), tool windows (MainTools) and the file commands (MainFiles).
+// panels and grids (MainEdits), tool windows (MainTools, MainCommandWindow), the file
+// commands (MainFiles), the backup copies (MainBackup), new program and resets (MainReset),
+// clipboard and printing (MainExport).
 #pragma once
 
 #include "dialogs/Ausgabe.h"
+#include "dialogs/BefehlsBottons.h"
 #include "dialogs/Debug.h"
+#include "files/Backup.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
+#include "machine/Encoder.h"
 #include "machine/RAM.h"
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
@@ -17,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPrinter>
 #include <QRect>
 #include <functional>
 #include <memory>
@@ -38,6 +44,7 @@ class QToolButton;
 namespace tovak {
 
 class BusAnimation;
+class TFDialog0;
 class TOroGrid;
 
 class TFMain final : public QMainWindow {
@@ -87,8 +94,15 @@ public:
     void LkBefehlEinfuegenClick();
     void LkBefehlLoeschenClick();
     void cbAnzeigeZahlenChange(int index);
+    // Double clicks in the grids (MainGridEdit.cpp), rows in grid numbering.
+    void GridSpeicherDblClick(int row);
+    void GridRegisterDblClick(int row);
 
     // --- Tool windows and views ----------------------------------------------------------
+    void MnShowBefehlsfensterClick();
+    // The command window's notifications: 0 it closed, 1..7 the instruction groups.
+    void BefehlsBottonsNotify(int code);
+    TFBefehlsBottons* BefehlsBottons() const { return befehlsBottons_; }
     void MnShowAusgabefensterClick();
     void MnDebugfensterClick();
     void MnSymbolleisteClick();
@@ -107,6 +121,45 @@ public:
     void LoadStartFile(const QStringList& arguments);
     const QString& FileName() const { return fileName_; }
 
+    // --- Instruction entry and other programs (MainBefehle.cpp) -------------------------
+    void MnTransportbefehleClick();
+    void MnArithmetikbefehleClick();
+    void MnLogikbefehleClick();
+    void MnSchiebebefehleClick();
+    void MnSprungbefehleClick();
+    void MnEABefehlerClick();
+    void MnSteuerbefehleClick();
+    void MnTaschenrechnerClick();
+    void MnNeueInstanzClick();
+
+    // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
+    void WriteBackup();
+    void DeleteBackupFiles();
+    void TimerBackupTimer();
+    QString BackupDir() const;
+    int BackupCounter() const { return backup_.Counter(); }
+    QTimer* TimerBackup() const { return timerBackup_; }
+    // The folder whose "Temp" holds the copies of windows created afterwards (empty: the
+    // program's folder). Tests point it at a folder of their own.
+    static void SetBackupBase(const QString& folder);
+
+    // --- New program and resets (MainReset.cpp) ---------------------------------------------
+    void MnNeuClick();
+    void MnSpeicherResetClick();
+    void MnRegisterResetClick();
+
+    // --- Clipboard and printing (MainExport.cpp) --------------------------------------------
+    void MnExportCommandsToClipboardClick();
+    void MnDruckenClick();
+    void MnDruckereinrichtungClick();
+    // Prints the memory listing under the title; false (after a message) when the printer
+    // could not start.
+    bool PrintProgram(const QString& title);
+    // Kept for the window's life, so the printer chosen once is used again.
+    QPrinter& Printer();
+    // The print dialog (default: QPrintDialog); false means cancelled.
+    void SetPrintDialog(std::function<bool(QPrinter&)> ask);
+
     // --- Lessons (MainBeispiele.cpp) -----------------------------------------------------
     QMenu* BeispielMenu() const { return mnBeispielprogramme_; }
 
@@ -116,9 +169,16 @@ public:
     // The file dialogs (default: QFileDialog); an empty answer means cancelled.
     void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
     void SetClockInterval(int ms);
+    // Runs once an instruction dialog is open, to answer it (default: the learner does). A
+    // dialog the hook leaves open is cancelled.
+    void SetBefehlsDialogHook(std::function<void(TFDialog0&)> answer) {
+        befehlsDialogHook_ = std::move(answer);
+    }
 
     TSteuerwerk& Steuerwerk() { return *steuerwerk_; }
     TRAM& Speicher() { return *speicher_; }
+    // Writes the instructions the dialogs deliver at the IP (each write ends with a backup).
+    TEncoder& Encoder() { return *encoder_; }
     TReg& Register() { return *register_; }
     TEAEinheit& EAEinheit() { return *eaEinheit_; }
     TRechenwerk& Rechenwerk() { return *rechenwerk_; }
@@ -185,6 +245,14 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
                      const QString& hint = {});
 
+    // Instruction entry (MainBefehle.cpp)
+    void ConnectBefehlsItems();
+    void CreateLauncherItems();
+    // Shows the dialog modally with DialogOkay cleared; true when it was confirmed.
+    bool ShowBefehlsDialog(TFDialog0& dialog);
+    // Hands a confirmed dialog's instruction to the encoder; range errors are shown.
+    void BefehlEintragen(const TFDialog0& dialog);
+
     // Layouts (MainLayouts.cpp)
     void ApplyCompactLayout();
     int ClientHeight();
@@ -212,11 +280,22 @@ private:
     QString AskSaveFileName();
     void SetCaptionFor(const QString& fileName);
 
+    // Backup copies (MainBackup.cpp)
+    void PrepareBackupFolder();
+    void SwitchBackupTimerOn();
+
+    // New program and resets (MainReset.cpp): empty memory, row 1 selected.
+    void ClearMemory();
+
     // --- Widgets (object names as in the block diagram) -----------------------------------
     QWidget* client_ = nullptr;
     QFrame* symbolleiste_ = nullptr;
     QToolButton* bnOpenProgramm_ = nullptr;
     QToolButton* bnSaveProgramm_ = nullptr;
+    QToolButton* bnNew_ = nullptr;
+    QToolButton* bnSpeicherReset_ = nullptr;
+    QToolButton* bnRegisterReset_ = nullptr;
+    QPushButton* bnBefehlsfenster_ = nullptr;
     QComboBox* cbAnzeigeZahlen_ = nullptr;
     QPushButton* bnProgrammstart_ = nullptr;
     QPushButton* bnProgrammReStart_ = nullptr;
@@ -300,10 +379,12 @@ private:
     std::unique_ptr<TEAEinheit> eaEinheit_;
     std::unique_ptr<TRechenwerk> rechenwerk_;
     std::unique_ptr<TSteuerwerk> steuerwerk_;
+    std::unique_ptr<TEncoder> encoder_;
     std::unique_ptr<BusAnimation> animation_;
 
     QPointer<TFAusgabe> ausgabe_;
     QPointer<TFDebug> debug_;
+    QPointer<TFBefehlsBottons> befehlsBottons_;
 
     // --- Run control -----------------------------------------------------------------
     bool continuous_ = false;
@@ -321,9 +402,14 @@ private:
     bool selectingRow_ = false;
 
     QString fileName_;
+    BackupCopies backup_;
+    bool backupWriting_ = false;
+    std::unique_ptr<QPrinter> printer_;
+    std::function<bool(QPrinter&)> askPrint_;
     std::function<int()> numberInput_;
     std::function<QString()> askOpen_;
     std::function<QString()> askSave_;
+    std::function<void(TFDialog0&)> befehlsDialogHook_;
 };
 
 } // namespace tovak

@@ -5,6 +5,7 @@
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MemoryCellDelegate.h"
+#include "mainwindow/ToolbarGlyphs.h"
 #include "util/MessageBoxes.h"
 #include "widgets/OroGrid.h"
 
@@ -80,7 +81,8 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     pMicrocode_->clear();
     imageInterrupt_->hide();
 
-    // 4. The backup folder and its old copies belong to the backup work.
+    // 4. The backup folder; the previous session's copies are kept aside.
+    PrepareBackupFolder();
 
     // 5./6. Grids, then the machine objects writing into them.
     SetUpGrids();
@@ -203,6 +205,18 @@ void TFMain::CreateToolbar() {
                                   QStringLiteral("Programm speichern (Strg+S)"));
     connect(bnOpenProgramm_, &QToolButton::clicked, this, &TFMain::MnOeffnenClick);
     connect(bnSaveProgramm_, &QToolButton::clicked, this, &TFMain::MnSpeichernClick);
+    bnNew_ = glyphButton("BnNew", QStyle::SP_FileIcon, 40, QString());
+    bnNew_->setIcon(NewProgramGlyph());
+    bnNew_->setAutoRaise(false);
+    bnSpeicherReset_ =
+        glyphButton("BnSpeicherReset", QStyle::SP_FileIcon, 116, QStringLiteral("Speicher-Reset"));
+    bnSpeicherReset_->setIcon(ResetGlyph(QLatin1Char('S')));
+    bnRegisterReset_ =
+        glyphButton("BnRegisterReset", QStyle::SP_FileIcon, 148, QStringLiteral("Register-Reset"));
+    bnRegisterReset_->setIcon(ResetGlyph(QLatin1Char('R')));
+    connect(bnNew_, &QToolButton::clicked, this, &TFMain::MnNeuClick);
+    connect(bnSpeicherReset_, &QToolButton::clicked, this, &TFMain::MnSpeicherResetClick);
+    connect(bnRegisterReset_, &QToolButton::clicked, this, &TFMain::MnRegisterResetClick);
 
     auto separator = [this](const char* name, int left) {
         auto* s = new QFrame(symbolleiste_);
@@ -251,6 +265,10 @@ void TFMain::CreateToolbar() {
         QStringLiteral("Anhalten des Programmslaufes oder des Einzelschrittverfahrens (Strg+F2)"));
     bnInterrupt_ = button("BnInterrupt", QStringLiteral("Interrupt"), 792, 85);
     bnInterrupt_->setStatusTip(QStringLiteral("Schaltet das Interuot Signal An/Aus"));
+    bnBefehlsfenster_ = button("BnBefehlsfenster", QStringLiteral("Befehle"), 904, 60);
+    bnBefehlsfenster_->setToolTip(
+        QStringLiteral("Erzeugt ein Fenster für die einfachere Eingabe von Befehlen"));
+    connect(bnBefehlsfenster_, &QPushButton::clicked, this, &TFMain::MnShowBefehlsfensterClick);
     bnReset_ = button("BnReset", QStringLiteral("System"), 964, 60);
     bnReset_->setToolTip(QStringLiteral("Halt und IP Auf Null"));
     bnReset_->hide();
@@ -435,6 +453,8 @@ void TFMain::SetUpGrids() {
     gridSpeicher_->setItemDelegate(new MemoryCellDelegate(gridSpeicher_));
 
     connect(gridSpeicher_, &TOroGrid::userSelectedRow, this, &TFMain::GridSpeicherClick);
+    connect(gridSpeicher_, &TOroGrid::doubleClickedRow, this, &TFMain::GridSpeicherDblClick);
+    connect(gridRegister_, &TOroGrid::doubleClickedRow, this, &TFMain::GridRegisterDblClick);
 }
 
 void TFMain::CreateMachine() {
@@ -476,6 +496,9 @@ void TFMain::CreateMachine() {
                            decimalHex(eInteruptAdr_, pInterupt_), text(pMicrocode_), text(pBefehl_),
                            text(pBefehlRem_)},
         *datenbus_, *adressbus_, std::move(rueckrufe));
+    EncoderRueckrufe encoderRueckrufe;
+    encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
+    encoder_ = std::make_unique<TEncoder>(*steuerwerk_, *speicher_, std::move(encoderRueckrufe));
     steuerwerk_->JournalEinschalten();
     ShowRunCounters();
     EAEinheit2Change();

@@ -60,8 +60,10 @@ void TFMain::LkBefehlEinfuegenClick() {
 
 void TFMain::LkBefehlLoeschenClick() {
     ClearJournal();
-    // The backup copy after a delete belongs to the backup work.
-    RunGuarded([&] { speicher_->DeleteCell(); });
+    // Only deleting destroys a cell's content, so only it is followed by a copy.
+    if (RunGuarded([&] { speicher_->DeleteCell(); })) {
+        WriteBackup();
+    }
 }
 
 void TFMain::cbAnzeigeZahlenChange(int index) {

@@ -114,8 +114,9 @@ bool TFMain::OpenProgramFile(const QString& fileName) {
     SetRemarkLines(lines);
     fileName_ = fileName;
     SetCaptionFor(fileName);
-    // The backup timer, the deletion of old backup copies and the remarks window follow
-    // here once they exist.
+    SwitchBackupTimerOn();
+    DeleteBackupFiles();
+    // The remarks window follows here once it exists.
     return true;
 }
 
@@ -140,6 +141,7 @@ bool TFMain::SaveProgramFile(const QString& fileName) {
         [&] { WriteDatei(fileName.toStdString(), RemarkLines(), *speicher_, *register_); });
     if (written) {
         SetCaptionFor(fileName);
+        SwitchBackupTimerOn();
     }
     return written;
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace tovak {
 
@@ -24,6 +25,9 @@ void TFMain::CreateMenus() {
 
     QMenu* datei = bar->addMenu(QStringLiteral("&Datei"));
     datei->setObjectName(QStringLiteral("Datei1"));
+    QAction* neu = AddItem(datei, "MnNeu", QStringLiteral("&Neu"),
+                           QStringLiteral("Löschen aller Eingaben / Daten"));
+    connect(neu, &QAction::triggered, this, &TFMain::MnNeuClick);
     QAction* oeffnen = AddItem(datei, "MnOeffnen", QStringLiteral("Ö&ffnen..."),
                                QStringLiteral("Öffnen einer gespeicherten Datei"));
     oeffnen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -35,6 +39,31 @@ void TFMain::CreateMenus() {
     QAction* unter = AddItem(datei, "MnSpeichernUnter", QStringLiteral("Speichern &unter..."),
                              QStringLiteral("Speichern des Programms unter einem anderen Namen"));
     connect(unter, &QAction::triggered, this, &TFMain::MnSpeichernUnterClick);
+    datei->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QAction* drucken = AddItem(datei, "MnDrucken", QStringLiteral("&Drucken..."),
+                               QStringLiteral("Ausdruck des Programms"));
+    drucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    drucken->setVisible(false);
+    connect(drucken, &QAction::triggered, this, &TFMain::MnDruckenClick);
+    // A hidden item's shortcut is off; this one stands in for it while the item is hidden.
+    auto* druckenTaste = new QShortcut(drucken->shortcut(), this);
+    druckenTaste->setObjectName(QStringLiteral("MnDruckenTaste"));
+    druckenTaste->setContext(Qt::ApplicationShortcut);
+    connect(druckenTaste, &QShortcut::activated, this, &TFMain::MnDruckenClick);
+    connect(drucken, &QAction::visibleChanged, druckenTaste,
+            [drucken, druckenTaste] { druckenTaste->setEnabled(!drucken->isVisible()); });
+    QAction* einrichtung =
+        AddItem(datei, "MnDruckereinrichtung", QStringLiteral("Drucker&einrichtung..."),
+                QStringLiteral("Auswahl des Druckers"));
+    einrichtung->setVisible(false);
+    connect(einrichtung, &QAction::triggered, this, &TFMain::MnDruckereinrichtungClick);
+    QAction* export_ = AddItem(datei, "MnExportCommandsToClipboard",
+                               QStringLiteral("Export der Befehle in die Zwischenablage"));
+    connect(export_, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
+    datei->addSeparator()->setObjectName(QStringLiteral("N2"));
+    QAction* neueInstanz =
+        AddItem(datei, "MnNeueInstanz", QStringLiteral("Neue Instanz des Programms"));
+    connect(neueInstanz, &QAction::triggered, this, &TFMain::MnNeueInstanzClick);
     datei->addSeparator()->setObjectName(QStringLiteral("N7"));
     CreateBeispielMenu(datei);
     QAction* beenden =
@@ -43,6 +72,11 @@ void TFMain::CreateMenus() {
 
     QMenu* ansicht = bar->addMenu(QStringLiteral("&Ansicht"));
     ansicht->setObjectName(QStringLiteral("MainAnsicht"));
+    // "Programm-Bemerkungen" comes first.
+    ansicht->addSeparator()->setObjectName(QStringLiteral("N8"));
+    QAction* befehlsfenster =
+        AddItem(ansicht, "MnShowBefehlsfenster", QStringLiteral("Befehlsfenster"));
+    connect(befehlsfenster, &QAction::triggered, this, &TFMain::MnShowBefehlsfensterClick);
     QAction* ausgabe = AddItem(ansicht, "MnShowAusgabefenster", QStringLiteral("Ausgabefenster"));
     connect(ausgabe, &QAction::triggered, this, &TFMain::MnShowAusgabefensterClick);
     ansicht->addSeparator()->setObjectName(QStringLiteral("N6"));
@@ -75,6 +109,14 @@ void TFMain::CreateMenus() {
     befehlsItems_.push_back(AddItem(befehle, "MnEABefehler", QStringLiteral("E/A-Befehle")));
     befehle->addSeparator()->setObjectName(QStringLiteral("N5"));
     befehlsItems_.push_back(AddItem(befehle, "MnSteuerbefehle", QStringLiteral("Steuerbefehle")));
+    ConnectBefehlsItems();
+
+    QMenu* reset = bar->addMenu(QStringLiteral("&Reset"));
+    reset->setObjectName(QStringLiteral("MainBearbeiten"));
+    connect(AddItem(reset, "MnSpeicherReset", QStringLiteral("&Speicher Reset")),
+            &QAction::triggered, this, &TFMain::MnSpeicherResetClick);
+    connect(AddItem(reset, "MnRegisterReset", QStringLiteral("&Register Reset")),
+            &QAction::triggered, this, &TFMain::MnRegisterResetClick);
 
     QMenu* start = bar->addMenu(QStringLiteral("&Start"));
     start->setObjectName(QStringLiteral("MnStart"));
@@ -91,6 +133,8 @@ void TFMain::CreateMenus() {
     mnStop_ = AddItem(start, "MnStop", QStringLiteral("Programmlauf &beenden"));
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
+
+    CreateLauncherItems();
 
     // Shortcuts keep working while the menu bar or the toolbar is hidden.
     for (QAction* item : {oeffnen, speichern, mnProgrammstart_, mnTakt_, mnStop_}) {
@@ -113,6 +157,9 @@ void TFMain::CreateGridPopup() {
     if (first != nullptr) {
         popup->insertSeparator(first)->setObjectName(QStringLiteral("N12"));
     }
+    QAction* lkExport = insert(new QAction(QStringLiteral("Export in die Zwischenablage"), popup));
+    lkExport->setObjectName(QStringLiteral("LkExportToClipboard"));
+    connect(lkExport, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
     connect(lkBefehlEinfuegen_, &QAction::triggered, this, &TFMain::LkBefehlEinfuegenClick);
     connect(lkBefehlLoeschen_, &QAction::triggered, this, &TFMain::LkBefehlLoeschenClick);
 

@@ -5,6 +5,7 @@
 #include "mainwindow/Main.h"
 #include "support/RecordingMessageBoxes.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -25,6 +26,8 @@ class GuiTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
+        // The backup copies stay in the test's own folder.
+        TFMain::SetBackupBase(dir.path());
         window = std::make_unique<TFMain>(800);
         window->SetNumberInput([this] { return zahl; });
         window->show();
@@ -58,6 +61,12 @@ protected:
     }
 
     bool ClockOn() const { return window->Timer1()->isActive(); }
+
+    // The backup copies in a folder (default: the window's backup folder), by name.
+    QStringList Copies(QString folder = {}) const {
+        return QDir(folder.isEmpty() ? window->BackupDir() : folder)
+            .entryList({QStringLiteral("Temp*.CPU")}, QDir::Files, QDir::Name);
+    }
 
     // Ticks the clock by hand until it stops (or the limit is reached).
     int TicksUntilStop(int limit = 500) {

@@ -138,6 +138,8 @@ TEST_F(TaktZurueck, NotDuringARunAndForgottenAfterEditsAndNewRuns) {
         },
         [&] { window->LkBefehlEinfuegenClick(); },
         [&] { window->LkBefehlLoeschenClick(); },
+        [&] { window->MnRegisterResetClick(); },
+        [&] { window->MnNeuClick(); },
         [&] { Laden(Programm("schleife.CPU", kSchleife)); },
     };
     for (std::size_t i = 0; i < edits.size(); ++i) {

@@ -1,0 +1,136 @@
+// Entering a program: the "&Befehle" items open an instruction dialog, and a confirmed
+// dialog's instruction is written at the IP. Also the items that start other programs.
+#include "dialogs/Arithmetik.h"
+#include "dialogs/InOut.h"
+#include "dialogs/Jump.h"
+#include "dialogs/Logik.h"
+#include "dialogs/Move.h"
+#include "dialogs/Shift.h"
+#include "dialogs/Steuerbefehle.h"
+#include "mainwindow/ErrorDisplay.h"
+#include "mainwindow/Ini.h"
+#include "mainwindow/Main.h"
+#include "util/Launcher.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace tovak {
+
+void TFMain::ConnectBefehlsItems() {
+    // The command window triggers these same items by their object names.
+    const std::pair<const char*, void (TFMain::*)()> items[] = {
+        {"MnTransportbefehle", &TFMain::MnTransportbefehleClick},
+        {"MnArithmetikbefehle", &TFMain::MnArithmetikbefehleClick},
+        {"MnLogikbefehle", &TFMain::MnLogikbefehleClick},
+        {"MnSchiebebefehle", &TFMain::MnSchiebebefehleClick},
+        {"MnSprungbefehle", &TFMain::MnSprungbefehleClick},
+        {"MnEABefehler", &TFMain::MnEABefehlerClick},
+        {"MnSteuerbefehle", &TFMain::MnSteuerbefehleClick},
+    };
+    for (const auto& [name, click] : items) {
+        if (QAction* item = findChild<QAction*>(QString::fromLatin1(name))) {
+            connect(item, &QAction::triggered, this, click);
+        }
+    }
+}
+
+void TFMain::CreateLauncherItems() {
+    QMenuBar* bar = menuBar();
+    // The options menu may already hold the settings; the calculator comes first.
+    auto* optionen = bar->findChild<QMenu*>(QStringLiteral("MnOptionen"));
+    if (optionen == nullptr) {
+        optionen = bar->addMenu(QStringLiteral("&Optionen"));
+        optionen->setObjectName(QStringLiteral("MnOptionen"));
+    }
+    auto* rechner = new QAction(QStringLiteral("&Taschenrechner"), optionen);
+    rechner->setObjectName(QStringLiteral("MnTaschenrechner"));
+    rechner->setStatusTip(QStringLiteral("Aufruf des Taschenrechners"));
+    optionen->insertAction(optionen->actions().value(0, nullptr), rechner);
+    connect(rechner, &QAction::triggered, this, &TFMain::MnTaschenrechnerClick);
+}
+
+bool TFMain::ShowBefehlsDialog(TFDialog0& dialog) {
+    DialogOkay = 0;
+    if (befehlsDialogHook_) {
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            befehlsDialogHook_(dialog);
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+    }
+    dialog.exec();
+    return DialogOkay > 0;
+}
+
+void TFMain::BefehlEintragen(const TFDialog0& dialog) {
+    ClearJournal();
+    RunGuarded([&] { encoder_->BefehlInSpeicher(dialog.Befehl(), dialog.Operand()); });
+}
+
+void TFMain::MnTransportbefehleClick() {
+    TFMove dialog(this);
+    if (ShowBefehlsDialog(dialog)) {
+        BefehlEintragen(dialog);
+    }
+}
+
+void TFMain::MnArithmetikbefehleClick() {
+    TFArithmetik dialog(this);
+    if (ShowBefehlsDialog(dialog)) {
+        BefehlEintragen(dialog);
+    }
+}
+
+void TFMain::MnLogikbefehleClick() {
+    TFLogik dialog(this);
+    if (ShowBefehlsDialog(dialog)) {
+        BefehlEintragen(dialog);
+    }
+}
+
+void TFMain::MnSchiebebefehleClick() {
+    TFShift dialog(this);
+    if (ShowBefehlsDialog(dialog)) {
+        BefehlEintragen(dialog);
+    }
+}
+
+void TFMain::MnSprungbefehleClick() {
+    TFJump dialog(this);
+    if (ShowBefehlsDialog(dialog)) {
+        ClearJournal();
+        RunGuarded([&] { encoder_->BefehlInSpeicher2(dialog.Befehl(), dialog.Operand()); });
+    }
+}
+
+void TFMain::MnEABefehlerClick() {
+    TFInOut dialog([] { return Ini::LiesZahlInRegister(); }, this);
+    if (ShowBefehlsDialog(dialog)) {
+        ClearJournal();
+        RunGuarded([&] {
+            encoder_->EABefehlInSpeicher(dialog.Befehl(), dialog.Operand(),
+                                         Ini::LiesZahlInRegister());
+        });
+    }
+}
+
+void TFMain::MnSteuerbefehleClick() {
+    TFSteuerbefehle dialog(this);
+    if (ShowBefehlsDialog(dialog)) {
+        BefehlEintragen(dialog);
+    }
+}
+
+void TFMain::MnTaschenrechnerClick() {
+    StartCalculator();
+}
+
+void TFMain::MnNeueInstanzClick() {
+    StartNewInstance();
+}
+
+} // namespace tovak

@@ -1,0 +1,48 @@
+// Starting over: the new program and the resets of memory and registers.
+#include "mainwindow/ErrorDisplay.h"
+#include "mainwindow/Main.h"
+#include "util/MessageBoxes.h"
+#include "widgets/OroGrid.h"
+
+#include <QPlainTextEdit>
+
+namespace tovak {
+
+void TFMain::ClearMemory() {
+    ClearJournal();
+    RunGuarded([&] {
+        speicher_->Clear();
+        speicher_->FillGrid();
+    });
+    // The window's own selection is no click: the IP stays where it is.
+    selectingRow_ = true;
+    gridSpeicher_->SetRow(1);
+    selectingRow_ = false;
+}
+
+void TFMain::MnNeuClick() {
+    memoRemark_->clear();
+    ClearMemory();
+    register_->Reset(false);
+    register_->FillGrid();
+    ResetRunState(true);
+    fileName_.clear();
+    setWindowTitle(QString());
+    SwitchBackupTimerOn();
+    DeleteBackupFiles();
+}
+
+void TFMain::MnSpeicherResetClick() {
+    if (AskYesNo("Löschen des Speichers", "Wollen Sie wirklich den Speicher löschen?")) {
+        ClearMemory();
+    }
+}
+
+void TFMain::MnRegisterResetClick() {
+    // The names stay; only "&Neu" and loading a file clear them.
+    ClearJournal();
+    register_->Reset(false);
+    register_->FillGrid();
+}
+
+} // namespace tovak

@@ -1,0 +1,120 @@
+// The backup copies as the window writes them: after instructions and on the timer, deleted by
+// opening, kept aside by a restart, in the user's folder when the program's takes none.
+#include "GuiFixture.h"
+
+#include "mainwindow/Ini.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+namespace tovak::test {
+namespace {
+
+class Backups : public GuiTest {
+protected:
+    QString Copy(int n) const {
+        return window->BackupDir() + QStringLiteral("Temp%1.CPU").arg(n, 2, 10, QLatin1Char('0'));
+    }
+    static QByteArray Content(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void Restart() {
+        window.reset();
+        window = std::make_unique<TFMain>(800);
+    }
+};
+
+TEST_F(Backups, EveryEncodedInstructionWritesACopyAtOnceAJumpNone) {
+    EXPECT_EQ(window->BackupDir(), dir.path() + QStringLiteral("/Temp/"));
+    window->Encoder().BefehlInSpeicher(65, 5);
+    window->Encoder().BefehlInSpeicher(67, 3);
+    window->Encoder().BefehlInSpeicher(451, 0);
+    EXPECT_EQ(Copies(), QStringList({"Temp01.CPU", "Temp02.CPU", "Temp03.CPU"}));
+    EXPECT_TRUE(Content(Copy(2)).startsWith("5  Version\r\n0\r\n4 Anzahl RAM\r\n1\t65\tMove"));
+    window->Encoder().BefehlInSpeicher2(321, 10);
+    EXPECT_EQ(Copies().size(), 3);
+    window->Encoder().BefehlInSpeicher(7, 0); // refused, copied all the same
+    window->TimerBackupTimer();
+    EXPECT_TRUE(QFile::exists(Copy(5)));
+    while (window->BackupCounter() < 99) {
+        window->WriteBackup();
+    }
+    QFile::remove(Copy(1));
+    window->WriteBackup();
+    EXPECT_EQ(window->BackupCounter(), 1);
+    EXPECT_EQ(Copies().size(), 99);
+}
+
+TEST_F(Backups, AFailedCopyShowsOneBoxEvenWhenTheTimerTicksMeanwhile) {
+    // Folders where the copies should go.
+    ASSERT_TRUE(QDir().mkpath(Copy(1)) && QDir().mkpath(Copy(2)));
+    // A tick while the error box is open.
+    struct TickingBoxes final : MessageBoxHandler {
+        explicit TickingBoxes(TFMain& w) : window(w) {}
+        void ShowError(const std::string&, const std::string&) override {
+            ++errors;
+            window.TimerBackupTimer();
+        }
+        void ShowWarning(const std::string&, const std::string&) override {}
+        bool AskYesNo(const std::string&, const std::string&, int) override { return false; }
+        TFMain& window;
+        int errors = 0;
+    } ticking(*window);
+    SetMessageBoxHandler(&ticking);
+    window->WriteBackup();
+    SetMessageBoxHandler(&boxes);
+    EXPECT_EQ(ticking.errors, 1);
+    EXPECT_EQ(window->BackupCounter(), 1); // the tick meanwhile wrote nothing
+}
+
+TEST_F(Backups, OpeningDeletesReadOnlyCopiesARestartKeepsThemAside) {
+    window->Encoder().BefehlInSpeicher(451, 0);
+    QFile::setPermissions(Copy(1), QFileDevice::ReadOwner);
+    Laden(Programm("p.CPU", kSchleife));
+    EXPECT_TRUE(Copies().isEmpty());
+    EXPECT_EQ(window->BackupCounter(), 0);
+
+    window->Encoder().BefehlInSpeicher(65, 7);
+    window->Encoder().BefehlInSpeicher(451, 0);
+    const QByteArray second = Content(Copy(2));
+    Restart();
+    EXPECT_TRUE(Copies().isEmpty());
+    const QString kept = window->BackupDir() + QStringLiteral("Vorherige Sitzung/");
+    EXPECT_EQ(Copies(kept), QStringList({"Temp01.CPU", "Temp02.CPU"}));
+    EXPECT_EQ(Content(kept + "Temp02.CPU"), second);
+}
+
+TEST_F(Backups, ProgramFolderThatTakesNoFilesFallsBackToTheUsersFolder) {
+    const QString blocked = dir.filePath(QStringLiteral("blockiert"));
+    ASSERT_TRUE(QFile(blocked).open(QIODevice::WriteOnly)); // no folder can be made below a file
+    TFMain::SetBackupBase(blocked);
+    Restart();
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(window->BackupDir(), user + QStringLiteral("/Temp/"));
+    window->WriteBackup();
+    EXPECT_TRUE(QFile::exists(Copy(1)));
+    window->DeleteBackupFiles();
+}
+
+TEST_F(Backups, TimerStartsWithOpenSaveAsNewAndTheCommandWindowOnly) {
+    const QString program = Programm("p.CPU", kSchleife);
+    const std::vector<std::pair<std::function<void()>, bool>> commands = {
+        {[&] { window->OpenProgramFile(program); }, true},
+        {[&] { Laden(program); }, true},
+        {[&] { window->SaveProgramFile(dir.filePath("neu.CPU")); }, true},
+        {[&] { window->MnNeuClick(); }, true},
+        {[&] { window->MnShowBefehlsfensterClick(); }, true},
+        {[&] { window->MnSpeicherResetClick(); }, false},
+        {[&] { window->LkBefehlLoeschenClick(); }, false},
+    };
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        Restart();
+        commands[i].first();
+        EXPECT_EQ(window->TimerBackup()->isActive(), commands[i].second) << i;
+        EXPECT_EQ(window->TimerBackup()->interval(), Ini::BackupTime()) << i;
+    }
+}
+
+} // namespace
+} // namespace tovak::test
