@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace tovak {
@@ -55,14 +56,36 @@ TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void TFAusgabe::AppendLine(const std::string& line) {
     memo_->appendPlainText(QString::fromStdString(line));
+    ++lines_;
 }
 
 void TFAusgabe::SetLabel(const std::string& text) {
     label_->setText(QString::fromStdString(text));
 }
 
+std::string TFAusgabe::Label() const {
+    return label_->text().toStdString();
+}
+
+void TFAusgabe::RemoveLastLine() {
+    if (lines_ == 0) {
+        return;
+    }
+    if (--lines_ == 0) {
+        memo_->clear();
+        return;
+    }
+    // The last block and the line break before it.
+    QTextCursor cursor(memo_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+    cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
 void TFAusgabe::Clear() {
     memo_->clear();
+    lines_ = 0;
 }
 
 void TFAusgabe::ShowBeside(int mainTop, int mainLeft, int mainWidth) {

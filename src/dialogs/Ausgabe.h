@@ -19,6 +19,8 @@ public:
 
     void AppendLine(const std::string& line) override;
     void SetLabel(const std::string& text) override;
+    std::string Label() const override;
+    void RemoveLastLine() override;
     void Clear();
 
     // Places the window at the right-hand side of the main window and shows it.
@@ -36,6 +38,9 @@ protected:
 private:
     QLabel* label_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
+    // Lines appended since the last Clear: an empty first line leaves the text empty, so
+    // the text alone cannot tell.
+    int lines_ = 0;
 };
 
 } // namespace tovak

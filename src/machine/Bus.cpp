@@ -16,8 +16,15 @@ TBus::TBus(TextDisplay& panel, bool istAdressbus) : istAdressbus_(istAdressbus),
 }
 
 void TBus::SetValue(int v) {
+    if (journal_ != nullptr && v != value_) {
+        journal_->Merke(journalFeld_, value_);
+    }
     value_ = v;
     panel_.SetText(BusText(v, istAdressbus_));
+}
+
+void TBus::Anzeigen() {
+    panel_.SetText(BusText(value_, istAdressbus_));
 }
 
 } // namespace tovak

@@ -42,6 +42,9 @@ public:
     virtual ~OutputWindow() = default;
     virtual void AppendLine(const std::string& line) = 0;
     virtual void SetLabel(const std::string& text) = 0;
+    // For "Takt zurück": the label shown now, and taking the last line back.
+    virtual std::string Label() const { return {}; }
+    virtual void RemoveLastLine() {}
 };
 
 } // namespace tovak

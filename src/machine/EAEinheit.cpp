@@ -40,18 +40,52 @@ void TEAEinheit::SetValue(int v) {
     if (v < 0 || v > 65535) {
         throw Bereichsfehler();
     }
+    if (journal_ != nullptr && v != value_) {
+        journal_->Merke(JournalFeld::EAWert, value_);
+    }
     value_ = static_cast<std::uint16_t>(v);
     spinEdit_.SetNumber(v);
     if (fenster_ == nullptr || format_ < FormatBinaer || format_ > FormatAscii) {
         return;
     }
+    if (journal_ != nullptr && journal_->Offen()) {
+        journal_->MerkeText(JournalFeld::Ausgabelabel, fensterNummer_, fenster_->Label());
+    }
     fenster_->SetLabel(IntToBin(v));
+    MerkeZeile();
     fenster_->AppendLine(AusgabeZeile(v, format_));
 }
 
 void TEAEinheit::NeueZeile() {
     if (fenster_ != nullptr) {
+        MerkeZeile();
         fenster_->AppendLine({});
+    }
+}
+
+void TEAEinheit::MerkeZeile() {
+    if (journal_ != nullptr) {
+        journal_->Merke(JournalFeld::Ausgabezeile, fensterNummer_, 0);
+    }
+}
+
+void TEAEinheit::WertWiederherstellen(int v) {
+    if (v < 0 || v > 65535) {
+        throw Bereichsfehler();
+    }
+    value_ = static_cast<std::uint16_t>(v);
+    spinEdit_.SetNumber(v);
+}
+
+void TEAEinheit::ZeileZuruecknehmen(int fensterNummer) {
+    if (fenster_ != nullptr && fensterNummer == fensterNummer_) {
+        fenster_->RemoveLastLine();
+    }
+}
+
+void TEAEinheit::LabelWiederherstellen(int fensterNummer, const std::string& label) {
+    if (fenster_ != nullptr && fensterNummer == fensterNummer_) {
+        fenster_->SetLabel(label);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "machine/Displays.h"
+#include "machine/Journal.h"
 
 #include <cstdint>
 
@@ -14,7 +15,10 @@ class TEAEinheit {
 public:
     explicit TEAEinheit(NumberDisplay& spinEdit) : spinEdit_(spinEdit) {}
 
-    void SetAusgabefenster(OutputWindow* fenster) { fenster_ = fenster; }
+    void SetAusgabefenster(OutputWindow* fenster) {
+        fenster_ = fenster;
+        ++fensterNummer_;
+    }
     OutputWindow* GetAusgabefenster() const { return fenster_; }
     void SetAusgabeformat(int format) { format_ = format; }
     int GetAusgabeformat() const { return format_; }
@@ -24,11 +28,24 @@ public:
     void SetValue(int v);
     void NeueZeile();
 
+    // The value, the output lines and the label go into the journal; nullptr stops it.
+    void SetJournal(TJournal* journal) { journal_ = journal; }
+    // Undo: the old value shown again, without an output line.
+    void WertWiederherstellen(int v);
+    // Undo of an output line or label; ignored when the line went to another window than
+    // the one attached now (fensterNummer counts the changes of the window).
+    void ZeileZuruecknehmen(int fensterNummer);
+    void LabelWiederherstellen(int fensterNummer, const std::string& label);
+
 private:
+    void MerkeZeile();
+
     std::uint16_t value_ = 0;
     NumberDisplay& spinEdit_;
     OutputWindow* fenster_ = nullptr;
     int format_ = FormatBinaer;
+    TJournal* journal_ = nullptr;
+    int fensterNummer_ = 0;
 };
 
 // The output line for a value in the given format; empty for an unknown format.

@@ -55,6 +55,12 @@ class PlainOutputWindow final : public OutputWindow {
 public:
     void AppendLine(const std::string& line) override { lines.push_back(line); }
     void SetLabel(const std::string& text) override { label = text; }
+    std::string Label() const override { return label; }
+    void RemoveLastLine() override {
+        if (!lines.empty()) {
+            lines.pop_back();
+        }
+    }
     std::vector<std::string> lines;
     std::string label;
 };

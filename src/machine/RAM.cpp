@@ -43,13 +43,23 @@ void TRAM::WriteNumberColumns(int address) {
 
 void TRAM::SetValue(int address, int value) {
     CheckAddress(address);
-    values_[static_cast<std::size_t>(address)] = value;
+    int& zelle = values_[static_cast<std::size_t>(address)];
+    if (journal_ != nullptr && zelle != value) {
+        journal_->Merke(JournalFeld::Speicherwert, address, zelle);
+    }
+    zelle = value;
     WriteNumberColumns(address);
 }
 
 void TRAM::SetText(int address, const std::string& text) {
     CheckAddress(address);
     if (address + 1 < grid_.RowCount()) {
+        if (journal_ != nullptr && journal_->Offen()) {
+            const std::string alt = grid_.Cell(2, address + 1);
+            if (alt != text) {
+                journal_->MerkeText(JournalFeld::Speichertext, address, alt);
+            }
+        }
         grid_.SetCell(2, address + 1, text);
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "machine/Displays.h"
+#include "machine/Journal.h"
 
 #include <array>
 #include <string>
@@ -43,6 +44,10 @@ public:
 
     Grid& GetGrid() { return grid_; }
 
+    // SetValue and SetText go into the journal (the micro-steps use no other writes);
+    // nullptr stops recording.
+    void SetJournal(TJournal* journal) { journal_ = journal; }
+
 private:
     static bool InRange(int address) { return address >= 0 && address < kZellen; }
     static void CheckAddress(int address);
@@ -55,6 +60,7 @@ private:
     std::array<bool, kZellen> marks_{};
     int count_ = kMaxCount;
     Grid& grid_;
+    TJournal* journal_ = nullptr;
 };
 
 } // namespace tovak

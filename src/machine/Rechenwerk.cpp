@@ -17,6 +17,9 @@ void TRechenwerk::SetAkkuOhneFlags(int v) {
     if (v < 0 || v > 65535) {
         throw Bereichsfehler();
     }
+    if (journal_ != nullptr && v != akku_) {
+        journal_->Merke(JournalFeld::Akku, akku_);
+    }
     akku_ = static_cast<std::uint16_t>(v);
     anzeigen_.akku.SetText(" " + IntToHex0x(v));
     anzeigen_.akku.SetHint(std::to_string(v));
@@ -30,6 +33,9 @@ void TRechenwerk::SetAkku(int v) {
 void TRechenwerk::SetOperand(int v) {
     if (v < 0 || v > 65535) {
         throw Bereichsfehler();
+    }
+    if (journal_ != nullptr && v != operand_) {
+        journal_->Merke(JournalFeld::OperandRegister, operand_);
     }
     operand_ = static_cast<std::uint16_t>(v);
     anzeigen_.operand.SetText(" " + IntToHex0x(v));
@@ -48,21 +54,25 @@ void TRechenwerk::SetzeParity(int v) {
 }
 
 void TRechenwerk::SetZeroFlag(bool f) {
+    Merke(JournalFeld::ZeroFlag, zero_, f);
     zero_ = f;
     ShowFlag(anzeigen_.zero, f);
 }
 
 void TRechenwerk::SetCarryFlag(bool f) {
+    Merke(JournalFeld::CarryFlag, carry_, f);
     carry_ = f;
     ShowFlag(anzeigen_.carry, f);
 }
 
 void TRechenwerk::SetParityFlag(bool f) {
+    Merke(JournalFeld::ParityFlag, parity_, f);
     parity_ = f;
     ShowFlag(anzeigen_.parity, f);
 }
 
 void TRechenwerk::SetSignFlag(bool f) {
+    Merke(JournalFeld::SignFlag, sign_, f);
     sign_ = f;
     ShowFlag(anzeigen_.sign, f);
 }

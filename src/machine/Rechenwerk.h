@@ -2,6 +2,7 @@
 #pragma once
 
 #include "machine/Displays.h"
+#include "machine/Journal.h"
 
 #include <cstdint>
 
@@ -64,7 +65,16 @@ public:
     // 2 * Z + C, the flags word of a stack frame.
     int FlagsWort() const { return (zero_ ? 2 : 0) + (carry_ ? 1 : 0); }
 
+    // Changes go into the journal; nullptr stops recording.
+    void SetJournal(TJournal* journal) { journal_ = journal; }
+
 private:
+    void Merke(JournalFeld feld, bool alt, bool neu) {
+        if (journal_ != nullptr && alt != neu) {
+            journal_->Merke(feld, alt ? 1 : 0);
+        }
+    }
+
     static void ShowFlag(TextDisplay& display, bool f) { display.SetText(f ? "1" : "0"); }
 
     std::uint16_t akku_ = 0;
@@ -74,6 +84,7 @@ private:
     bool parity_ = true;
     bool sign_ = false;
     RechenwerkAnzeigen anzeigen_;
+    TJournal* journal_ = nullptr;
 };
 
 } // namespace tovak

@@ -37,9 +37,24 @@ void TReg::SetValue(int index, int value) {
     if (value < 0 || value > 65535) {
         throw Bereichsfehler();
     }
-    values_[static_cast<std::size_t>(index)] = static_cast<std::uint16_t>(value);
+    std::uint16_t& wert = values_[static_cast<std::size_t>(index)];
+    if (journal_ != nullptr && journal_->Offen()) {
+        if (wert != value) {
+            journal_->Merke(JournalFeld::Registerwert, index, wert);
+        }
+        if (grid_.Row() != 1) {
+            journal_->Merke(JournalFeld::Registerzeile, grid_.Row());
+        }
+    }
+    wert = static_cast<std::uint16_t>(value);
     WriteRow(index, false);
     grid_.SetRow(1);
+}
+
+void TReg::WertWiederherstellen(int index, int value) {
+    CheckIndex(index);
+    values_[static_cast<std::size_t>(index)] = static_cast<std::uint16_t>(value);
+    WriteRow(index, false);
 }
 
 const std::string& TReg::GetName(int index) const {

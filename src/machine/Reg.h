@@ -3,6 +3,7 @@
 #pragma once
 
 #include "machine/Displays.h"
+#include "machine/Journal.h"
 
 #include <array>
 #include <cstdint>
@@ -32,6 +33,11 @@ public:
 
     Grid& GetGrid() { return grid_; }
 
+    // SetValue goes into the journal, with the grid row it selects; nullptr stops recording.
+    void SetJournal(TJournal* journal) { journal_ = journal; }
+    // Undo: the old value shown again, the grid selection left as it is.
+    void WertWiederherstellen(int index, int value);
+
 private:
     static void CheckIndex(int index);
     void WriteRow(int index, bool withName);
@@ -40,6 +46,7 @@ private:
     std::array<std::string, kRegisterZahl> names_;
     int count_ = kMaxCount;
     Grid& grid_;
+    TJournal* journal_ = nullptr;
 };
 
 } // namespace tovak

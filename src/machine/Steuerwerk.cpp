@@ -114,7 +114,15 @@ void TSteuerwerk::SetIP(int v) {
     if (v == KeinWert) {
         return;
     }
+    if (journal_ != nullptr && v != ip_) {
+        journal_->Merke(JournalFeld::IP, ip_);
+    }
     ip_ = v;
+    ZeigeIP();
+}
+
+void TSteuerwerk::ZeigeIP() {
+    const int v = ip_;
     anzeigen_.ip.SetNumber(v);
     // The owner's handler may write the IP back; that must not call it again.
     if (rueckrufe_.ipGeaendert && !inIPHandler_) {
@@ -133,6 +141,9 @@ void TSteuerwerk::SetSP(int v) {
     if (v == KeinWert) {
         return;
     }
+    if (journal_ != nullptr && v != sp_) {
+        journal_->Merke(JournalFeld::SP, sp_);
+    }
     sp_ = v;
     anzeigen_.sp.SetText(" " + std::to_string(v));
 }
@@ -144,31 +155,71 @@ void TSteuerwerk::SetISRAdresse(int v) {
 
 void TSteuerwerk::SetSchritt(int s) {
     // Anything outside the list starts the next instruction.
-    schritt_ = static_cast<std::uint8_t>(s >= 0 && s < kPhasen ? s : 0);
+    const auto schritt = static_cast<std::uint8_t>(s >= 0 && s < kPhasen ? s : 0);
+    if (journal_ != nullptr && schritt != schritt_) {
+        journal_->Merke(JournalFeld::Schritt, schritt_);
+    }
+    schritt_ = schritt;
 }
 
 void TSteuerwerk::ResetInterruptZustand() {
-    inISR_ = false;
-    interruptEintritt_ = false;
+    Setze(inISR_, false, JournalFeld::InISR);
+    Setze(interruptEintritt_, false, JournalFeld::InterruptEintritt);
 }
 
 void TSteuerwerk::SetBefehl(int v) {
+    if (journal_ != nullptr && v != befehl_) {
+        journal_->Merke(JournalFeld::Befehl, befehl_);
+    }
     befehl_ = v;
     anzeigen_.befehlsname.SetText(ausfuehrungsname_);
     ZeigeBefehl();
 }
 
 void TSteuerwerk::SetOperand(std::int64_t v) {
+    if (journal_ != nullptr && v != operand_) {
+        journal_->Merke(JournalFeld::Operand, operand_);
+    }
     operand_ = v;
     ZeigeBefehl();
 }
 
 void TSteuerwerk::SetAusfuehrungsname(const std::string& text) {
+    ZeigeAusfuehrungsname(kEigenerName, text);
+}
+
+void TSteuerwerk::SetAusfuehrungsnameVon(int befehl) {
+    ZeigeAusfuehrungsname(befehl, Ausfuehrungsname(befehl));
+}
+
+void TSteuerwerk::ZeigeAusfuehrungsname(int nummer, const std::string& text) {
+    if (journal_ != nullptr && (nummer != ausfuehrungsnameNummer_ ||
+                                (nummer == kEigenerName && text != ausfuehrungsname_))) {
+        if (ausfuehrungsnameNummer_ != kEigenerName) {
+            journal_->Merke(JournalFeld::Ausfuehrungsname, ausfuehrungsnameNummer_);
+        } else {
+            journal_->MerkeText(JournalFeld::AusfuehrungsnameText, 0, ausfuehrungsname_);
+        }
+    }
+    ausfuehrungsnameNummer_ = nummer;
     ausfuehrungsname_ = text;
     anzeigen_.befehlsname.SetText(ausfuehrungsname_);
 }
 
 void TSteuerwerk::SetPhasenname(const std::string& text) {
+    ZeigePhasenname(kEigenerName, text);
+}
+
+void TSteuerwerk::ZeigePhasenname(int nummer, const std::string& text) {
+    if (journal_ != nullptr &&
+        (nummer != phasennameNummer_ || (nummer == kEigenerName && text != phasenname_))) {
+        if (phasennameNummer_ != kEigenerName) {
+            journal_->Merke(JournalFeld::Phasenname, phasennameNummer_);
+        } else {
+            journal_->MerkeText(JournalFeld::PhasennameText, 0, phasenname_);
+        }
+    }
+    phasennameNummer_ = nummer;
     phasenname_ = text;
     anzeigen_.mikroschritt.SetText(phasenname_);
 }
@@ -190,20 +241,59 @@ void TSteuerwerk::ZeigeBefehl() {
 }
 
 void TSteuerwerk::ResetPhasen() {
-    phasen_[0] = 1;
-    phasen_[1] = 2;
-    phasen_[2] = 3;
-    phasen_[kEndeIndex] = kListenende;
-    schritt_ = 0;
+    SetzePhasenEintrag(0, 1);
+    SetzePhasenEintrag(1, 2);
+    SetzePhasenEintrag(2, 3);
+    SetzePhasenEintrag(kEndeIndex, kListenende);
+    SetSchritt(0);
+    if (journal_ != nullptr && phase_ != KeinWert) {
+        journal_->Merke(JournalFeld::Phase, phase_);
+    }
     phase_ = KeinWert;
 }
 
 void TSteuerwerk::Takt() {
+    if (journal_ == nullptr) {
+        TaktAusfuehren();
+        return;
+    }
+    // One record per micro-step. The step index moves inside the step without entries of
+    // its own; one entry with its value before the step covers all of them.
+    const bool eigenerEintrag = !journal_->Offen();
+    if (eigenerEintrag) {
+        journal_->Oeffnen();
+    }
+    const std::uint8_t schrittVorher = schritt_;
+    try {
+        TaktAusfuehren();
+    } catch (...) {
+        // A step that threw half-way stays undoable with what it changed (if anything).
+        if (schritt_ != schrittVorher) {
+            journal_->Merke(JournalFeld::Schritt, schrittVorher);
+        }
+        if (eigenerEintrag) {
+            journal_->Schliessen();
+        }
+        throw;
+    }
+    if (schritt_ != schrittVorher) {
+        journal_->Merke(JournalFeld::Schritt, schrittVorher);
+    }
+    journal_->Merke(JournalFeld::Vollstaendig, phase_ == 3 ? 1 : 0);
+    if (eigenerEintrag) {
+        journal_->Schliessen();
+    }
+}
+
+void TSteuerwerk::TaktAusfuehren() {
     // While an interrupt is served the interrupt test is skipped: fetch at once.
     if (phasen_[schritt_] == 22 && inISR_) {
         schritt_ = 0;
     }
     const int code = phasen_[schritt_];
+    if (journal_ != nullptr && phase_ != code) {
+        journal_->Merke(JournalFeld::Phase, phase_);
+    }
     phase_ = code;
     Mikroschritt(code);
     if (phasen_[schritt_] == kListenende || schritt_ + 1 >= kPhasen) {
@@ -211,19 +301,23 @@ void TSteuerwerk::Takt() {
     } else {
         ++schritt_;
     }
+    ++taktzaehler_;
+    if (code == 3) {
+        ++befehlszaehler_;
+    }
 }
 
 void TSteuerwerk::SchreibePhasen(std::initializer_list<std::uint8_t> codes) {
     std::size_t i = 3;
     for (std::uint8_t code : codes) {
-        phasen_[i++] = code;
+        SetzePhasenEintrag(i++, code);
     }
 }
 
 void TSteuerwerk::Decodieren() {
     if (IstSprung(befehl_)) {
         SchreibePhasen({4, 5, 21, 22});
-        SetAusfuehrungsname(Ausfuehrungsname(befehl_));
+        SetAusfuehrungsnameVon(befehl_);
         return;
     }
     switch (befehl_) {
@@ -304,19 +398,19 @@ void TSteuerwerk::Decodieren() {
         SchreibePhasen({4, 5, 23, 24, 25, 21, 22});
         break;
     case 0:
-        fehler_ = CPUStop;
+        SetzeFehler(CPUStop);
         // A halted machine stays halted: a further Takt fetches the stop cell again.
-        ipWeiter_ = false;
+        Setze(ipWeiter_, false, JournalFeld::IPWeiter);
         schritt_ = kEndeIndex;
-        SetAusfuehrungsname(Ausfuehrungsname(0));
+        SetAusfuehrungsnameVon(0);
         return;
     default:
-        fehler_ = FehlerBefehlUnbekannt;
+        SetzeFehler(FehlerBefehlUnbekannt);
         schritt_ = kEndeIndex;
-        SetAusfuehrungsname(kLeer);
+        SetAusfuehrungsnameVon(KeinWert);
         return;
     }
-    SetAusfuehrungsname(Ausfuehrungsname(befehl_));
+    SetAusfuehrungsnameVon(befehl_);
 }
 
 void TSteuerwerk::Mikroschritt(int code) {
@@ -325,7 +419,7 @@ void TSteuerwerk::Mikroschritt(int code) {
         SetName(code);
         if (ipWeiter_) {
             if (ip_ >= 65535) {
-                fehler_ = FehlerIPUeberlauf;
+                SetzeFehler(FehlerIPUeberlauf);
             } else {
                 SetIP(ip_ + 1);
             }
@@ -333,7 +427,7 @@ void TSteuerwerk::Mikroschritt(int code) {
         adressbus_.SetValue(ip_);
         datenbus_.SetValue(0);
         SetBefehl(KeinWert);
-        SetAusfuehrungsname(kLeer);
+        SetAusfuehrungsnameVon(KeinWert);
         SetOperand(KeinWert);
         break;
     case 2:
@@ -343,7 +437,7 @@ void TSteuerwerk::Mikroschritt(int code) {
         break;
     case 3:
         SetName(code);
-        ipWeiter_ = true;
+        Setze(ipWeiter_, true, JournalFeld::IPWeiter);
         Decodieren();
         break;
     case 4:
@@ -368,7 +462,7 @@ void TSteuerwerk::Mikroschritt(int code) {
                 rueckrufe_.fehlerBox("Fehler",
                                      "Modul Steuerwerk: SP_Adressieren, Operand ist undefniert");
             }
-            fehler_ = FehlerSpeicherAdressierung;
+            SetzeFehler(FehlerSpeicherAdressierung);
         } else {
             adressbus_.SetValue(static_cast<int>(operand_));
         }
@@ -437,8 +531,11 @@ void TSteuerwerk::Mikroschritt(int code) {
     case 26:
         SetIP(isrAdresse_);
         SetName(code);
+        if (journal_ != nullptr && isrRahmenSP_ != sp_) {
+            journal_->Merke(JournalFeld::IsrRahmenSP, isrRahmenSP_);
+        }
         isrRahmenSP_ = sp_;
-        interruptEintritt_ = false;
+        Setze(interruptEintritt_, false, JournalFeld::InterruptEintritt);
         schritt_ = kEndeIndex;
         break;
     case 27:
@@ -471,21 +568,21 @@ void TSteuerwerk::Mikroschritt(int code) {
             SetSP(Plus(sp_, 1));
             adressbus_.SetValue(sp_);
             SetIP(speicher_.GetValue(sp_));
-            ipWeiter_ = true;
+            Setze(ipWeiter_, true, JournalFeld::IPWeiter);
         }
         break;
     case 30:
         SetBefehl(KeinWert);
         SetName(code);
         schritt_ = kEndeIndex;
-        interruptAnforderung_ = false;
-        inISR_ = false;
+        Setze(interruptAnforderung_, false, JournalFeld::Interrupt);
+        Setze(inISR_, false, JournalFeld::InISR);
         break;
     case 31: {
         SetName(code);
         const int zahl = rueckrufe_.zahlEingeben ? rueckrufe_.zahlEingeben() : -1;
         if (zahl == -1) {
-            fehler_ = FehlerEingabeAbbruch;
+            SetzeFehler(FehlerEingabeAbbruch);
         } else {
             eaEinheit_.SetValue(zahl);
             eaEinheit_.NeueZeile();
@@ -506,7 +603,7 @@ void TSteuerwerk::Ausfuehren() {
     if (IstBedingterSprung(befehl_)) {
         if (rechenwerk_.Sprungbedingung(befehl_)) {
             SetIP(static_cast<int>(operand_));
-            ipWeiter_ = false;
+            Setze(ipWeiter_, false, JournalFeld::IPWeiter);
         }
         return;
     }
@@ -573,7 +670,7 @@ void TSteuerwerk::Ausfuehren() {
     case 323:
     case 452:
         SetIP(static_cast<int>(operand_));
-        ipWeiter_ = false;
+        Setze(ipWeiter_, false, JournalFeld::IPWeiter);
         break;
     case 449:
         rechenwerk_.SetCarryFlag(false);
@@ -586,18 +683,18 @@ void TSteuerwerk::Ausfuehren() {
 void TSteuerwerk::InterruptTest() {
     SetBefehl(KeinWert);
     SetOperand(KeinWert);
-    SetAusfuehrungsname(kLeer);
+    SetAusfuehrungsnameVon(KeinWert);
     SetName(22);
     const int p = schritt_;
     if (interruptAnforderung_ && !inISR_ && p + 4 < kEndeIndex) {
-        ipWeiterBeiEintritt_ = ipWeiter_;
-        interruptEintritt_ = true;
-        ipWeiter_ = false;
-        inISR_ = true;
-        phasen_[static_cast<std::size_t>(p + 1)] = 23;
-        phasen_[static_cast<std::size_t>(p + 2)] = 24;
-        phasen_[static_cast<std::size_t>(p + 3)] = 25;
-        phasen_[static_cast<std::size_t>(p + 4)] = 26;
+        Setze(ipWeiterBeiEintritt_, ipWeiter_, JournalFeld::IPWeiterBeiEintritt);
+        Setze(interruptEintritt_, true, JournalFeld::InterruptEintritt);
+        Setze(ipWeiter_, false, JournalFeld::IPWeiter);
+        Setze(inISR_, true, JournalFeld::InISR);
+        SetzePhasenEintrag(static_cast<std::size_t>(p + 1), 23);
+        SetzePhasenEintrag(static_cast<std::size_t>(p + 2), 24);
+        SetzePhasenEintrag(static_cast<std::size_t>(p + 3), 25);
+        SetzePhasenEintrag(static_cast<std::size_t>(p + 4), 26);
     } else {
         schritt_ = kEndeIndex;
     }
@@ -605,7 +702,7 @@ void TSteuerwerk::InterruptTest() {
 
 void TSteuerwerk::Push(int wert, const char* label) {
     if (sp_ == kStackGrenze) {
-        fehler_ = FehlerStackUeberlauf;
+        SetzeFehler(FehlerStackUeberlauf);
         return;
     }
     adressbus_.SetValue(sp_);
@@ -617,7 +714,7 @@ void TSteuerwerk::Push(int wert, const char* label) {
 
 bool TSteuerwerk::PopErlaubt() {
     if (sp_ == kStartSP) {
-        fehler_ = FehlerStackUnterlauf;
+        SetzeFehler(FehlerStackUnterlauf);
         return false;
     }
     return true;

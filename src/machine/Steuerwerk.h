@@ -6,6 +6,7 @@
 #include "machine/Bus.h"
 #include "machine/Displays.h"
 #include "machine/EAEinheit.h"
+#include "machine/Journal.h"
 #include "machine/RAM.h"
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tovak {
@@ -84,9 +86,9 @@ public:
     const std::array<std::uint8_t, kPhasen>& GetPhasen() const { return phasen_; }
 
     bool GetIPWeiter() const { return ipWeiter_; }
-    void SetIPWeiter(bool f) { ipWeiter_ = f; }
+    void SetIPWeiter(bool f) { Setze(ipWeiter_, f, JournalFeld::IPWeiter); }
     std::uint8_t GetFehler() const { return fehler_; }
-    void SetFehler(std::uint8_t f) { fehler_ = f; }
+    void SetFehler(std::uint8_t f) { SetzeFehler(f); }
 
     void SetInterrupt(bool f) { interruptAnforderung_ = f; }
     bool GetInterrupt() const { return interruptAnforderung_; }
@@ -109,7 +111,82 @@ public:
     TBus& GetDatenbus() { return datenbus_; }
     TBus& GetAdressbus() { return adressbus_; }
 
+    // --- Takt zurück ----------------------------------------------------------------------
+    // With the journal on, every Takt records what it changes in this unit and in the units
+    // it drives, so that TaktZurueck can undo it. The interrupt request line is the user's
+    // and is not recorded (only micro-step 30's clearing of it is).
+    void JournalEinschalten(std::size_t grenze = TJournal::kStandardGrenze);
+    void JournalAusschalten();
+    const TJournal* GetJournal() const { return journal_; }
+    // Forgets what can be undone; every edit of the program or of the machine outside a
+    // Takt must call it.
+    void JournalLeeren();
+    // Something to undo, and no micro-step in progress.
+    bool KannZuruecknehmen() const;
+    // Undoes the newest recorded micro-step and shows every value again; false when there
+    // is nothing to undo.
+    bool TaktZurueck();
+    // Runs f so that its changes belong to the micro-step performed last: undoing that step
+    // undoes them too (the owner's reset after an error stop).
+    template <class F> void Nachtrag(F&& f) {
+        const bool fortgesetzt = journal_ != nullptr && journal_->Fortsetzen();
+        try {
+            f();
+        } catch (...) {
+            if (fortgesetzt) {
+                journal_->Schliessen();
+            }
+            throw;
+        }
+        if (fortgesetzt) {
+            journal_->Schliessen();
+        }
+    }
+    // Shows every value of this unit and of both buses again.
+    void AnzeigenErneuern();
+
+    // Micro-steps completed and instructions decoded since the last reset of the counters;
+    // TaktZurueck counts back.
+    long long GetTaktzaehler() const { return taktzaehler_; }
+    long long GetBefehlszaehler() const { return befehlszaehler_; }
+    void ZaehlerZuruecksetzen() {
+        taktzaehler_ = 0;
+        befehlszaehler_ = 0;
+    }
+
 private:
+    friend struct SteuerwerkPruefung; // tests compare the whole state
+
+    // The name fields remember which table entry they show, so the journal records a
+    // number; other texts are recorded as text.
+    static constexpr int kEigenerName = -1;
+
+    void TaktAusfuehren();
+    void ZeigeIP();
+    void ZeigePhasenname(int nummer, const std::string& text);
+    void SetAusfuehrungsnameVon(int befehl);
+    void ZeigeAusfuehrungsname(int nummer, const std::string& text);
+    void Wiederherstellen(const TJournal::Eintrag& e);
+    void VerbindeJournal(TJournal* journal);
+    void Setze(bool& feld, bool wert, JournalFeld journalFeld) {
+        if (journal_ != nullptr && feld != wert) {
+            journal_->Merke(journalFeld, feld ? 1 : 0);
+        }
+        feld = wert;
+    }
+    void SetzeFehler(std::uint8_t f) {
+        if (journal_ != nullptr && f != fehler_) {
+            journal_->Merke(JournalFeld::Fehler, fehler_);
+        }
+        fehler_ = f;
+    }
+    void SetzePhasenEintrag(std::size_t index, std::uint8_t code) {
+        if (journal_ != nullptr && phasen_[index] != code) {
+            journal_->Merke(JournalFeld::PhasenEintrag, static_cast<int>(index), phasen_[index]);
+        }
+        phasen_[index] = code;
+    }
+
     void Mikroschritt(int code);
     void Ausfuehren();
     void InterruptTest();
@@ -117,7 +194,7 @@ private:
     bool PopErlaubt();
     void SchreibePhasen(std::initializer_list<std::uint8_t> codes);
     void ZeigeBefehl();
-    void SetName(int code) { SetPhasenname(Mikroschrittname(code)); }
+    void SetName(int code) { ZeigePhasenname(code, Mikroschrittname(code)); }
 
     std::array<std::uint8_t, kPhasen> phasen_{};
     std::uint8_t schritt_ = 0;
@@ -150,6 +227,13 @@ private:
 
     SteuerwerkAnzeigen anzeigen_;
     SteuerwerkRueckrufe rueckrufe_;
+
+    int phasennameNummer_ = kEigenerName;
+    int ausfuehrungsnameNummer_ = kEigenerName;
+    long long taktzaehler_ = 0;
+    long long befehlszaehler_ = 0;
+    TJournal* journal_ = nullptr;
+    std::unique_ptr<TJournal> journalBesitz_;
 };
 
 } // namespace tovak

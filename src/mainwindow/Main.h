@@ -75,6 +75,15 @@ public:
     void PrepareOutputWindow();
     bool CheckStepResult();
 
+    // --- Takt zurück (MainJournal.cpp) ---------------------------------------------------
+    // Undoes the last micro-step; the window then steps on in single-step mode.
+    void MnTaktZurueckClick();
+    // Forgets what "Takt zurück" could undo. Every command that changes the program or the
+    // machine outside a micro-step must call it (file commands, instruction dialogs, edits
+    // in the grids and panels, resets).
+    void ClearJournal();
+    bool CanStepBack() const;
+
     // --- Bus animation -----------------------------------------------------------------
     void OnUpdate();
     void StopAnimation();
@@ -162,6 +171,9 @@ public:
     // The print dialog (default: QPrintDialog); false means cancelled.
     void SetPrintDialog(std::function<bool(QPrinter&)> ask);
 
+    // --- Lessons (MainBeispiele.cpp) -----------------------------------------------------
+    QMenu* BeispielMenu() const { return mnBeispielprogramme_; }
+
     // --- Hooks for tests and benchmarks ------------------------------------------------
     // The number input of micro-step 31 (default: the input dialog).
     void SetNumberInput(std::function<int()> ask) { numberInput_ = std::move(ask); }
@@ -227,6 +239,17 @@ private:
     QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y);
     QFrame* MakeBar(const char* name, const QRect& geometry);
 
+    // Takt zurück and the run counters (MainJournal.cpp)
+    void CreateTaktZurueckItem(QMenu* start);
+    void CreateTaktZurueckButton();
+    void CreateRunCounters();
+    void UpdateTaktZurueck();
+    void ShowRunCounters();
+    void ResetRunCounters();
+
+    // Lessons (MainBeispiele.cpp)
+    void CreateBeispielMenu(QMenu* datei);
+
     // Menus (MainMenus.cpp)
     void CreateMenus();
     void CreateGridPopup();
@@ -289,6 +312,7 @@ private:
     QPushButton* bnProgrammReStart_ = nullptr;
     QPushButton* bnEinzelschritt_ = nullptr;
     QPushButton* bnTakt_ = nullptr;
+    QPushButton* bnTaktZurueck_ = nullptr;
     QPushButton* bnStop_ = nullptr;
     QPushButton* bnInterrupt_ = nullptr;
     QPushButton* bnReset_ = nullptr;
@@ -321,6 +345,8 @@ private:
     QLabel* pInterupt_ = nullptr;
     QLabel* eInteruptAdr_ = nullptr;
     QLabel* imageInterrupt_ = nullptr;
+    QLabel* pBefehlszaehler_ = nullptr;
+    QLabel* pTaktzaehler_ = nullptr;
     QLabel* labelAdressbus_ = nullptr;
     QLabel* pAdressBus_ = nullptr;
     QPlainTextEdit* memoRemark_ = nullptr;
@@ -339,6 +365,8 @@ private:
     QAction* mnProgrammstart_ = nullptr;
     QAction* mnEinzelschritt_ = nullptr;
     QAction* mnTakt_ = nullptr;
+    QAction* mnTaktZurueck_ = nullptr;
+    QMenu* mnBeispielprogramme_ = nullptr;
     std::vector<QAction*> befehlsItems_; // the instruction groups but "Sprungbefehle"
     QAction* mnSymbolleiste_ = nullptr;
     QAction* mnNormaldarstellung_ = nullptr;

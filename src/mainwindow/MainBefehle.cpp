@@ -52,6 +52,7 @@ bool TFMain::ShowBefehlsDialog(TFDialog0& dialog) {
 }
 
 void TFMain::BefehlEintragen(const TFDialog0& dialog) {
+    ClearJournal();
     RunGuarded([&] { encoder_->BefehlInSpeicher(dialog.Befehl(), dialog.Operand()); });
 }
 
@@ -86,6 +87,7 @@ void TFMain::MnSchiebebefehleClick() {
 void TFMain::MnSprungbefehleClick() {
     TFJump dialog(this);
     if (ShowBefehlsDialog(dialog)) {
+        ClearJournal();
         RunGuarded([&] { encoder_->BefehlInSpeicher2(dialog.Befehl(), dialog.Operand()); });
     }
 }
@@ -93,6 +95,7 @@ void TFMain::MnSprungbefehleClick() {
 void TFMain::MnEABefehlerClick() {
     TFInOut dialog([] { return Ini::LiesZahlInRegister(); }, this);
     if (ShowBefehlsDialog(dialog)) {
+        ClearJournal();
         RunGuarded([&] {
             encoder_->EABefehlInSpeicher(dialog.Befehl(), dialog.Operand(),
                                          Ini::LiesZahlInRegister());

@@ -262,7 +262,9 @@ void TFMain::CreateToolbar() {
     bnEinzelschritt_->setToolTip(QStringLiteral("Einzelschritt (F8)"));
     bnTakt_ = button("BnTakt", QStringLiteral("Takt"), 628, 53);
     bnTakt_->setStatusTip(QStringLiteral("Simuliert den nächsten Befehl"));
-    bnStop_ = button("BnStop", QStringLiteral("STOP"), 692, 45);
+    CreateTaktZurueckButton();
+    // STOP moves right to make room for "Takt zurück" beside "Takt".
+    bnStop_ = button("BnStop", QStringLiteral("STOP"), 714, 45);
     bnStop_->setStatusTip(
         QStringLiteral("Anhalten des Programmslaufes oder des Einzelschrittverfahrens (Strg+F2)"));
     bnInterrupt_ = button("BnInterrupt", QStringLiteral("Interrupt"), 792, 85);
@@ -406,8 +408,10 @@ void TFMain::CreateSteuerwerkBox() {
                                    std::numeric_limits<int>::max());
     eInstructionPointer_->setFont(PanelFont(9, false));
     eInstructionPointer_->setGeometry(184, 188, 61, 26);
-    connect(eInstructionPointer_, &QSpinBox::valueChanged, this,
-            [this] { EInstructionPointerChange(); });
+    connect(eInstructionPointer_, &QSpinBox::valueChanged, this, [this] {
+        ClearJournal();
+        EInstructionPointerChange();
+    });
     pStackPointer_ = MakePanel(box, "PStackPointer", QRect(68, 218, 97, 21));
     eStackPointer_ = MakePanel(box, "EStackPointer", QRect(184, 218, 61, 21));
     pInterupt_ = MakePanel(box, "PInterupt", QRect(68, 246, 97, 21));
@@ -418,6 +422,7 @@ void TFMain::CreateSteuerwerkBox() {
     imageInterrupt_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
     imageInterrupt_->setToolTip(QStringLiteral("Interrupt"));
     imageInterrupt_->setGeometry(268, 236, 32, 32);
+    CreateRunCounters();
 }
 
 void TFMain::SetUpGrids() {
@@ -498,6 +503,8 @@ void TFMain::CreateMachine() {
     EncoderRueckrufe encoderRueckrufe;
     encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
     encoder_ = std::make_unique<TEncoder>(*steuerwerk_, *speicher_, std::move(encoderRueckrufe));
+    steuerwerk_->JournalEinschalten();
+    ShowRunCounters();
     EAEinheit2Change();
     EInstructionPointerChange();
 }

@@ -38,6 +38,8 @@ void TFMain::EAEinheit2Change() {
     eaEinheit1_->setText(QString::fromStdString(IntToHex0x(v)));
     eaEinheit1_->setToolTip(QStringLiteral(" ") + QString::number(v));
     if (eaEinheit_ && eaEinheit_->GetValue() != v) {
+        // The user's edit (the unit's own writes show the value it already holds).
+        ClearJournal();
         RunGuarded([&] { eaEinheit_->SetValue(v); });
     }
 }
@@ -47,15 +49,18 @@ void TFMain::GridSpeicherClick(int row) {
         return;
     }
     if (steuerwerk_->GetIP() != row - 1) {
+        ClearJournal();
         steuerwerk_->SetIP(row - 1);
     }
 }
 
 void TFMain::LkBefehlEinfuegenClick() {
+    ClearJournal();
     RunGuarded([&] { speicher_->InsertCell(); });
 }
 
 void TFMain::LkBefehlLoeschenClick() {
+    ClearJournal();
     // Only deleting destroys a cell's content, so only it is followed by a copy.
     if (RunGuarded([&] { speicher_->DeleteCell(); })) {
         WriteBackup();

@@ -115,6 +115,7 @@ bool TFMain::OpenProgramFile(const QString& fileName) {
     LeseErgebnis ergebnis = LeseErgebnis::Geladen;
     const bool read = RunGuarded(
         [&] { ergebnis = ReadDatei(fileName.toStdString(), lines, *speicher_, *register_); });
+    ClearJournal();
     if (!read) {
         // What was read before the failure stays, the remarks included.
         SetRemarkLines(lines);

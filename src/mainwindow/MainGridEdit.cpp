@@ -53,6 +53,7 @@ void TFMain::GridSpeicherDblClick(int row) {
     }
 
     const int address = row - 1;
+    ClearJournal();
     if (!RunGuarded([&] { speicher_->SetValueIfData(address, neu); })) {
         return;
     }
@@ -75,6 +76,7 @@ void TFMain::GridRegisterDblClick(int row) {
                         QString::fromStdString(register_->GetName(index)))) {
         return;
     }
+    ClearJournal();
     RunGuarded([&] {
         register_->SetValue(index, dialog.Value());
         register_->SetName(index, dialog.Kommentar().toStdString());

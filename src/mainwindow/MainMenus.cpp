@@ -65,6 +65,7 @@ void TFMain::CreateMenus() {
         AddItem(datei, "MnNeueInstanz", QStringLiteral("Neue Instanz des Programms"));
     connect(neueInstanz, &QAction::triggered, this, &TFMain::MnNeueInstanzClick);
     datei->addSeparator()->setObjectName(QStringLiteral("N7"));
+    CreateBeispielMenu(datei);
     QAction* beenden =
         AddItem(datei, "MnBeenden", QStringLiteral("&Beenden"), QStringLiteral("Programm beenden"));
     connect(beenden, &QAction::triggered, this, &TFMain::close);
@@ -128,6 +129,7 @@ void TFMain::CreateMenus() {
     mnTakt_ = AddItem(start, "MnTakt", QStringLiteral("&Takt"));
     mnTakt_->setShortcut(QKeySequence(Qt::Key_F8));
     connect(mnTakt_, &QAction::triggered, this, &TFMain::MnTaktClick);
+    CreateTaktZurueckItem(start);
     start->addSeparator()->setObjectName(QStringLiteral("N9"));
     mnStop_ = AddItem(start, "MnStop", QStringLiteral("Programmlauf &beenden"));
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));

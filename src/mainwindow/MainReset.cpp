@@ -9,6 +9,7 @@
 namespace tovak {
 
 void TFMain::ClearMemory() {
+    ClearJournal();
     RunGuarded([&] {
         speicher_->Clear();
         speicher_->FillGrid();
@@ -39,6 +40,7 @@ void TFMain::MnSpeicherResetClick() {
 
 void TFMain::MnRegisterResetClick() {
     // The names stay; only "&Neu" and loading a file clear them.
+    ClearJournal();
     register_->Reset(false);
     register_->FillGrid();
 }

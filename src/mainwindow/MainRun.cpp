@@ -28,10 +28,12 @@ void TFMain::ClockOn() {
     timer1_->start();
     clockStart_.start();
     clockTicks_ = 0;
+    UpdateTaktZurueck();
 }
 
 void TFMain::ClockOff() {
     timer1_->stop();
+    UpdateTaktZurueck();
 }
 
 void TFMain::SetClockInterval(int ms) {
@@ -62,7 +64,10 @@ TFMain::StepOutcome TFMain::PerformMicroStep() {
         return StepOutcome::Threw;
     }
     ++stepCount_;
-    return CheckStepResult() ? StepOutcome::Done : StepOutcome::Stopped;
+    const bool ok = CheckStepResult();
+    ShowRunCounters();
+    UpdateTaktZurueck();
+    return ok ? StepOutcome::Done : StepOutcome::Stopped;
 }
 
 void TFMain::MnTaktClick() {
@@ -117,10 +122,13 @@ bool TFMain::CheckStepResult() {
     if (!meldung.empty()) {
         ShowErrorBox("Fehler", meldung);
     }
-    steuerwerk_->SetSchritt(0);
-    steuerwerk_->SetIPWeiter(false);
-    steuerwerk_->SetFehler(KeinFehler);
-    SelectMemoryRowAndIP(1);
+    // The reset belongs to the failed step: "Takt zurück" undoes both.
+    steuerwerk_->Nachtrag([this] {
+        steuerwerk_->SetSchritt(0);
+        steuerwerk_->SetIPWeiter(false);
+        steuerwerk_->SetFehler(KeinFehler);
+        SelectMemoryRowAndIP(1);
+    });
     return false;
 }
 
@@ -173,6 +181,8 @@ void TFMain::MnEinzelschrittClick() {
     steuerwerk_->SetFehler(KeinFehler);
     steuerwerk_->SetSP(255);
     steuerwerk_->ResetInterruptZustand();
+    ClearJournal();
+    ResetRunCounters();
     continuous_ = false;
     startedStep_ = -1;
     SetEditMode(false);
@@ -225,6 +235,9 @@ void TFMain::ResetRunState(bool resetRegisters) {
     }
     EInstructionPointerChange();
     steuerwerk_->SetSP(255);
+    // A fresh run: nothing before it can be undone, and its counters start at 0.
+    ClearJournal();
+    ResetRunCounters();
     if (resetRegisters) {
         register_->Reset(true);
         register_->FillGrid();

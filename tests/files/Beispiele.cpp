@@ -124,18 +124,37 @@ enum : int {
     MovAkkuReg = 66,
     MovRegAkku = 67,
     AddAkkuReg = 129,
+    SubAkkuReg = 131,
+    ModAkkuReg = 133,
     MultAkkuReg = 135,
+    DivAkkuReg = 137,
     IncAkku = 139,
     DecAkku = 140,
+    AndAkkuReg = 193,
+    AndAkkuKonst = 194,
+    OrAkkuReg = 195,
+    OrAkkuKonst = 196,
+    XorAkkuKonst = 198,
+    NotAkku = 199,
+    ShlAkkuReg = 257,
+    ShlAkkuKonst = 258,
+    ShrAkkuKonst = 260,
+    RolAkku = 261,
+    RorAkku = 262,
     CmpAkkuReg = 321,
     CmpAkkuKonst = 322,
     Jump = 323,
     JZ = 324,
     JNZ = 325,
+    JL = 328,
+    JG = 330,
+    JNC = 333,
     OutAkku = 387,
     OutReg = 388,
     OutNewLine = 389,
+    ClrCarry = 449,
     Iret = 450,
+    Nop = 451,
     GoSub = 452,
 };
 
@@ -279,11 +298,227 @@ Programm Interrupt() {
     return p;
 }
 
+Programm Logik() {
+    Programm p("Logik.CPU");
+    p.Bemerkung("Bitmasken: AND, OR, XOR und NOT")
+        .Bemerkung("")
+        .Bemerkung("Die Logikbefehle verknüpfen den Akku Bit für Bit mit einem Register oder")
+        .Bemerkung("einer Konstanten. Das Ausgabefenster zeigt jede Zahl auch als Bitmuster.")
+        .Bemerkung("R1 hält den Wert 182 (10110110), R2 die Maske 15 (00001111):")
+        .Bemerkung("- AND schneidet Bits aus: 182 AND 15 = 6, nur die unteren vier Bits bleiben.")
+        .Bemerkung("- OR setzt Bits: 182 OR 15 = 191.")
+        .Bemerkung("- XOR mit 255 kehrt die unteren acht Bits um: 73.")
+        .Bemerkung("- NOT kehrt alle 16 Bits um: 65353.")
+        .Bemerkung("Zum Schluss prüft AND mit 4, ob Bit 2 gesetzt ist, und gibt 1 oder 0 aus.")
+        .Bemerkung("Übung: Welche Maske prüft, ob eine Zahl ungerade ist?");
+    p.B(MovAkkuReg, 1)
+        .B(OutAkku)
+        .B(AndAkkuReg, 2)
+        .B(OutAkku)
+        .B(MovAkkuReg, 1)
+        .B(OrAkkuReg, 2)
+        .B(OutAkku)
+        .B(MovAkkuReg, 1)
+        .B(XorAkkuKonst, 255)
+        .B(OutAkku)
+        .B(MovAkkuReg, 1)
+        .B(NotAkku)
+        .B(OutAkku)
+        .B(MovAkkuReg, 1)
+        .B(AndAkkuKonst, 4)
+        .B(JZ, "Ausgabe")
+        .B(MovAkkuKonst, 1)
+        .Marke("Ausgabe")
+        .B(OutAkku)
+        .B(OutNewLine);
+    p.Register(1, 182, "Wert").Register(2, 15, "Maske");
+    return p;
+}
+
+Programm Schieben() {
+    Programm p("Schieben.CPU");
+    p.Bemerkung("Schieben und Rotieren: verdoppeln, halbieren, Bits zählen")
+        .Bemerkung("")
+        .Bemerkung("Ein Schritt nach links verdoppelt eine Zahl, einer nach rechts halbiert")
+        .Bemerkung("sie: 3 wird mit \"SHL Akku Konstante\" 1 zu 6, mit 2 weiteren zu 24, und")
+        .Bemerkung("\"SHR Akku Konstante\" 3 macht wieder 3 daraus. \"SHL Akku Register\" nimmt")
+        .Bemerkung("die Anzahl aus einem Register (R2 = 4): 1 wird zu 16.")
+        .Bemerkung("Dann zählt eine Schleife die gesetzten Bits von R1 (181 = 10110101): jedes")
+        .Bemerkung("SHR schiebt das unterste Bit ins Carry-Flag, \"JNC zu Adresse\" überspringt")
+        .Bemerkung("das Zählen, wenn es 0 war. Ergebnis in R0: 5.")
+        .Bemerkung("Zuletzt rotiert ROL/ROR über 17 Bits: die 16 Bits des Akkus und das Carry.")
+        .Bemerkung("\"CLR Carry\" löscht es vorher. 32769 (1000000000000001) wird nach ROL 1 zu")
+        .Bemerkung("2 (das oberste Bit steht jetzt im Carry), nach ROL 1 zu 5, nach ROR 2 zu")
+        .Bemerkung("32769.");
+    p.B(MovAkkuKonst, 3)
+        .B(ShlAkkuKonst, 1)
+        .B(OutAkku)
+        .B(ShlAkkuKonst, 2)
+        .B(OutAkku)
+        .B(ShrAkkuKonst, 3)
+        .B(OutAkku)
+        .B(MovAkkuKonst, 1)
+        .B(ShlAkkuReg, 2)
+        .B(OutAkku)
+        .Marke("Schleife")
+        .B(MovAkkuReg, 1)
+        .B(CmpAkkuKonst, 0)
+        .B(JZ, "Gezaehlt")
+        .B(ShrAkkuKonst, 1)
+        .B(MovRegAkku, 1)
+        .B(JNC, "Schleife")
+        .B(MovAkkuReg, 0)
+        .B(IncAkku)
+        .B(MovRegAkku, 0)
+        .B(Jump, "Schleife")
+        .Marke("Gezaehlt")
+        .B(OutReg, 0)
+        .B(MovAkkuKonst, 32769)
+        .B(ClrCarry)
+        .B(RolAkku, 1)
+        .B(OutAkku)
+        .B(RolAkku, 1)
+        .B(OutAkku)
+        .B(RorAkku, 2)
+        .B(OutAkku)
+        .B(OutNewLine);
+    p.Register(0, 0, "Einsen").Register(1, 181, "Wert").Register(2, 4, "Anzahl");
+    return p;
+}
+
+Programm Division() {
+    Programm p("Division.CPU");
+    p.Bemerkung("Division mit Rest: zwei Zahlen einlesen")
+        .Bemerkung("")
+        .Bemerkung("Das Programm fragt nach dem Dividenden (nach R1) und dem Divisor (nach R2),")
+        .Bemerkung("gibt den Quotienten (\"Div Akku, Register\") und den Rest (\"Mod Akku,")
+        .Bemerkung("Register\") aus und macht die Probe: Quotient · Divisor + Rest - Dividend")
+        .Bemerkung("muss 0 ergeben. 47 durch 5 gibt 9 Rest 2, die Probe 0.")
+        .Bemerkung("Durch 0 zu teilen ist verboten; der Vergleich mit 0 fängt das ab und gibt")
+        .Bemerkung("dann 65535 aus. Probieren Sie auch aus, was ohne diese Prüfung geschieht.")
+        .Bemerkung("Ohne Fenster: tovak --run Division.CPU --input 47,5");
+    p.LiesZahlInRegister(1)
+        .LiesZahlInRegister(2)
+        .B(CmpAkkuKonst, 0)
+        .B(JZ, "DurchNull")
+        .B(MovAkkuReg, 1)
+        .B(DivAkkuReg, 2)
+        .B(MovRegAkku, 3)
+        .B(OutAkku)
+        .B(MovAkkuReg, 1)
+        .B(ModAkkuReg, 2)
+        .B(MovRegAkku, 4)
+        .B(OutAkku)
+        .B(MovAkkuReg, 3)
+        .B(MultAkkuReg, 2)
+        .B(AddAkkuReg, 4)
+        .B(SubAkkuReg, 1)
+        .B(OutAkku)
+        .B(Jump, "Ende")
+        .Marke("DurchNull")
+        .B(MovAkkuKonst, 65535)
+        .B(OutAkku)
+        .Marke("Ende")
+        .B(OutNewLine);
+    p.Register(1, 0, "Dividend")
+        .Register(2, 0, "Divisor")
+        .Register(3, 0, "Quotient")
+        .Register(4, 0, "Rest");
+    return p;
+}
+
+Programm Zahlenraten() {
+    Programm p("Zahlenraten.CPU");
+    p.Bemerkung("Zahlenraten: zu klein, zu groß, getroffen")
+        .Bemerkung("")
+        .Bemerkung("R1 hält die geheime Zahl (37; ändern Sie sie vor dem Start). Das Programm")
+        .Bemerkung("fragt so lange nach einer Zahl, bis sie getroffen ist, und zählt die")
+        .Bemerkung("Versuche in R2. \"Compare Akku Register\" vergleicht den Tipp mit R1:")
+        .Bemerkung("\"JL zu Adresse\" springt, wenn der Tipp kleiner ist, \"JG zu Adresse\",")
+        .Bemerkung("wenn er größer ist. Stellen Sie das Ausgabefenster auf ASCII: die Antwort")
+        .Bemerkung("erscheint dann als Zeichen < (zu klein), > (zu groß) oder = (getroffen).")
+        .Bemerkung("Ohne Fenster: tovak --run Zahlenraten.CPU --format ascii --input 50,25,37");
+    p.Marke("Raten")
+        .LiesZahlInRegister(0)
+        .B(MovAkkuReg, 2)
+        .B(IncAkku)
+        .B(MovRegAkku, 2)
+        .B(MovAkkuReg, 0)
+        .B(CmpAkkuReg, 1)
+        .B(JL, "ZuKlein")
+        .B(JG, "ZuGross")
+        .B(MovAkkuKonst, '=')
+        .B(OutAkku)
+        .B(Jump, "Ende")
+        .Marke("ZuKlein")
+        .B(MovAkkuKonst, '<')
+        .B(OutAkku)
+        .B(Jump, "Raten")
+        .Marke("ZuGross")
+        .B(MovAkkuKonst, '>')
+        .B(OutAkku)
+        .B(Jump, "Raten")
+        .Marke("Ende")
+        .B(OutNewLine);
+    p.Register(0, 0, "Tipp").Register(1, 37, "Geheimzahl").Register(2, 0, "Versuche");
+    return p;
+}
+
+Programm Ampel() {
+    Programm p("Ampel.CPU");
+    p.Bemerkung("Fußgängerampel: ein Interrupt als Taster")
+        .Bemerkung("")
+        .Bemerkung("Jedes Bit der Ausgabe ist eine Lampe der Autoampel: 1 grün, 2 gelb, 4 rot.")
+        .Bemerkung("Die Ampel steht auf Grün und wartet (\"NOP\" tut nichts, es vergeht nur")
+        .Bemerkung("Zeit), bis R3 anzeigt, dass ein Fußgänger gedrückt hat. Der Taster ist die")
+        .Bemerkung("Schaltfläche \"Interrupt\": die Service-Routine an Adresse 3000 setzt R3 auf")
+        .Bemerkung("1 und kehrt mit \"IRET\" in die Warteschleife zurück. Dann schaltet die")
+        .Bemerkung("Ampel über Gelb auf Rot, wartet, zeigt Rot und Gelb zugleich (4 OR 2 = 6)")
+        .Bemerkung("und wieder Grün. Nach zwei Fußgängerphasen (Grenze in R6) hält sie an.")
+        .Bemerkung("Schalten Sie den Interrupt nach jedem Drücken wieder aus.")
+        .Bemerkung("Ohne Fenster: tovak --run Ampel.CPU --interrupt-at 60 --interrupt-at 400");
+    p.Marke("Gruen")
+        .B(MovAkkuKonst, 1)
+        .B(OutAkku)
+        .Marke("Warten")
+        .B(Nop)
+        .B(MovAkkuReg, 3)
+        .B(CmpAkkuKonst, 0)
+        .B(JZ, "Warten")
+        .B(MovAkkuKonst, 2)
+        .B(OutAkku)
+        .B(MovAkkuKonst, 4)
+        .B(OutAkku)
+        .B(MovAkkuKonst, 3)
+        .Marke("Rotphase")
+        .B(Nop)
+        .B(DecAkku)
+        .B(JNZ, "Rotphase")
+        .B(MovAkkuKonst, 4)
+        .B(OrAkkuKonst, 2)
+        .B(OutAkku)
+        .B(MovAkkuKonst, 0)
+        .B(MovRegAkku, 3)
+        .B(MovAkkuReg, 5)
+        .B(IncAkku)
+        .B(MovRegAkku, 5)
+        .B(CmpAkkuReg, 6)
+        .B(JNZ, "Gruen")
+        .B(MovAkkuKonst, 1)
+        .B(OutAkku)
+        .B(OutNewLine);
+    p.Ab(3000).B(MovAkkuKonst, 1).B(MovRegAkku, 3).B(Iret);
+    p.Register(3, 0, "Anforderung").Register(5, 0, "Phasen").Register(6, 2, "Grenze");
+    return p;
+}
+
 } // namespace
 
 std::vector<Beispiel> BeispielProgramme() {
     return {Summe().Erzeugen(),         Countdown().Erzeugen(),    Multiplikation().Erzeugen(),
-            Unterprogramm().Erzeugen(), EingabeAscii().Erzeugen(), Interrupt().Erzeugen()};
+            Unterprogramm().Erzeugen(), EingabeAscii().Erzeugen(), Interrupt().Erzeugen(),
+            Logik().Erzeugen(),         Schieben().Erzeugen(),     Division().Erzeugen(),
+            Zahlenraten().Erzeugen(),   Ampel().Erzeugen()};
 }
 
 } // namespace tovak::test
