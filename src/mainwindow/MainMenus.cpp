@@ -89,6 +89,7 @@ void TFMain::CreateMenus() {
     mnStop_ = AddItem(start, "MnStop", QStringLiteral("Programmlauf &beenden"));
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
+    AddRunMenuItems(start);
 
     // Shortcuts keep working while the menu bar or the toolbar is hidden.
     for (QAction* item : {oeffnen, speichern, mnProgrammstart_, mnTakt_, mnStop_}) {

@@ -25,13 +25,18 @@ constexpr int kZahlEinlesen = 31;
 } // namespace
 
 void TFMain::ClockOn() {
+    StopFastClock();
+    breakAt_ = -1;
     timer1_->start();
     clockStart_.start();
     clockTicks_ = 0;
+    ScheduleRunStateUpdate();
 }
 
 void TFMain::ClockOff() {
     timer1_->stop();
+    StopFastClock();
+    ScheduleRunStateUpdate();
 }
 
 void TFMain::SetClockInterval(int ms) {
@@ -55,6 +60,8 @@ void TFMain::Timer1Timer() {
 }
 
 TFMain::StepOutcome TFMain::PerformMicroStep() {
+    breakAt_ = -1;
+    ScheduleRunStateUpdate();
     try {
         steuerwerk_->Takt();
     } catch (const std::exception& e) {
@@ -77,6 +84,7 @@ void TFMain::MnTaktClick() {
     const int ip = steuerwerk_->GetIP();
     if (continuous_ && debug_ != nullptr && ip != lastBreakIP_ && debug_->IsBreakpoint(ip)) {
         continuous_ = false;
+        breakAt_ = ip;
         ClockOff();
         lastBreakIP_ = ip;
         return;
@@ -200,6 +208,11 @@ void TFMain::BnInterruptClick() {
 }
 
 void TFMain::SetEditMode(bool edit) {
+    editMode_ = edit;
+    if (edit) {
+        breakAt_ = -1;
+    }
+    ScheduleRunStateUpdate();
     lkBefehlEinfuegen_->setEnabled(edit);
     lkBefehlLoeschen_->setEnabled(edit);
     bnProgrammstart_->setEnabled(edit);
