@@ -3,6 +3,7 @@
 #include "dialogs/Ausgabe.h"
 
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 namespace tovak {
 
@@ -71,30 +72,41 @@ void BufferedOutput::Push() {
         labelPending_ = false;
         return;
     }
-    if (skipped_ > 0 || count_ > 0) {
-        // One call for all: the window makes a paragraph of each line, and one append of
-        // many lines costs a fraction of many appends.
-        std::string lines;
-        bool first = true;
-        if (skipped_ > 0) {
-            lines = SkippedNote(skipped_);
-            skipped_ = 0;
-            first = false;
-        }
-        for (; count_ > 0; --count_) {
-            if (!first) {
-                lines += '\n';
-            }
-            first = false;
-            lines += ring_[head_];
-            head_ = (head_ + 1) % ring_.size();
-        }
-        target_->AppendLine(lines);
-    }
-    head_ = 0;
+    // The label first, as the unit writes it before its line.
     if (labelPending_) {
         labelPending_ = false;
         target_->SetLabel(label_);
+    }
+    if (skipped_ == 0 && count_ == 0) {
+        head_ = 0;
+        return;
+    }
+    // One call for all: the window makes a paragraph of each line, and one append of many
+    // lines costs a fraction of many appends.
+    std::string lines;
+    bool first = true;
+    if (skipped_ > 0) {
+        lines = SkippedNote(skipped_);
+        skipped_ = 0;
+        first = false;
+    }
+    for (; count_ > 0; --count_) {
+        if (!first) {
+            lines += '\n';
+        }
+        first = false;
+        lines += ring_[head_];
+        head_ = (head_ + 1) % ring_.size();
+    }
+    head_ = 0;
+    // A window following its newest line keeps following it, also when the label's longer
+    // text has made the text field a little lower since the last refresh.
+    QScrollBar* bar = target_->Memo1()->verticalScrollBar();
+    constexpr int kNearBottom = 3;
+    const bool following = bar->value() >= bar->maximum() - kNearBottom;
+    target_->AppendLine(lines);
+    if (following) {
+        bar->setValue(bar->maximum());
     }
 }
 

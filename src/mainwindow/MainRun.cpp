@@ -60,11 +60,14 @@ void TFMain::Timer1Timer() {
 }
 
 TFMain::StepOutcome TFMain::PerformMicroStep() {
-    breakAt_ = -1;
-    ScheduleRunStateUpdate();
+    if (breakAt_ >= 0) {
+        breakAt_ = -1;
+        ScheduleRunStateUpdate();
+    }
     try {
         steuerwerk_->Takt();
     } catch (const std::exception& e) {
+        ScheduleRunStateUpdate(); // the unfinished step stalls the run
         ShowFehler(e);
         return StepOutcome::Threw;
     }
