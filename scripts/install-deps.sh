@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing for building and running (argument "run")
-# or for building and testing (argument "test"). Does nothing when all are present.
+# or for building and testing (argument "test"), or for building and rendering the pictures
+# under docs/ (argument "docs"). Does nothing when all are present.
 set -euo pipefail
 
 purpose=${1:-run}
@@ -9,6 +10,9 @@ packages=(
     qt6-base-dev qt6-translations-l10n fonts-dejavu-core
     libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
 )
+if [[ $purpose == docs ]]; then
+    packages+=(xvfb xauth)
+fi
 if [[ $purpose == test ]]; then
     packages+=(googletest libgtest-dev libbenchmark-dev clang-format)
 fi

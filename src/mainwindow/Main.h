@@ -186,6 +186,9 @@ private:
     void PlaceRegisterBox();
     void ShowEnlargedView();
     void ShowNormalView();
+    // Screen size (MainScreen.cpp): the window, the dialogs and the tool windows stay on
+    // the screen.
+    void FitToScreen();
 
     // Run control (MainRun.cpp)
     enum class StepOutcome { Done, Stopped, Threw };
@@ -196,6 +199,7 @@ private:
 
     // Run state and fast run (MainRunState.cpp, MainFastRun.cpp)
     void CreateRunStateDisplay();
+    void ShowRunStateInMenuBar();
     void AddRunMenuItems(QMenu* start);
     void ScheduleRunStateUpdate();
     int AskNumberInput();

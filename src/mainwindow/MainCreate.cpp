@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -104,10 +105,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
     SetEditMode(true);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    FitToScreen();
 }
 
 TFMain::~TFMain() {
@@ -160,9 +158,15 @@ QFrame* TFMain::MakeBar(const char* name, const QRect& geometry) {
 }
 
 void TFMain::CreateClient() {
-    client_ = new QWidget(this);
+    client_ = new QWidget;
     client_->setObjectName(QStringLiteral("Client"));
-    setCentralWidget(client_);
+    // Scrolls only when the screen is smaller than the diagram (large scale factors).
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ClientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(client_);
+    setCentralWidget(scroll);
     client_->installEventFilter(this);
     CreateToolbar();
     CreateBusBars();

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -35,6 +36,15 @@ void TFMain::CreateRunStateDisplay() {
         }
     });
     runStateLabel_->setText(RunStateText());
+}
+
+void TFMain::ShowRunStateInMenuBar() {
+    // The compact window has no height to spare for a status bar.
+    statusBar()->removeWidget(runStateLabel_);
+    statusBar()->hide();
+    runStateLabel_->setContentsMargins(0, 0, 8, 0);
+    menuBar()->setCornerWidget(runStateLabel_, Qt::TopRightCorner);
+    runStateLabel_->show();
 }
 
 void TFMain::AddRunMenuItems(QMenu* start) {
