@@ -1,7 +1,8 @@
 // Measures the main window offscreen: micro-steps per second of a continuous run against the
-// clock interval asked for, the CPU time it costs, the time from process start to the first
-// painted window, and loading a full memory with the grid refill.
-//   gui_bench [seconds per run]
+// clock interval asked for, the CPU time it costs, micro-steps per second of the fast run and
+// the time from a click on STOP to the stopped window, the time from process start to the
+// first painted window, and loading a full memory with the grid refill.
+//   gui_bench [seconds per run] [clock|fast|stop|start|memory]   (default: all of them)
 #include "files/ProgramFile.h"
 #include "machine/Befehle.h"
 #include "mainwindow/Ini.h"
@@ -12,14 +13,20 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -66,6 +73,106 @@ void ClockRun(const QString& program, int intervalMs, int seconds) {
     std::printf("clock %4d ms: %8.1f micro-steps/s achieved, %8.1f requested, CPU %.2f s "
                 "in %.2f s (%.0f %%)\n",
                 intervalMs, rate, 1000.0 / intervalMs, cpu, elapsed, 100.0 * cpu / elapsed);
+}
+
+// The fast run of the loop program for some seconds, with or without the output window
+// taking a line every 19 micro-steps.
+void FastRun(const QString& program, int seconds, bool outputWindow) {
+    tovak::TFMain window(800);
+    window.show();
+    window.OpenProgramFile(program);
+    if (outputWindow) {
+        window.MnShowAusgabefensterClick();
+    }
+    QApplication::processEvents();
+    const long long before = window.StepCount();
+    const double cpuBefore = CpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    window.MnSchnelllaufClick();
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    QApplication::exec();
+    const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = CpuSeconds() - cpuBefore;
+    const long long steps = window.StepCount() - before;
+    window.BnStopClick();
+    std::printf("fast run%s: %6.2f million micro-steps/s (%.2f million per CPU second), "
+                "CPU %.2f s in %.2f s\n",
+                outputWindow ? " with output window   " : " without output window",
+                static_cast<double>(steps) / elapsed / 1e6, static_cast<double>(steps) / cpu / 1e6,
+                cpu, elapsed);
+}
+
+// Clicks STOP from another thread at a moment the window does not choose, like a user, and
+// measures until STOP has been handled and until the window has painted the stopped state.
+void StopLatency(const QString& program, int runs) {
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> handled;
+    std::vector<double> painted;
+    for (int run = 0; run < runs; ++run) {
+        tovak::TFMain window(800);
+        window.show();
+        window.OpenProgramFile(program);
+        window.MnShowAusgabefensterClick();
+        QApplication::processEvents();
+        auto* stop = window.findChild<QPushButton*>(QStringLiteral("BnStop"));
+        QLabel* state = window.RunStateLabel();
+        std::atomic<long long> clicked{0};
+        Clock::time_point afterStop{};
+        Clock::time_point afterPaint{};
+        QObject::connect(stop, &QPushButton::clicked, [&] { afterStop = Clock::now(); });
+        struct PaintWatch final : QObject {
+            std::function<void()> painted;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Paint && painted) {
+                    painted();
+                }
+                return QObject::eventFilter(o, e);
+            }
+        } watch;
+        watch.painted = [&] {
+            if (afterStop != Clock::time_point{} && afterPaint == Clock::time_point{} &&
+                !window.FastRunActive()) {
+                afterPaint = Clock::now();
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            }
+        };
+        state->installEventFilter(&watch);
+        window.MnSchnelllaufClick();
+        // The events are made here: a mouse event needs the GUI thread's pointing device.
+        const QPointF centre(stop->width() / 2.0, stop->height() / 2.0);
+        const QPointF global = stop->mapToGlobal(centre);
+        auto* press = new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
+                                      Qt::LeftButton, Qt::NoModifier);
+        auto* release = new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                                        Qt::NoButton, Qt::NoModifier);
+        std::thread user([&, run, press, release] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300 + 37 * run));
+            clicked = Clock::now().time_since_epoch().count();
+            QCoreApplication::postEvent(stop, press);
+            QCoreApplication::postEvent(stop, release);
+        });
+        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);
+        QApplication::exec();
+        user.join();
+        state->removeEventFilter(&watch);
+        const Clock::time_point t0{Clock::duration(clicked.load())};
+        if (afterStop == Clock::time_point{} || afterPaint == Clock::time_point{}) {
+            std::printf("STOP: run %d did not stop\n", run);
+            continue;
+        }
+        handled.push_back(std::chrono::duration<double, std::milli>(afterStop - t0).count());
+        painted.push_back(std::chrono::duration<double, std::milli>(afterPaint - t0).count());
+    }
+    if (handled.empty()) {
+        return;
+    }
+    std::sort(handled.begin(), handled.end());
+    std::sort(painted.begin(), painted.end());
+    std::printf("STOP during the fast run: handled after median %.1f ms (worst %.1f ms), "
+                "stopped state painted after median %.1f ms (worst %.1f ms), %zu runs\n",
+                handled[handled.size() / 2], handled.back(), painted[painted.size() / 2],
+                painted.back(), handled.size());
 }
 
 void StartUp(int runs) {
@@ -141,6 +248,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    auto wanted = [&only](const char* part) { return only.isEmpty() || only == part; };
     tovak::BefehlstabellenFuellen();
     tovak::Ini::Load();
 
@@ -149,9 +258,22 @@ int main(int argc, char** argv) {
         WriteFile(home.path() + QStringLiteral("/schleife.CPU"),
                   {QStringLiteral("139\tInc Akku"), QStringLiteral("387\tOUT Akku"),
                    QStringLiteral("323\tJump zu Adresse"), QStringLiteral("0\t")});
-    ClockRun(loop, 1, seconds);
-    ClockRun(loop, 100, seconds);
-    StartUp(7);
-    FullMemory(home.path());
+    if (wanted("clock")) {
+        ClockRun(loop, 1, seconds);
+        ClockRun(loop, 100, seconds);
+    }
+    if (wanted("fast")) {
+        FastRun(loop, seconds, false);
+        FastRun(loop, seconds, true);
+    }
+    if (wanted("stop")) {
+        StopLatency(loop, 9);
+    }
+    if (wanted("start")) {
+        StartUp(7);
+    }
+    if (wanted("memory")) {
+        FullMemory(home.path());
+    }
     return 0;
 }

@@ -59,6 +59,20 @@ bool TFDebug::IsBreakpoint(int adresse) const {
     return false;
 }
 
+std::vector<int> TFDebug::Haltepunkte() const {
+    std::vector<int> adressen;
+    if (!check_->isChecked()) {
+        return adressen;
+    }
+    for (QTextBlock line = memo_->document()->begin(); line.isValid(); line = line.next()) {
+        int n = 0;
+        if (StrToIntOk(line.text().toStdString(), n)) {
+            adressen.push_back(n);
+        }
+    }
+    return adressen;
+}
+
 void TFDebug::ShowBeside(int mainTop, int mainLeft) {
     move(mainLeft < 200 ? 0 : mainLeft - 200, mainTop);
     show();

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QCheckBox;
 class QPlainTextEdit;
 
@@ -17,6 +19,8 @@ public:
 
     // True when the box is checked and some line reads as this address.
     bool IsBreakpoint(int adresse) const;
+    // Every address that IsBreakpoint accepts now; empty when the box is unchecked.
+    std::vector<int> Haltepunkte() const;
 
     // Places the window left of the main window (at the screen edge when there is no room).
     void ShowBeside(int mainTop, int mainLeft);

@@ -19,6 +19,9 @@ public:
         fenster_ = fenster;
         ++fensterNummer_;
     }
+    // The same window reached another way (a buffer in front of it): what "Takt zurück"
+    // takes back from it stays its own.
+    void ReplaceAusgabefenster(OutputWindow* fenster) { fenster_ = fenster; }
     OutputWindow* GetAusgabefenster() const { return fenster_; }
     void SetAusgabeformat(int format) { format_ = format; }
     int GetAusgabeformat() const { return format_; }

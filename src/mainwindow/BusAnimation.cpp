@@ -83,16 +83,40 @@ void BusAnimation::PlayAll(TAnimate* control) {
     control->Play(1, control->FrameCount());
 }
 
+RowTarget BusAnimation::RowFor(int phase) {
+    switch (phase) {
+    case 1:
+    case 2:
+    case 4:
+    case 5:
+    case 7:
+    case 10:
+    case 14:
+    case 23:
+    case 24:
+    case 25:
+    case 27:
+    case 28:
+    case 29:
+        return RowTarget::Memory;
+    case 8:
+    case 11:
+    case 15:
+        return RowTarget::Register;
+    default:
+        return RowTarget::None;
+    }
+}
+
 UpdateResult BusAnimation::OnUpdate(int phase) {
     if (phase == KeinWert) {
         return {KeinWert, RowTarget::None};
     }
-    UpdateResult result{phase, RowTarget::None};
+    UpdateResult result{phase, RowFor(phase)};
     switch (phase) {
     case 1: // "Befehl adressieren"
     case 4: // "Befehls-Operand adressieren"
     case 7: // "Speicher adressieren"
-        result.Row = RowTarget::Memory;
         setAnimation(m_Sp_Ab, Oben);
         setAnimation(m_Sw_Ab, Unten);
         PlayAll(m_Sw_Ab);
@@ -100,7 +124,6 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
         break;
     case 2: // "Befehl lesen"
     case 5: // "Befehls-Operand lesen"
-        result.Row = RowTarget::Memory;
         setAnimation(m_Sp_Db, Oben);
         setAnimation(m_Sw_Db, Rechts);
         PlayAll(m_Sw_Db);
@@ -115,7 +138,6 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
         PlayAll(m_Sw_Db);
         break;
     case 8: // "Register lesen"
-        result.Row = RowTarget::Register;
         setAnimation(m_Reg_Ab, Oben);
         setAnimation(m_Sw_Ab, Unten);
         PlayAll(m_Sw_Ab);
@@ -125,13 +147,11 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
         PlayAll(m_Pfeil_Rw);
         break;
     case 10: // "Speicher Lesezyklus"
-        result.Row = RowTarget::Memory;
         setAnimation(m_Sp_Db, Oben);
         PlayAll(m_Sp_Db);
         PlayAll(m_Sp_Read);
         break;
     case 11: // "Register Lesezyklus"
-        result.Row = RowTarget::Register;
         setAnimation(m_Reg_Db, Oben);
         PlayAll(m_Reg_Db);
         PlayAll(m_Reg_Read);
@@ -147,13 +167,11 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
         PlayAll(m_EA_Read);
         break;
     case 14: // "Speicher Schreibzyklus"
-        result.Row = RowTarget::Memory;
         setAnimation(m_Sp_Db, Unten);
         PlayAll(m_Sp_Db);
         PlayAll(m_Sp_Write);
         break;
     case 15: // "Register Schreibzyklus"
-        result.Row = RowTarget::Register;
         setAnimation(m_Reg_Db, Unten);
         PlayAll(m_Reg_Db);
         PlayAll(m_Reg_Write);
@@ -174,7 +192,6 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
     case 23: // "IP im Stack ablegen"
     case 24: // "Akku im Stack ablegen"
     case 25: // "Flags im Stack ablegen"
-        result.Row = RowTarget::Memory;
         setAnimation(m_Sp_Db, Unten);
         PlayAll(m_Sp_Db);
         PlayAll(m_Sp_Write);
@@ -184,7 +201,6 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
     case 27: // "Flags wiederherstellen"
     case 28: // "Akku wiederherstellen"
     case 29: // "IP wiederherstellen"
-        result.Row = RowTarget::Memory;
         // Restoring reads the stack: the value leaves the memory, as in any read cycle.
         setAnimation(m_Sp_Db, Oben);
         PlayAll(m_Sp_Db);

@@ -39,6 +39,8 @@ public:
     void StopAnimation();
     // Plays what the micro-step with this code moved; 65536 means none has run yet.
     UpdateResult OnUpdate(int phase);
+    // The grid whose row follows the address bus after the micro-step with this code.
+    static RowTarget RowFor(int phase);
 
     // The control with this object name (e.g. "m_Sp_Db"), or nullptr.
     TAnimate* Control(const QString& name) const;

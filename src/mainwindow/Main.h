@@ -18,6 +18,7 @@
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
 #include "machine/Steuerwerk.h"
+#include "mainwindow/BufferedOutput.h"
 #include "mainwindow/WidgetDisplays.h"
 
 #include <QElapsedTimer>
@@ -83,6 +84,14 @@ public:
     // in the grids and panels, resets).
     void ClearJournal();
     bool CanStepBack() const;
+    // --- Run state in words and the fast run (MainRunState.cpp, MainFastRun.cpp) ----------
+    // "Schnelllauf": goes on from the IP like "Start von IP", without the clock and the bus
+    // animation, refreshing the window about 30 times a second.
+    void MnSchnelllaufClick();
+    bool FastRunActive() const;
+    // The run state as the status bar shows it ("Programmlauf", "Haltepunkt bei 5", ...).
+    QString RunStateText() const;
+    QLabel* RunStateLabel() const { return runStateLabel_; }
 
     // --- Bus animation -----------------------------------------------------------------
     void OnUpdate();
@@ -270,6 +279,9 @@ private:
     void PlaceRegisterBox();
     void ShowEnlargedView();
     void ShowNormalView();
+    // Screen size (MainScreen.cpp): the window, the dialogs and the tool windows stay on
+    // the screen.
+    void FitToScreen();
 
     // Run control (MainRun.cpp)
     enum class StepOutcome { Done, Stopped, Threw };
@@ -277,6 +289,21 @@ private:
     void ClockOn();
     void ClockOff();
     void SelectMemoryRowAndIP(int row);
+
+    // Run state and fast run (MainRunState.cpp, MainFastRun.cpp)
+    void CreateRunStateDisplay();
+    void ShowRunStateInMenuBar();
+    void AddRunMenuItems(QMenu* start);
+    void ScheduleRunStateUpdate();
+    int AskNumberInput();
+    void StartFastClock();
+    void StopFastClock();
+    void FastSlice();
+    bool FastStep();
+    void FastRefresh();
+    void SetDisplaysDeferred(bool on);
+    void NoteFastRow(TOroGrid* grid, int row);
+    void SelectFastRows();
 
     // Tool windows (MainTools.cpp)
     TFAusgabe* EnsureOutputWindow();
@@ -367,6 +394,8 @@ private:
     QAction* mnTakt_ = nullptr;
     QAction* mnTaktZurueck_ = nullptr;
     QMenu* mnBeispielprogramme_ = nullptr;
+    QAction* mnProgrammReStart_ = nullptr;
+    QAction* mnSchnelllauf_ = nullptr;
     std::vector<QAction*> befehlsItems_; // the instruction groups but "Sprungbefehle"
     QAction* mnSymbolleiste_ = nullptr;
     QAction* mnNormaldarstellung_ = nullptr;
@@ -380,6 +409,8 @@ private:
     QRect rechenwerkCreated_;
 
     // --- Machine, created in this order and living as long as the window ----------------
+    DeferredDisplays displayRefresh_; // outlives the adapters below that note themselves
+    BufferedOutput fastOutput_{displayRefresh_};
     std::vector<std::unique_ptr<TextDisplay>> textDisplays_;
     std::unique_ptr<SpinDisplay> eaSpinDisplay_;
     std::unique_ptr<SpinDisplay> ipSpinDisplay_;
@@ -407,6 +438,22 @@ private:
     long long stepCount_ = 0;
     QElapsedTimer clockStart_;
     long long clockTicks_ = 0;
+
+    // Run state shown in the status bar.
+    QLabel* runStateLabel_ = nullptr;
+    QTimer* runStateTimer_ = nullptr;
+    bool editMode_ = true;
+    int breakAt_ = -1;       // the address of a breakpoint the run is paused at
+    bool inputOpen_ = false; // the number input of micro-step 31 is asking
+
+    // Fast run: the slice timer is its clock.
+    QTimer* fastTimer_ = nullptr;
+    QElapsedTimer sinceRefresh_;
+    std::vector<int> fastBreakpoints_;
+    bool fastNeedsUpdate_ = false; // the last step's display reaction is still due
+    bool inFastSlice_ = false;
+    int fastMemoryRow_ = 0; // rows to select at the next refresh; 0 = none
+    int fastRegisterRow_ = 0;
 
     bool compact_ = false;
     bool speicherMaximalInForce_ = false;

@@ -19,7 +19,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -64,6 +66,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
 
     CreateClient();
     CreateMenus();
+    CreateRunStateDisplay();
 
     // 1. Compact layout on small screens.
     if (screenHeight < 0) {
@@ -96,17 +99,15 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     connect(timer1_, &QTimer::timeout, this, &TFMain::Timer1Timer);
 
     const int menuHeight = menuBar()->sizeHint().height();
-    resize(kClientWidth, kClientHeight + menuHeight);
+    const int statusHeight = statusBar()->sizeHint().height();
+    resize(kClientWidth, kClientHeight + menuHeight + statusHeight);
     if (compact_) {
         ApplyCompactLayout();
     }
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
     SetEditMode(true);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    FitToScreen();
 }
 
 TFMain::~TFMain() {
@@ -163,9 +164,15 @@ QFrame* TFMain::MakeBar(const char* name, const QRect& geometry) {
 }
 
 void TFMain::CreateClient() {
-    client_ = new QWidget(this);
+    client_ = new QWidget;
     client_->setObjectName(QStringLiteral("Client"));
-    setCentralWidget(client_);
+    // Scrolls only when the screen is smaller than the diagram (large scale factors).
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("ClientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(client_);
+    setCentralWidget(scroll);
     client_->installEventFilter(this);
     CreateToolbar();
     CreateBusBars();
@@ -463,11 +470,12 @@ void TFMain::SetUpGrids() {
 
 void TFMain::CreateMachine() {
     auto text = [this](QLabel* label) -> TextDisplay& {
-        textDisplays_.push_back(std::make_unique<LabelDisplay>(label));
+        textDisplays_.push_back(std::make_unique<LabelDisplay>(label, &displayRefresh_));
         return *textDisplays_.back();
     };
     auto decimalHex = [this](QLabel* decimal, QLabel* hex) -> TextDisplay& {
-        textDisplays_.push_back(std::make_unique<DecimalHexDisplay>(decimal, hex));
+        textDisplays_.push_back(
+            std::make_unique<DecimalHexDisplay>(decimal, hex, &displayRefresh_));
         return *textDisplays_.back();
     };
 
@@ -480,17 +488,25 @@ void TFMain::CreateMachine() {
     adressbus_ = std::make_unique<TBus>(text(pAdressBus_), true);
     // The I/O spin edit reports every change itself, so its handler also sees the unit's
     // own writes (the hexadecimal panel follows values up to 255).
-    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false);
+    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false, &displayRefresh_);
     eaEinheit_ = std::make_unique<TEAEinheit>(*eaSpinDisplay_);
     rechenwerk_ = std::make_unique<TRechenwerk>(
         RechenwerkAnzeigen{text(panelAkku_), text(panelOperand_), text(panelZero_),
                            text(panelCarry_), text(panelParity_), text(panelSign_)});
     // The IP spin edit stays quiet; the control unit's IP callback runs its handler, also
     // when the same value is written again.
-    ipSpinDisplay_ = std::make_unique<SpinDisplay>(eInstructionPointer_, true);
+    // While the displays are deferred, the handler runs once the spin edit has its value.
+    ipSpinDisplay_ = std::make_unique<SpinDisplay>(eInstructionPointer_, true, &displayRefresh_,
+                                                   [this] { EInstructionPointerChange(); });
     SteuerwerkRueckrufe rueckrufe;
-    rueckrufe.ipGeaendert = [this](int) { EInstructionPointerChange(); };
-    rueckrufe.zahlEingeben = [this] { return numberInput_ ? numberInput_() : -1; };
+    rueckrufe.ipGeaendert = [this](int ip) {
+        if (!displayRefresh_.Deferred()) {
+            EInstructionPointerChange();
+        } else {
+            NoteFastRow(gridSpeicher_, ip + 1);
+        }
+    };
+    rueckrufe.zahlEingeben = [this] { return AskNumberInput(); };
     rueckrufe.fehlerBox = [](const std::string& caption, const std::string& message) {
         ShowErrorBox(caption, message);
     };

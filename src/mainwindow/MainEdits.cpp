@@ -45,7 +45,7 @@ void TFMain::EAEinheit2Change() {
 }
 
 void TFMain::GridSpeicherClick(int row) {
-    if (selectingRow_ || timer1_->isActive() || row < 1) {
+    if (selectingRow_ || timer1_->isActive() || FastRunActive() || row < 1) {
         return;
     }
     if (steuerwerk_->GetIP() != row - 1) {

@@ -93,7 +93,8 @@ void TFMain::ResetRunCounters() {
 
 bool TFMain::CanStepBack() const {
     // Not while the clock runs: the run would go on from a state the learner did not see.
-    return steuerwerk_ && steuerwerk_->KannZuruecknehmen() && !timer1_->isActive();
+    return steuerwerk_ && steuerwerk_->KannZuruecknehmen() && !timer1_->isActive() &&
+           !FastRunActive();
 }
 
 void TFMain::UpdateTaktZurueck() {
@@ -122,7 +123,9 @@ void TFMain::MnTaktZurueckClick() {
     // undone micro-step again.
     continuous_ = false;
     startedStep_ = -1;
+    breakAt_ = -1;
     SetEditMode(false);
+    ScheduleRunStateUpdate();
     // The grid rows follow the micro-step now performed last, without its clip.
     OnUpdate();
     StopAnimation();

@@ -1,5 +1,6 @@
 // The arrangements of the block diagram: compact (small screens), maximal memory, memory
 // fitted to the window height, and the enlarged view for the projector.
+#include "machine/Befehle.h"
 #include "mainwindow/BusAnimation.h"
 #include "mainwindow/Main.h"
 #include "widgets/Animate.h"
@@ -14,6 +15,7 @@
 #include <QLayout>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyle>
 
 namespace tovak {
 
@@ -40,6 +42,49 @@ void SetWidgetFont(QWidget* w, int points, bool bold) {
 
 void MoveBy(QWidget* w, int dy) {
     w->move(w->x(), w->y() + dy);
+}
+
+// The contents of the arithmetic-unit box grow with it in the enlarged view.
+constexpr double kRechenwerkGross = 1.25;
+constexpr int kRechenwerkGrossTop = 72;
+constexpr int kRegisterGrossTop = kRechenwerkGrossTop + 204;
+const char* const kNormalGeometry = "tovakNormalGeometry";
+const char* const kNormalFont = "tovakNormalFont";
+
+// Scales the geometry and font of the box's own controls against the normal view; 1 puts
+// them back.
+void ScaleContents(QWidget* box, double factor) {
+    for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->property(kNormalGeometry).isValid()) {
+            child->setProperty(kNormalGeometry, child->geometry());
+            child->setProperty(kNormalFont, child->font());
+        }
+        const QRect normal = child->property(kNormalGeometry).toRect();
+        QFont font = child->property(kNormalFont).value<QFont>();
+        if (factor != 1.0) {
+            font.setPointSizeF(font.pointSizeF() * factor);
+        }
+        child->setFont(font);
+        child->setGeometry(
+            QRect(QPoint(qRound(normal.x() * factor), qRound(normal.y() * factor)),
+                  QSize(qRound(normal.width() * factor), qRound(normal.height() * factor))));
+    }
+}
+
+// Wide enough for the address, the hex value and every instruction name in bold (the
+// colours and the selection draw bold), with the scroll bar beside them.
+int SpeicherBreiteFuer(const TOroGrid* grid) {
+    QFont bold = grid->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    int widest = metrics.horizontalAdvance(QStringLiteral(" Befehl / Daten"));
+    for (const std::string& name : Befehlsnamen) {
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(name)));
+    }
+    const int scrollBar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    // Text inset and a little air in the name column, the grid frame, the box margins.
+    return grid->ColWidth(0) + grid->ColWidth(1) + widest + 16 + scrollBar +
+           2 * grid->frameWidth() + 8;
 }
 
 } // namespace
@@ -108,6 +153,7 @@ void TFMain::ApplyCompactLayout() {
     }
     animation_->SetAddressBusVisible(false);
     symbolleiste_->resize(symbolleiste_->width(), 30);
+    ShowRunStateInMenuBar();
     const int frame = frameGeometry().height() - geometry().height();
     resize(width(), kCompactWindowHeight - (frame > 0 ? frame : 28));
     PlaceSpeicherBox();
@@ -180,11 +226,14 @@ void TFMain::ShowEnlargedView() {
     eaEinheit2_->setGeometry(167, 15, 81, 36);
 
     groupBoxRechenwerk_->setParent(right);
-    groupBoxRechenwerk_->setGeometry(24, 72, 383, 160);
+    ScaleContents(groupBoxRechenwerk_, kRechenwerkGross);
     SetBoxFont(groupBoxRechenwerk_, 16);
+    groupBoxRechenwerk_->setGeometry(24, kRechenwerkGrossTop,
+                                     qRound(rechenwerkCreated_.width() * kRechenwerkGross),
+                                     qRound(rechenwerkCreated_.height() * kRechenwerkGross));
 
     groupBoxRegister_->setParent(right);
-    groupBoxRegister_->setGeometry(12, 236, 337, 345);
+    groupBoxRegister_->setGeometry(12, kRegisterGrossTop, 337, 345);
     SetWidgetFont(gridRegister_, 14, false);
     gridRegister_->SetDefaultRowHeight(28);
     gridRegister_->SetColWidth(0, 75);
@@ -197,7 +246,9 @@ void TFMain::ShowEnlargedView() {
     enlargedPanel_->show();
     enlargedPanel_->raise();
     layout->activate();
-    enlargedSplitter_->setSizes({353, std::max(100, enlargedPanel_->width() - 357)});
+    // Whole instruction names rather than the 353 pixels of a smaller font.
+    const int speicher = std::max(353, SpeicherBreiteFuer(gridSpeicher_));
+    enlargedSplitter_->setSizes({speicher, std::max(100, enlargedPanel_->width() - speicher - 4)});
 }
 
 void TFMain::ShowNormalView() {
@@ -224,6 +275,7 @@ void TFMain::ShowNormalView() {
     // Back to the size it was created with, so the sign flag stays inside the box.
     groupBoxRechenwerk_->setGeometry(rechenwerkCreated_);
     SetBoxFont(groupBoxRechenwerk_, 10);
+    ScaleContents(groupBoxRechenwerk_, 1.0);
 
     SetBoxFont(groupBoxRegister_, 10);
     SetWidgetFont(gridRegister_, 9, false);

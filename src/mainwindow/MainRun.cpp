@@ -25,14 +25,19 @@ constexpr int kZahlEinlesen = 31;
 } // namespace
 
 void TFMain::ClockOn() {
+    StopFastClock();
+    breakAt_ = -1;
     timer1_->start();
     clockStart_.start();
     clockTicks_ = 0;
+    ScheduleRunStateUpdate();
     UpdateTaktZurueck();
 }
 
 void TFMain::ClockOff() {
     timer1_->stop();
+    StopFastClock();
+    ScheduleRunStateUpdate();
     UpdateTaktZurueck();
 }
 
@@ -57,9 +62,14 @@ void TFMain::Timer1Timer() {
 }
 
 TFMain::StepOutcome TFMain::PerformMicroStep() {
+    if (breakAt_ >= 0) {
+        breakAt_ = -1;
+        ScheduleRunStateUpdate();
+    }
     try {
         steuerwerk_->Takt();
     } catch (const std::exception& e) {
+        ScheduleRunStateUpdate(); // the unfinished step stalls the run
         ShowFehler(e);
         return StepOutcome::Threw;
     }
@@ -82,6 +92,7 @@ void TFMain::MnTaktClick() {
     const int ip = steuerwerk_->GetIP();
     if (continuous_ && debug_ != nullptr && ip != lastBreakIP_ && debug_->IsBreakpoint(ip)) {
         continuous_ = false;
+        breakAt_ = ip;
         ClockOff();
         lastBreakIP_ = ip;
         return;
@@ -210,6 +221,11 @@ void TFMain::BnInterruptClick() {
 }
 
 void TFMain::SetEditMode(bool edit) {
+    editMode_ = edit;
+    if (edit) {
+        breakAt_ = -1;
+    }
+    ScheduleRunStateUpdate();
     lkBefehlEinfuegen_->setEnabled(edit);
     lkBefehlLoeschen_->setEnabled(edit);
     bnProgrammstart_->setEnabled(edit);

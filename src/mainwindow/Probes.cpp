@@ -2,6 +2,7 @@
 
 #include "dialogs/Ausgabe.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/ScaleShots.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -91,6 +92,10 @@ void InstallProbes(TFMain& window) {
     const QByteArray shown = qgetenv("TOVAK_REPORT_SHOWN");
     if (!shown.isEmpty()) {
         window.installEventFilter(new ShownReporter(&window, shown == "quit"));
+    }
+    const QString scales = qEnvironmentVariable("TOVAK_SCALE_SHOTS");
+    if (!scales.isEmpty()) {
+        QTimer::singleShot(300, &window, [&window, scales] { TakeScaleShots(window, scales); });
     }
     const QString shot = qEnvironmentVariable("TOVAK_SCREENSHOT");
     if (!shot.isEmpty()) {

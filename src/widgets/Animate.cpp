@@ -23,6 +23,7 @@ bool TAnimate::SetFileName(const QString& path) {
     }
     m_timer.stop();
     m_clip = std::move(clip);
+    m_scaled.clear();
     m_fileName = path;
     m_index = m_first = m_last = 0;
     update();
@@ -83,10 +84,31 @@ void TAnimate::paintEvent(QPaintEvent* /*event*/) {
         size = QSize(std::max(1, int(size.width() * factor)),
                      std::max(1, int(size.height() * factor)));
     }
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    const QPoint topLeft((width() - size.width()) / 2, (height() - size.height()) / 2);
+    // Drawn pixel for pixel at the screen's scale: the frame is scaled once to the device
+    // pixels it covers, smoothly (a whole multiple of a smaller clip stays crisp instead).
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(size) * ratio).toSize();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, size != image.size());
-    painter.drawImage(target, image);
+    if (device == image.size()) {
+        QImage frame = image;
+        frame.setDevicePixelRatio(ratio);
+        painter.drawImage(topLeft, frame);
+        return;
+    }
+    if (m_scaledSize != device || m_scaled.size() != m_clip->frames.size()) {
+        m_scaled = QVector<QImage>(m_clip->frames.size());
+        m_scaledSize = device;
+    }
+    QImage& frame = m_scaled[m_index];
+    if (frame.isNull()) {
+        const bool whole = device.width() % image.width() == 0 &&
+                           device.height() % image.height() == 0 && device.width() > image.width();
+        frame = image.scaled(device, Qt::IgnoreAspectRatio,
+                             whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+        frame.setDevicePixelRatio(ratio);
+    }
+    painter.drawImage(topLeft, frame);
 }
 
 } // namespace tovak

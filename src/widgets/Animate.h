@@ -3,8 +3,10 @@
 
 #include "ClipDecoder.h"
 
+#include <QImage>
 #include <QString>
 #include <QTimer>
+#include <QVector>
 #include <QWidget>
 
 #include <memory>
@@ -48,6 +50,9 @@ private:
     std::shared_ptr<const DecodedClip> m_clip;
     QString m_fileName;
     QTimer m_timer;
+    // The frames scaled to the device pixels of the control, made when first shown.
+    QVector<QImage> m_scaled;
+    QSize m_scaledSize;
     int m_index = 0; // 0-based frame on show
     int m_first = 0;
     int m_last = 0;

@@ -93,6 +93,8 @@ int TOroGrid::Row() const {
 }
 
 void TOroGrid::SetRow(int row) {
+    // The latest selection wins over one the machine made while deferred.
+    pendingRow_ = 0;
     if (row < 1 || row >= RowCount()) {
         return;
     }
@@ -104,6 +106,32 @@ void TOroGrid::SetRow(int row) {
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
                                                   QItemSelectionModel::Rows);
     scrollTo(target, QAbstractItemView::EnsureVisible);
+}
+
+void TOroGrid::SetDeferred(bool on) {
+    if (on == deferred_) {
+        return;
+    }
+    deferred_ = on;
+    if (on) {
+        model_.BeginUpdate();
+        return;
+    }
+    model_.EndUpdate();
+    if (pendingRow_ > 0) {
+        SetRow(pendingRow_);
+    }
+}
+
+void TOroGrid::FlushDeferred() {
+    if (!deferred_) {
+        return;
+    }
+    model_.EndUpdate();
+    model_.BeginUpdate();
+    if (pendingRow_ > 0) {
+        SetRow(pendingRow_);
+    }
 }
 
 void TOroGrid::SpaltenbreiteOptimieren() {

@@ -59,6 +59,11 @@ public:
     QString ExportNachExcel();
     // All cell texts, row 0 (the header) first.
     QList<QStringList> AllTexts() const;
+    // While deferred, the machine's writes are kept in the model and reach the view only at
+    // FlushDeferred (and when deferring ends): one repaint instead of one per changed cell.
+    void SetDeferred(bool on);
+    bool Deferred() const { return deferred_; }
+    void FlushDeferred();
 
 signals:
     // The user clicked a row or moved the selection with keyboard or mouse (grid numbering).
@@ -80,8 +85,14 @@ private:
         void SetCell(int col, int row, const std::string& text) override {
             grid_.model_.SetText(col, row, text);
         }
-        int Row() const override { return grid_.Row(); }
-        void SetRow(int row) override { grid_.SetRow(row); }
+        int Row() const override { return grid_.pendingRow_ > 0 ? grid_.pendingRow_ : grid_.Row(); }
+        void SetRow(int row) override {
+            if (grid_.deferred_) {
+                grid_.pendingRow_ = row;
+            } else {
+                grid_.SetRow(row);
+            }
+        }
         void BeginUpdate() override { grid_.model_.BeginUpdate(); }
         void EndUpdate() override { grid_.model_.EndUpdate(); }
 
@@ -94,6 +105,8 @@ private:
     OroGridModel model_;
     MachineView adapter_;
     int modus_ = 0;
+    bool deferred_ = false;
+    int pendingRow_ = 0; // a row the machine selected while deferred; 0 = none
     QMenu* menu_ = nullptr;
     QAction* fitAction_ = nullptr;
     QAction* exportAction_ = nullptr;

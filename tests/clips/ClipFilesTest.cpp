@@ -33,19 +33,26 @@ TEST(ClipFiles, AllThirteenDecodeWithTheirSizeLengthAndRate) {
         EXPECT_EQ(clip->frames.size(), expected.frames);
         EXPECT_EQ(clip->frameIntervalMs, expected.intervalMs);
         for (const QImage& frame : clip->frames) {
-            EXPECT_EQ(frame.size(), QSize(32, 32));
+            // Twice the control's size, so a doubled desktop scale still draws them sharp.
+            EXPECT_EQ(frame.size(), QSize(64, 64));
         }
         // The plain background is see-through; the drawing itself is not.
         const QImage& first = clip->frames.front();
         EXPECT_EQ(qAlpha(first.pixel(0, 0)), 0);
-        EXPECT_EQ(qAlpha(first.pixel(16, 16)), 255);
+        EXPECT_EQ(qAlpha(first.pixel(32, 32)), 255);
         // Every clip changes between its first two frames (moves or blinks).
         EXPECT_NE(clip->frames.at(0), clip->frames.at(1));
     }
 }
 
+// A frame at the control's 32 pixels, where the checks below measure.
+QImage AtControlSize(const QImage& frame) {
+    return frame.scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 // Brightness along the middle line of the bus band (a row or a column of the frame).
-std::vector<int> MiddleLine(const QImage& frame, bool horizontal) {
+std::vector<int> MiddleLine(const QImage& original, bool horizontal) {
+    const QImage frame = AtControlSize(original);
     std::vector<int> line;
     for (int i = 0; i < 32; ++i) {
         line.push_back(qGray(horizontal ? frame.pixel(i, 16) : frame.pixel(16, i)));
@@ -91,7 +98,8 @@ TEST(ClipFiles, BusPatternsMoveInTheDirectionOfTheirName) {
 }
 
 // Opaque pixels in one row of a frame.
-int OpaqueInRow(const QImage& frame, int y) {
+int OpaqueInRow(const QImage& original, int y) {
+    const QImage frame = AtControlSize(original);
     int count = 0;
     for (int x = 0; x < frame.width(); ++x) {
         count += qAlpha(frame.pixel(x, y)) > 128 ? 1 : 0;

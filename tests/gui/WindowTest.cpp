@@ -10,7 +10,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 
 namespace tovak::test {
@@ -99,16 +104,34 @@ TEST_F(Window, MaximalMemoryLayoutAndFitToHeight) {
 
 TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
     QList<QRect> vorher;
+    QList<QFont> schriften;
     const char* namen[] = {"GroupBoxSpeicher", "GroupBoxEA_Einheit", "GroupBoxRechenwerk",
-                           "GroupBoxRegister"};
+                           "GroupBoxRegister", "PanelAkku",          "PanelSignFlag"};
     for (const char* name : namen) {
         vorher.append(Control(name)->geometry());
+        schriften.append(Control(name)->font());
     }
     auto* item = Control<QAction>("MnShowNormaldarstellung");
     item->trigger();
     EXPECT_TRUE(window->IsEnlargedView());
-    EXPECT_EQ(Control("GroupBoxSpeicher")->width(), 353);
-    EXPECT_EQ(Control("GroupBoxRegister")->geometry(), QRect(12, 236, 337, 345));
+    QApplication::processEvents();
+    // Whole instruction names in the name column, drawn bold as the colours draw them.
+    TOroGrid* grid = window->GridSpeicher();
+    QFont fett = grid->font();
+    fett.setBold(true);
+    for (const char* befehl :
+         {"Lies Zahl in E/A-Einheit", "Compare Akku Konstanten", "Move Akku, Register"}) {
+        EXPECT_GT(grid->columnWidth(2), QFontMetrics(fett).horizontalAdvance(befehl)) << befehl;
+    }
+    // The arithmetic unit's panels grow with its box, the register box stays below it.
+    auto* akku = Control("PanelAkku");
+    EXPECT_GT(akku->height(), vorher[4].height());
+    EXPECT_GT(akku->font().pointSizeF(), schriften[4].pointSizeF());
+    QWidget* rechenwerk = Control("GroupBoxRechenwerk");
+    EXPECT_TRUE(rechenwerk->rect().contains(Control("PanelSignFlag")->geometry()));
+    EXPECT_GE(Control("GroupBoxRegister")->y(), rechenwerk->geometry().bottom());
+    EXPECT_LE(Control("GroupBoxRegister")->geometry().bottom(),
+              Control("GroupBoxRegister")->parentWidget()->height());
     // The bigger font needs wider address and hex columns, and they shrink back afterwards.
     EXPECT_GT(window->GridSpeicher()->ColWidth(1), TFMain::kSpeicherHexBreite);
     item->trigger();
@@ -118,6 +141,10 @@ TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Control(namen[i])->geometry(), vorher[i]) << namen[i];
         EXPECT_EQ(Control(namen[i])->parentWidget(), window->Client());
+    }
+    for (int i = 4; i < 6; ++i) {
+        EXPECT_EQ(Control(namen[i])->geometry(), vorher[i]) << namen[i];
+        EXPECT_EQ(Control(namen[i])->font(), schriften[i]) << namen[i];
     }
 }
 
@@ -136,6 +163,30 @@ TEST_F(Window, PanelEditsAndOutputFormat) {
 
     Control<QComboBox>("cbAnzeigeZahlen")->setCurrentIndex(2);
     EXPECT_EQ(window->EAEinheit().GetAusgabeformat(), FormatAscii);
+}
+
+TEST_F(Window, WindowAndDialogsKeepToAScreenSmallerThanTheDiagram) {
+    // The offscreen screen is smaller than the diagram, as a projector at scale 2 is.
+    const QRect area = window->screen()->availableGeometry();
+    ASSERT_LT(area.width(), 1028);
+    EXPECT_TRUE(area.contains(window->frameGeometry()))
+        << area.width() << "x" << area.height() << " " << window->frameGeometry().x() << ","
+        << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
+        << window->frameGeometry().height();
+    // Nothing of the diagram is squeezed: the client keeps its size and scrolls.
+    EXPECT_GE(window->Client()->width(), Control("GroupBoxRechenwerk")->geometry().right());
+    EXPECT_GE(window->Client()->height(), Control("PAdressBus")->geometry().bottom());
+    auto* scroll = Control<QScrollArea>("ClientScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+
+    QDialog gross(window.get());
+    gross.resize(area.width() + 300, area.height() + 200);
+    gross.move(area.right() - 50, area.bottom() - 50);
+    gross.show();
+    EXPECT_TRUE(area.contains(gross.frameGeometry()));
+    window->MnDebugfensterClick();
+    EXPECT_TRUE(area.contains(window->Debug()->frameGeometry()));
 }
 
 TEST_F(Window, ToolWindowsExistOnce) {

@@ -31,15 +31,18 @@ Rgb Blend(Rgb under, Rgb over, double coverage) {
     return {mix(under.r, over.r), mix(under.g, over.g), mix(under.b, over.b)};
 }
 
-// Paints a shape with 4 x 4 supersampling so edges stay smooth at 32 pixels.
+// Paints a shape (given in drawing units) with 4 x 4 supersampling per pixel, so edges stay
+// smooth.
 void Paint(Image& image, Rgb colour, const Inside& inside) {
     constexpr int kSamples = 4;
+    constexpr double kUnit = 1.0 / kPixelsPerUnit;
     for (int y = 0; y < image.Height(); ++y) {
         for (int x = 0; x < image.Width(); ++x) {
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    if (inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) {
+                    if (inside((x + (sx + 0.5) / kSamples) * kUnit,
+                               (y + (sy + 0.5) / kSamples) * kUnit)) {
                         ++hits;
                     }
                 }
@@ -62,7 +65,7 @@ Image BusFrame(Direction direction, int frame) {
     const double offset = frame * 3.0 * kPeriod / kBusFrames;
     const bool horizontal = direction == Direction::Left || direction == Direction::Right;
 
-    Image image(kClipSize, kClipSize, kBackground);
+    Image image(kClipPixels, kClipPixels, kBackground);
     auto across = [=](double x, double y) { return horizontal ? y - kCentre : x - kCentre; };
     auto along = [=](double x, double y) {
         switch (direction) {
@@ -100,11 +103,11 @@ constexpr Glyph kW{"#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"
 constexpr Glyph kE{"#####", "#....", "#....", "####.", "#....", "#....", "#####"};
 constexpr Glyph kA{".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"};
 
-// Crisp 3x-scaled pixel letter, centred in the clip.
+// Crisp pixel letter, three units a dot, centred in the clip.
 void DrawGlyph(Image& image, const Glyph& glyph, Rgb colour) {
-    constexpr int kScale = 3;
-    constexpr int kLeft = (kClipSize - 5 * kScale + 1) / 2;
-    constexpr int kTop = (kClipSize - 7 * kScale + 1) / 2;
+    constexpr int kScale = 3 * kPixelsPerUnit;
+    constexpr int kLeft = (kClipPixels - 5 * kScale + 1) / 2;
+    constexpr int kTop = (kClipPixels - 7 * kScale + 1) / 2;
     for (int row = 0; row < 7; ++row) {
         for (int col = 0; col < 5; ++col) {
             if (glyph[row][col] != '#') {
@@ -139,7 +142,7 @@ double Octagon(double x, double y) {
 
 Image Badge(double (*shape)(double, double), const Glyph& glyph, const Palette& p, bool lit) {
     constexpr double kBorder = 2.2;
-    Image image(kClipSize, kClipSize, kBackground);
+    Image image(kClipPixels, kClipPixels, kBackground);
     Paint(image, lit ? p.dark : p.strong, [&](double x, double y) { return shape(x, y) <= 0.0; });
     Paint(image, lit ? p.strong : p.pale,
           [&](double x, double y) { return shape(x, y) <= -kBorder; });
@@ -186,7 +189,7 @@ Image ArrowFrame(Direction direction, bool lit) {
         return {x, y};
     };
     const Palette& p = kOrange;
-    Image image(kClipSize, kClipSize, kBackground);
+    Image image(kClipPixels, kClipPixels, kBackground);
     Paint(image, lit ? p.dark : p.strong, [&](double x, double y) {
         const Point c = canonical(x, y);
         return InPolygon(kOuter, c.x, c.y);

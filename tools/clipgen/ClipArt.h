@@ -10,7 +10,11 @@ namespace clipgen {
 enum class Direction { Left, Right, Up, Down };
 enum class Marker { Read, Write, RegRead, RegWrite, IoRead, IoWrite };
 
+// The drawings are laid out on a 32-unit square (the player's size) and rendered at two
+// pixels a unit, so a doubled desktop scale still shows them sharp.
 constexpr int kClipSize = 32;
+constexpr int kPixelsPerUnit = 2;
+constexpr int kClipPixels = kClipSize * kPixelsPerUnit;
 constexpr int kBusFrames = 19;
 constexpr int kBusFps = 20;
 // Markers and arrows blink slowly enough to be calm on a projector.
