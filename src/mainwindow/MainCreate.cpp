@@ -16,6 +16,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +28,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace tovak {
@@ -264,8 +267,23 @@ void TFMain::CreateToolbar() {
     bnProgrammReStart_->setToolTip(
         QStringLiteral("Starten wieder im automatischen Modus ab der aktuellen Position"));
     bnEinzelschritt_ = button("BnEinzelschritt", QStringLiteral("Einzelschritt"), 520, 93);
-    bnEinzelschritt_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipForward));
-    bnEinzelschritt_->setLayoutDirection(Qt::RightToLeft); // glyph right of the caption
+    {
+        // The glyph right of the caption, a few pixels apart: the style sets them edge to
+        // edge. Caption and glyph need more than the design's width with Debian's fonts, so
+        // the button takes what it needs of the gap before "Takt".
+        constexpr int kGlyph = 12, kGap = 4;
+        QPixmap glyph(kGlyph + kGap, kGlyph);
+        glyph.fill(Qt::transparent);
+        QPainter painter(&glyph);
+        painter.drawPixmap(kGap, 0,
+                           style()->standardIcon(QStyle::SP_MediaSkipForward).pixmap(kGlyph));
+        painter.end();
+        bnEinzelschritt_->setIcon(QIcon(glyph));
+        bnEinzelschritt_->setIconSize(glyph.size());
+        bnEinzelschritt_->setLayoutDirection(Qt::RightToLeft);
+        bnEinzelschritt_->resize(std::clamp(bnEinzelschritt_->sizeHint().width(), 93, 624 - 520),
+                                 25);
+    }
     bnEinzelschritt_->setToolTip(QStringLiteral("Einzelschritt (F8)"));
     bnTakt_ = button("BnTakt", QStringLiteral("Takt"), 628, 53);
     bnTakt_->setStatusTip(QStringLiteral("Simuliert den nächsten Befehl"));
