@@ -10,14 +10,8 @@ namespace tovak {
 
 namespace {
 
-struct Zeile {
-    const char* name;
-    int befehl;
-    int y;
-};
-
 // In table order; register forms have odd numbers up to 137, constant forms even ones.
-constexpr Zeile kRadios[] = {
+constexpr RadioZeile kRadios[] = {
     {"RadioAddAR", 129, 20},   {"RadioAddAK", 130, 44},   {"RadioSubAR", 131, 80},
     {"RadioSubAK", 132, 104},  {"RadioModAR", 133, 140},  {"RadioModAK", 134, 168},
     {"RadioMultAR", 135, 208}, {"RadioMultAK", 136, 236}, {"RadioDivAR", 137, 272},
@@ -32,9 +26,7 @@ TFArithmetik::TFArithmetik(QWidget* parent)
     setFont(PlainFont());
     SetFrame({421, 505}, {12, 12, 397, 401}, {216, 424}, {320, 424});
 
-    for (const Zeile& zeile : kRadios) {
-        AddRadio(zeile.name, zeile.befehl, 24, zeile.y);
-    }
+    AddRadios(kRadios, 24);
     AddLabel("Label1", QStringLiteral("Konstante"), 220, 272);
     // The field's own limits stop at 255; OK accepts every 16-bit constant typed in.
     eKonstante_ = AddSpin("EKonstante", {316, 268, 61, 26}, 0, 255);
@@ -61,12 +53,8 @@ TFArithmetik::Form TFArithmetik::FormOf(const QRadioButton* radio) const {
 }
 
 TFArithmetik::Form TFArithmetik::Selected() const {
-    for (const QRadioButton* radio : RadioButtons()) {
-        if (radio->isChecked()) {
-            return FormOf(radio);
-        }
-    }
-    return Form::Ohne;
+    const QRadioButton* checked = CheckedRadio();
+    return checked != nullptr ? FormOf(checked) : Form::Ohne;
 }
 
 void TFArithmetik::RadioClick(QRadioButton* radio) {

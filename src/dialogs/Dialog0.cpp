@@ -182,14 +182,24 @@ void TFDialog0::ShowDescription(const QRadioButton* radio) {
     lStatusBar_->setText(radio != nullptr ? radio->toolTip() : QString());
 }
 
-void TFDialog0::BnOkayClick() {
-    befehl_ = 0;
-    for (const QRadioButton* radio : radios_) {
+QRadioButton* TFDialog0::CheckedRadio() const {
+    for (QRadioButton* radio : radios_) {
         if (radio->isChecked()) {
-            befehl_ = Tag(radio);
-            break;
+            return radio;
         }
     }
+    return nullptr;
+}
+
+void TFDialog0::AddRadios(std::span<const RadioZeile> zeilen, int x) {
+    for (const RadioZeile& zeile : zeilen) {
+        AddRadio(zeile.name, zeile.befehl, x, zeile.y);
+    }
+}
+
+void TFDialog0::BnOkayClick() {
+    const QRadioButton* checked = CheckedRadio();
+    befehl_ = checked != nullptr ? Tag(checked) : 0;
     DialogOkay = 1;
     accept();
 }
@@ -293,11 +303,8 @@ void TFDialog0::showEvent(QShowEvent* event) {
         if (const QScreen* area = screen()) {
             move(area->availableGeometry().center() - QPoint(width() / 2, height() / 2));
         }
-        for (QRadioButton* radio : radios_) {
-            if (radio->isChecked()) {
-                radio->setFocus(Qt::OtherFocusReason);
-                break;
-            }
+        if (QRadioButton* checked = CheckedRadio()) {
+            checked->setFocus(Qt::OtherFocusReason);
         }
     }
     QDialog::showEvent(event);

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <span>
 #include <vector>
 
 class QAction;
@@ -25,6 +26,13 @@ class TSpinEdit;
 // to 1. The caller reads Befehl and Operand only when it is greater than 0.
 extern int DialogOkay;
 
+// A row of an instruction dialog's table: the radio button's name, instruction and height.
+struct RadioZeile {
+    const char* name;
+    int befehl;
+    int y;
+};
+
 class TFDialog0 : public QDialog {
     Q_OBJECT
 
@@ -43,6 +51,8 @@ public:
     const std::vector<QRadioButton*>& RadioButtons() const { return radios_; }
     QRadioButton* Radio(int befehl) const;
     static int Tag(const QRadioButton* radio);
+    // The checked radio button; nullptr when none is.
+    QRadioButton* CheckedRadio() const;
 
     // OK: takes the first selected radio button's number as Befehl, sets DialogOkay and
     // closes. The dialogs check and store their operand first.
@@ -63,6 +73,8 @@ protected:
 
     // Parts placed inside the group box. Inputs join the Tab order behind the radio buttons.
     QRadioButton* AddRadio(const char* name, int befehl, int x, int y);
+    // One radio button per row of a dialog's table, all at the same x.
+    void AddRadios(std::span<const RadioZeile> zeilen, int x);
     QLabel* AddLabel(const char* name, const QString& text, int x, int y);
     TSpinEdit* AddSpin(const char* name, QRect geometry, int minValue, int maxValue);
     QLineEdit* AddLineEdit(const char* name, QRect geometry);

@@ -10,15 +10,9 @@ namespace tovak {
 
 namespace {
 
-struct Zeile {
-    const char* name;
-    int befehl;
-    int y;
-};
-
 constexpr int kLiesZahl = 390;
 
-constexpr Zeile kRadios[] = {
+constexpr RadioZeile kRadios[] = {
     {"RadioLiesZahl", kLiesZahl, 20}, {"RadioInA", 385, 52},     {"RadioInReg", 386, 80},
     {"RadioOutA", 387, 112},          {"RadioOutReg", 388, 144}, {"RadioOutNL", 389, 172},
 };
@@ -31,9 +25,7 @@ TFInOut::TFInOut(std::function<int()> liesZahlInRegister, QWidget* parent)
     setObjectName(QStringLiteral("FInOut"));
     SetFrame({415, 330}, {8, 8, 397, 217}, {216, 248}, {320, 248});
 
-    for (const Zeile& zeile : kRadios) {
-        AddRadio(zeile.name, zeile.befehl, 24, zeile.y);
-    }
+    AddRadios(kRadios, 24);
     lRegister_ = AddLabel("LRegister", QStringLiteral("Register"), 244, 172);
     spRegister_ = AddSpin("spRegister", {316, 168, 53, 26}, 0, 127);
 

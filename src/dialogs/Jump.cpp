@@ -9,13 +9,7 @@ namespace tovak {
 
 namespace {
 
-struct Zeile {
-    const char* name;
-    int befehl;
-    int y;
-};
-
-constexpr Zeile kRadios[] = {
+constexpr RadioZeile kRadios[] = {
     {"RCmpConst", 322, 24}, {"RCmpReg", 321, 48}, {"RJump", 323, 80}, {"RJZ", 324, 112},
     {"RJNZ", 325, 140},     {"RJS", 326, 180},    {"RJNS", 327, 208}, {"RJL", 328, 244},
     {"RJLE", 329, 272},     {"RJG", 330, 304},    {"RJGE", 331, 332}, {"RJC", 332, 372},
@@ -34,9 +28,7 @@ TFJump::TFJump(QWidget* parent) : TFDialog0(QStringLiteral("Sprungbefehle"), par
     setFont(PlainFont());
     SetFrame({499, 640}, {12, 12, 477, 521}, {296, 552}, {400, 552});
 
-    for (const Zeile& zeile : kRadios) {
-        AddRadio(zeile.name, zeile.befehl, 24, zeile.y);
-    }
+    AddRadios(kRadios, 24);
     // The three inputs share one place; the chosen instruction shows its own.
     lKonstante_ = AddLabel("lKonstante", QStringLiteral("Konstante"), kLabelX, kLabelTop);
     eKonstante_ = AddSpin("EKonstante", {kInputX, kInputTop, 61, 26}, 0, 65535);

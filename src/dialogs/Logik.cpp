@@ -15,14 +15,8 @@ namespace tovak {
 
 namespace {
 
-struct Zeile {
-    const char* name;
-    int befehl;
-    int y;
-};
-
 // In table order; register forms have odd numbers, constant forms even ones, 199 is NOT.
-constexpr Zeile kRadios[] = {
+constexpr RadioZeile kRadios[] = {
     {"RadioAndAR", 193, 20}, {"RadioAndAK", 194, 44},  {"RadioOrAR", 195, 68},
     {"RadioOrAK", 196, 92},  {"RadioXOrAR", 197, 120}, {"RadioXOrAK", 198, 144},
     {"RadioNot", 199, 172},
@@ -35,9 +29,7 @@ TFLogik::TFLogik(QWidget* parent) : TFDialog0(QStringLiteral("Logikbefehle"), pa
     setFont(PlainFont());
     SetFrame({482, 340}, {4, 8, 469, 205}, {276, 232}, {380, 232});
 
-    for (const Zeile& zeile : kRadios) {
-        AddRadio(zeile.name, zeile.befehl, 24, zeile.y);
-    }
+    AddRadios(kRadios, 24);
     AddLabel("Label1", QStringLiteral("Konstante"), 324, 36);
     eKonstante_ = AddLineEdit("EKonstante", {324, 60, 125, 25});
     eKonstante_->setToolTip(QStringLiteral("Popupmenü mit Binär- und Hexadezimalsystem"));
@@ -88,12 +80,8 @@ TFLogik::Form TFLogik::FormOf(const QRadioButton* radio) {
 }
 
 TFLogik::Form TFLogik::Selected() const {
-    for (const QRadioButton* radio : RadioButtons()) {
-        if (radio->isChecked()) {
-            return FormOf(radio);
-        }
-    }
-    return Form::Ohne;
+    const QRadioButton* checked = CheckedRadio();
+    return checked != nullptr ? FormOf(checked) : Form::Ohne;
 }
 
 void TFLogik::RadioClick(QRadioButton* radio) {
