@@ -16,15 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path FromUtf8(const std::string& text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string ToUtf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -37,7 +28,7 @@ std::string TempFolderIn(const std::string& base) {
 
 // A folder that exists can still refuse files (an installed program's folder).
 bool TakesFiles(const std::string& folder) {
-    const fs::path probe = FromUtf8(folder + ".schreibprobe");
+    const fs::path probe = PathFromUtf8(folder + ".schreibprobe");
     bool written = false;
     {
         std::ofstream out(probe, std::ios::binary);
@@ -51,11 +42,11 @@ bool TakesFiles(const std::string& folder) {
 std::vector<fs::path> BackupFilesIn(const std::string& folder) {
     std::vector<fs::path> files;
     std::error_code error;
-    for (fs::directory_iterator it(FromUtf8(folder), error), end; !error && it != end;
+    for (fs::directory_iterator it(PathFromUtf8(folder), error), end; !error && it != end;
          it.increment(error)) {
         std::error_code typeError;
         if (it->is_regular_file(typeError) &&
-            BackupCopies::IsBackupName(ToUtf8(it->path().filename()))) {
+            BackupCopies::IsBackupName(PathToUtf8(it->path().filename()))) {
             files.push_back(it->path());
         }
     }
@@ -64,7 +55,7 @@ std::vector<fs::path> BackupFilesIn(const std::string& folder) {
 
 void DeleteBackupFilesIn(const std::string& folder) {
     for (const fs::path& file : BackupFilesIn(folder)) {
-        DeleteFileForced(ToUtf8(file));
+        DeleteFileForced(PathToUtf8(file));
     }
 }
 
@@ -116,7 +107,7 @@ void BackupCopies::KeepPreviousSession() {
     DeleteBackupFilesIn(kept);
     for (const fs::path& copy : copies) {
         std::error_code error;
-        fs::rename(copy, FromUtf8(kept) / copy.filename(), error);
+        fs::rename(copy, PathFromUtf8(kept) / copy.filename(), error);
     }
 }
 

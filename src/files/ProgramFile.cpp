@@ -6,6 +6,7 @@
 #include "machine/Fehler.h"
 #include "util/Cp1252.h"
 #include "util/NumberTexts.h"
+#include "util/Paths.h"
 #include "util/Platform.h"
 
 #include <algorithm>
@@ -35,11 +36,6 @@ struct DateiSchliessen {
     }
 };
 using DateiZeiger = std::unique_ptr<std::FILE, DateiSchliessen>;
-
-// File names are UTF-8 in memory on every platform.
-fs::path PfadAusUtf8(const std::string& name) {
-    return fs::path(std::u8string(name.begin(), name.end()));
-}
 
 bool NurAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
@@ -366,7 +362,7 @@ std::string DateiFehlerText(int err, bool schreiben) {
 
 void DateiErsetzen(const std::string& fileName, std::string_view bytes) {
     std::error_code ec;
-    fs::path ziel = PfadAusUtf8(fileName);
+    fs::path ziel = PathFromUtf8(fileName);
     if (fileName.empty()) {
         throw DateiFehler(DateiFehlerText(ENOENT, true));
     }
@@ -434,7 +430,7 @@ void WriteDatei(const std::string& fileName, const std::vector<std::string>& rem
 
 LeseErgebnis ReadDatei(const std::string& fileName, std::vector<std::string>& remarkLines,
                        TRAM& speicher, TReg& reg) {
-    DateiZeiger datei(platform::Fopen(PfadAusUtf8(fileName), "rb"));
+    DateiZeiger datei(platform::Fopen(PathFromUtf8(fileName), "rb"));
     if (!datei) {
         throw DateiFehler(DateiFehlerText(errno, false));
     }

@@ -2,9 +2,14 @@
 // a folder path ends with the platform's separator ('\' on Windows, '/' elsewhere).
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace tovak {
+
+// A path from its UTF-8 text, and back.
+std::filesystem::path PathFromUtf8(const std::string& text);
+std::string PathToUtf8(const std::filesystem::path& path);
 
 // The separator a folder path ends with.
 char PathSeparator();
