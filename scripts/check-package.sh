@@ -72,4 +72,5 @@ fi
 if ((failed)); then
     exit 1
 fi
-echo "Paket in Ordnung: ${#expected[@]} Dateien, $(head -n 2 "$work/check.out" | tail -n 1)"
+echo "Paket in Ordnung: ${#expected[@]} Dateien, $(sed -n 2p "$work/check.out")," \
+    "$(sed -n 3p "$work/check.out" | cut -d: -f1-2)"

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <iterator>
+
 namespace tovak {
 
 namespace {
@@ -24,6 +26,10 @@ const char* const kLektionen[] = {
 constexpr qint64 kKopfBytes = 4096;
 
 } // namespace
+
+int LektionenAnzahl() {
+    return static_cast<int>(std::size(kLektionen));
+}
 
 QStringList BeispielOrdner(const QString& programmOrdner) {
     const QDir dir(programmOrdner);

@@ -16,6 +16,8 @@ struct Beispielprogramm {
 
 // The folders searched, in this order, for a program in programmOrdner.
 QStringList BeispielOrdner(const QString& programmOrdner);
+// How many lessons the simulator ships.
+int LektionenAnzahl();
 // The lessons found there, in teaching order; each file name counts once (the first
 // folder that holds it wins).
 std::vector<Beispielprogramm> FindeBeispielprogramme(const QString& programmOrdner);

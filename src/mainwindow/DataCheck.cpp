@@ -1,5 +1,6 @@
 #include "mainwindow/DataCheck.h"
 
+#include "mainwindow/Beispielprogramme.h"
 #include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "widgets/Animate.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 
 #include <cstdio>
@@ -58,11 +60,17 @@ int RunDataCheck(int argc, char** argv) {
     }
     Zeile(QStringLiteral("Clips: %1 von %2 geladen").arg(loaded).arg(animation.ClipFiles().size()));
 
-    const QStringList examples = QDir(folder).entryList(
-        {QStringLiteral("*.CPU"), QStringLiteral("*.cpu")}, QDir::Files, QDir::Name);
-    Zeile(QStringLiteral("Beispielprogramme: ") +
-          (examples.isEmpty() ? QStringLiteral("keine") : examples.join(QStringLiteral(", "))));
-    ok = ok && !examples.isEmpty();
+    // As the menu "Beispielprogramme" finds them.
+    const auto lessons = FindeBeispielprogramme(QCoreApplication::applicationDirPath());
+    QStringList names;
+    for (const Beispielprogramm& lesson : lessons) {
+        names << QFileInfo(lesson.pfad).fileName();
+    }
+    Zeile(QStringLiteral("Beispielprogramme: %1 von %2: ")
+              .arg(lessons.size())
+              .arg(LektionenAnzahl()) +
+          names.join(QStringLiteral(", ")));
+    ok = ok && static_cast<int>(lessons.size()) == LektionenAnzahl();
     std::fflush(stdout);
     return ok ? 0 : 1;
 }
