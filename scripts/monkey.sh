@@ -33,16 +33,14 @@ trap cleanup EXIT
 
 # The program with its clips and examples, as in the build folder.
 mkdir -p "$work/bin" "$work/home" "$work/tmp" "$work/stubs" "$work/logs"
-cp "$build/bin/tovak" "$work/bin/"
-for data in "$build/bin/"*/; do
-    cp -r "$data" "$work/bin/"
-done
+cp "$build/bin/tovak" "$build/bin/"*.avi "$build/bin/"*.CPU "$work/bin/"
+cp "$build/bin/README.md" "$work/bin/" 2>/dev/null || true
 for opener in xdg-open gnome-calculator kcalc galculator qalculate-gtk mate-calc xcalc; do
     printf '#!/bin/sh\nexit 0\n' >"$work/stubs/$opener"
     chmod +x "$work/stubs/$opener"
 done
-mapfile -t examples < <(cd "$work/bin/examples" && ls ./*.CPU | sed 's|^\./||')
-((${#examples[@]} > 0)) || { echo "Keine Beispielprogramme in $build/bin/examples" >&2; exit 2; }
+mapfile -t examples < <(cd "$work/bin" && ls ./*.CPU | sed 's|^\./||')
+((${#examples[@]} > 0)) || { echo "Keine Beispielprogramme in $build/bin" >&2; exit 2; }
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
@@ -67,7 +65,8 @@ ctrl_keys=(ctrl+n ctrl+o ctrl+s ctrl+p ctrl+c ctrl+a ctrl+z)
 
 top_window() {
     # The window mapped last is on top: a dialog over the main window.
-    xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | tail -n 1
+    # Empty while the program shows no window (starting, quitting).
+    { xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true; } | tail -n 1
 }
 
 random_action() {
@@ -93,20 +92,25 @@ random_action() {
     elif ((roll < 90)); then
         xdotool key "${ctrl_keys[RANDOM % ${#ctrl_keys[@]}]}"
     else
-        xdotool type --delay 20 "$((RANDOM % 70000 - 1000))"
+        xdotool type --delay 20 "$((RANDOM % 70000))"
     fi
 }
 
 quit_app() {
-    # Dialogs close with Escape, then "Datei" › "Beenden"; a window that does not go counts.
+    # Dialogs close with Escape, the value dialogs only with "&Abbrechen" (Alt+A); then
+    # "Datei" › "Beenden". A window that does not go counts.
     local window
     for _ in 1 2 3 4 5 6; do
         kill -0 "$app_pid" 2>/dev/null || return 0
         window=$(top_window)
-        [[ -n $window ]] && xdotool windowfocus "$window" key Escape 2>/dev/null || true
+        [[ -n $window ]] && xdotool windowfocus "$window" key Escape sleep 0.2 key alt+a \
+            sleep 0.2 key Escape 2>/dev/null || true
         sleep 0.2
     done
-    window=$(top_window)
+    # The main window by its title: tool windows have no menu.
+    window=$({ xdotool search --onlyvisible --pid "$app_pid" --name 'Rechner-Simulation' \
+        2>/dev/null || true; } | head -n 1)
+    [[ -n $window ]] || window=$(top_window)
     [[ -n $window ]] && xdotool windowfocus "$window" key alt+d sleep 0.3 key b 2>/dev/null || true
     for _ in $(seq 100); do
         kill -0 "$app_pid" 2>/dev/null || return 0
@@ -126,7 +130,7 @@ while ((SECONDS < end)); do
     example=${examples[index % ${#examples[@]}]}
     index=$((index + 1))
     runs=$((runs + 1))
-    (cd "$work/home" && exec "$work/bin/tovak" "$work/bin/examples/$example") \
+    (cd "$work/home" && exec "$work/bin/tovak" "$work/bin/$example") \
         >"$work/logs/run$runs.out" 2>&1 &
     app_pid=$!
     segment_end=$((SECONDS + per_example))
@@ -134,7 +138,8 @@ while ((SECONDS < end)); do
     sleep 1.5
     while ((SECONDS < segment_end)) && kill -0 "$app_pid" 2>/dev/null; do
         window=$(top_window)
-        [[ -n $window ]] && random_action "$window"
+        # A window may vanish under the action: that is no failure of the script.
+        [[ -z $window ]] || random_action "$window" 2>/dev/null || true
         actions=$((actions + 1))
         # "Neue Instanz" starts more programs; only the one under test is kept.
         for other in $(pgrep -f "^$work/bin/tovak" || true); do
@@ -149,6 +154,11 @@ while ((SECONDS < end)); do
     if ! $quitted; then
         hung=$((hung + 1))
         echo "Lauf $runs ($example): ließ sich nicht beenden" | tee -a "$out/summary.log"
+        # What was open, to see why.
+        import -window root "$out/run$runs.png" 2>/dev/null || true
+        for open_window in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true); do
+            xdotool getwindowname "$open_window" 2>/dev/null
+        done >"$out/run$runs.windows" || true
         kill -9 "$app_pid" 2>/dev/null || true
     fi
     set +e
