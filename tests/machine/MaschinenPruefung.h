@@ -2,8 +2,8 @@
 // its corpus: bytes become a memory image, registers, the arithmetic unit's values, a start as
 // the window makes it, number inputs and moments of the interrupt button; the control unit
 // then runs for up to a few thousand micro-steps, restarted after stops as a learner would.
-// Every failure must be an error code or one of the typed errors with its German text, and
-// every display must show what the machine holds.
+// Every failure must be an error code or one of the typed errors with its German text, every
+// display must show what the machine holds, and "Takt zurück" must undo the run exactly.
 #pragma once
 
 #include "machine/Bus.h"
@@ -16,6 +16,7 @@
 #include "machine/Steuerwerk.h"
 #include "util/NumberTexts.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <exception>
@@ -375,6 +376,84 @@ inline void Starten(Pruefmaschine& m, Start start) {
     }
 }
 
+// Everything a learner can see of the machine, and what it holds, a line per item: what
+// "Takt zurück" must bring back.
+inline std::vector<std::string> Abbild(const Pruefmaschine& m) {
+    const TSteuerwerk& s = m.steuerwerk;
+    const TRechenwerk& r = m.rechenwerk;
+    std::vector<std::string> zeilen;
+    zeilen.push_back(
+        "ip=" + std::to_string(s.GetIP()) + " sp=" + std::to_string(s.GetSP()) +
+        " isr=" + std::to_string(s.GetISRAdresse()) + " schritt=" + std::to_string(s.GetSchritt()) +
+        " phase=" + std::to_string(s.GetPhase()) + " fehler=" + std::to_string(s.GetFehler()) +
+        " irq=" + std::to_string(s.GetInterrupt()) + " inISR=" + std::to_string(s.GetInISR()) +
+        " ipWeiter=" + std::to_string(s.GetIPWeiter()) +
+        " befehl=" + std::to_string(s.GetBefehl()) + " operand=" + std::to_string(s.GetOperand()) +
+        " zaehler=" + std::to_string(s.GetTaktzaehler()) + "/" +
+        std::to_string(s.GetBefehlszaehler()));
+    std::string phasen = "phasen=";
+    for (std::uint8_t p : s.GetPhasen()) {
+        phasen += std::to_string(p) + ',';
+    }
+    zeilen.push_back(phasen);
+    zeilen.push_back(
+        "akku=" + std::to_string(r.GetAkku()) + " op=" + std::to_string(r.GetOperand()) +
+        " flags=" + std::to_string(r.GetZeroFlag()) + std::to_string(r.GetCarryFlag()) +
+        std::to_string(r.GetParityFlag()) + std::to_string(r.GetSignFlag()) +
+        " db=" + std::to_string(m.datenbus.GetValue()) +
+        " ab=" + std::to_string(m.adressbus.GetValue()) + " ea=" + std::to_string(m.ea.GetValue()));
+    const Anzeigen& a = m.a;
+    for (const PlainTextDisplay* d :
+         {&a.datenbusPanel, &a.adressbusPanel, &a.akku, &a.operand, &a.zero, &a.carry, &a.parity,
+          &a.sign, &a.spAnzeige, &a.isrAnzeige, &a.mikroschritt, &a.befehl, &a.befehlsname}) {
+        zeilen.push_back(d->text + " | " + d->hint);
+    }
+    zeilen.push_back("ip-anzeige=" + std::to_string(a.ipAnzeige.number) +
+                     " ea-anzeige=" + std::to_string(a.eaSpin.number) +
+                     " zeilen=" + std::to_string(a.speicherGrid.Row()) + "/" +
+                     std::to_string(a.registerGrid.Row()) + " label=" + a.ausgabe.label);
+    for (const std::string& zeile : a.ausgabe.lines) {
+        zeilen.push_back("ausgabe: " + zeile);
+    }
+    for (int adresse = 0; adresse < TRAM::kZellen; ++adresse) {
+        zeilen.push_back(std::to_string(m.speicher.GetValue(adresse)) + " " +
+                         std::to_string(m.speicher.GetBefehlsnummer(adresse)) +
+                         (m.speicher.IstBefehl(adresse) ? " B" : " D"));
+    }
+    for (const MerkGrid* grid : {&a.speicherGrid, &a.registerGrid}) {
+        for (int row = 0; row < grid->RowCount(); ++row) {
+            zeilen.push_back(grid->Cell(0, row) + "|" + grid->Cell(1, row) + "|" +
+                             grid->Cell(2, row));
+        }
+    }
+    for (int i = 0; i < TReg::kRegisterZahl; ++i) {
+        zeilen.push_back(std::to_string(m.reg.GetValue(i)) + " " + m.reg.GetName(i));
+    }
+    return zeilen;
+}
+
+// Empty when undoing every micro-step since `vorher` was taken brings it back exactly.
+inline std::string PruefeZuruecknehmen(Pruefmaschine& m, const std::vector<std::string>& vorher) {
+    while (m.steuerwerk.KannZuruecknehmen()) {
+        try {
+            if (!m.steuerwerk.TaktZurueck()) {
+                return "Takt zurück refused although it could undo";
+            }
+        } catch (const std::exception& e) {
+            return std::string("Takt zurück threw: ") + e.what();
+        }
+    }
+    const std::vector<std::string> nachher = Abbild(m);
+    for (std::size_t i = 0; i < std::max(vorher.size(), nachher.size()); ++i) {
+        const std::string a = i < vorher.size() ? vorher[i] : "<none>";
+        const std::string b = i < nachher.size() ? nachher[i] : "<none>";
+        if (a != b) {
+            return "Takt zurück left \"" + b + "\" where the start had \"" + a + "\"";
+        }
+    }
+    return {};
+}
+
 // Empty when the machine behaved on these bytes, else what went wrong.
 inline std::string PruefeMaschine(std::string_view daten) {
     Pruefmaschine m(FrischeAnzeigen());
@@ -391,6 +470,22 @@ inline std::string PruefeMaschine(std::string_view daten) {
     }
     m.a.ausgabe.lines.clear();
     Starten(m, start);
+    // The journal records from the start. What the learner does between micro-steps (the
+    // interrupt button, a new start after a stop) is no micro-step: the undo check then
+    // starts again from there, a few times, and is left out after that.
+    constexpr int kNeueAbbilder = 4;
+    m.steuerwerk.JournalEinschalten();
+    std::vector<std::string> vorher = Abbild(m);
+    int neueAbbilder = 0;
+    bool zuruecknehmenPruefen = true;
+    auto ausserhalbEinesTakts = [&] {
+        m.steuerwerk.JournalLeeren();
+        if (zuruecknehmenPruefen && neueAbbilder++ < kNeueAbbilder) {
+            vorher = Abbild(m);
+        } else {
+            zuruecknehmenPruefen = false;
+        }
+    };
 
     bool interrupt = m.steuerwerk.GetInterrupt();
     // A start in the middle of the step list runs what the list holds there until the next
@@ -402,6 +497,7 @@ inline std::string PruefeMaschine(std::string_view daten) {
             if (moment == schritt) {
                 interrupt = !interrupt; // the learner presses the button
                 m.steuerwerk.SetInterrupt(interrupt);
+                ausserhalbEinesTakts();
             }
         }
         const std::uint8_t indexVorher = m.steuerwerk.GetSchritt();
@@ -457,6 +553,7 @@ inline std::string PruefeMaschine(std::string_view daten) {
             m.steuerwerk.SetIP(0);
         }
         Starten(m, Start::Von0);
+        ausserhalbEinesTakts();
         beliebigerIndex = false;
     }
     for (const auto& [caption, text] : m.fehlerBoxen) {
@@ -464,7 +561,10 @@ inline std::string PruefeMaschine(std::string_view daten) {
             return "message box \"" + caption + "\": \"" + text + "\"";
         }
     }
-    return PruefeAnzeigen(m, true);
+    if (std::string anzeige = PruefeAnzeigen(m, true); !anzeige.empty()) {
+        return anzeige;
+    }
+    return zuruecknehmenPruefen ? PruefeZuruecknehmen(m, vorher) : std::string();
 }
 
 } // namespace tovak::test
