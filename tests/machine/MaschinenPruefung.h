@@ -6,6 +6,7 @@
 // display must show what the machine holds, and "Takt zurück" must undo the run exactly.
 #pragma once
 
+#include "../support/Aufzeichnung.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
 #include "machine/Fehler.h"
@@ -172,10 +173,7 @@ struct Anzeigen {
 };
 
 // What the callbacks record; a base of its own so it exists before the control unit.
-struct Rueckrufe {
-    std::deque<int> eingaben;
-    std::vector<std::pair<std::string, std::string>> fehlerBoxen;
-};
+struct Rueckrufe : EingabenUndBoxen {};
 
 // One input's machine, wired on the kept displays as machine/Maschine.h wires a machine on
 // its own, with the window's reactions to an IP change and to the number input.
@@ -200,25 +198,12 @@ struct Pruefmaschine : Rueckrufe {
 
 private:
     SteuerwerkRueckrufe Verbindungen() {
-        SteuerwerkRueckrufe r;
         // As the window's IP spin edit: the memory row of the IP is selected.
-        r.ipGeaendert = [this](int ip) {
+        return Aufzeichnen([this](int ip) {
             if (ip >= 0 && ip < a.speicherGrid.RowCount() - 1) {
                 a.speicherGrid.SetRow(ip + 1);
             }
-        };
-        r.zahlEingeben = [this] {
-            if (eingaben.empty()) {
-                return -1;
-            }
-            const int zahl = eingaben.front();
-            eingaben.pop_front();
-            return zahl;
-        };
-        r.fehlerBox = [this](const std::string& caption, const std::string& text) {
-            fehlerBoxen.emplace_back(caption, text);
-        };
-        return r;
+        });
     }
 };
 

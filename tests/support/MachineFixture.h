@@ -2,6 +2,7 @@
 #pragma once
 
 #include "machine/Maschine.h"
+#include "support/Aufzeichnung.h"
 
 #include <deque>
 #include <initializer_list>
@@ -13,11 +14,9 @@ namespace tovak::test {
 
 // What the callbacks record; a base of its own so it exists before the control unit, whose
 // creation already reports the IP.
-struct Aufzeichnung {
+struct Aufzeichnung : EingabenUndBoxen {
     PlainOutputWindow ausgabe;
     std::vector<int> ipAenderungen;
-    std::deque<int> eingaben;
-    std::vector<std::pair<std::string, std::string>> fehlerBoxen;
 };
 
 struct PlainMachine : Aufzeichnung, PlainMaschine {
@@ -54,20 +53,7 @@ struct PlainMachine : Aufzeichnung, PlainMaschine {
 
 private:
     SteuerwerkRueckrufe Rueckrufe() {
-        SteuerwerkRueckrufe r;
-        r.ipGeaendert = [this](int ip) { ipAenderungen.push_back(ip); };
-        r.zahlEingeben = [this] {
-            if (eingaben.empty()) {
-                return -1;
-            }
-            const int zahl = eingaben.front();
-            eingaben.pop_front();
-            return zahl;
-        };
-        r.fehlerBox = [this](const std::string& caption, const std::string& text) {
-            fehlerBoxen.emplace_back(caption, text);
-        };
-        return r;
+        return Aufzeichnen([this](int ip) { ipAenderungen.push_back(ip); });
     }
 };
 
