@@ -7,7 +7,8 @@
 set -euo pipefail
 
 purpose=${1:-run}
-packages=(g++ cmake ninja-build pkg-config)
+# CLI11 (header-only) reads the command-line runner's options, also in the Windows build.
+packages=(g++ cmake ninja-build pkg-config libcli11-dev)
 if [[ $purpose == wine ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64)
 elif [[ $purpose == windows ]]; then

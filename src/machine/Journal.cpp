@@ -7,11 +7,6 @@ namespace tovak {
 
 namespace {
 
-// Room kept at the end of a block for the length that closes a record.
-constexpr std::size_t kLaengenPlatz = 5;
-// A record that starts with less room than this starts in a new block.
-constexpr std::size_t kMindestPlatz = 256;
-
 std::int64_t UnZigZag(std::uint64_t v) {
     return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
 }
@@ -35,9 +30,9 @@ TJournal::TJournal(std::size_t grenze) : grenze_(std::max(grenze, kBlockGroesse)
 
 bool TJournal::HatIndex(JournalFeld feld) {
     switch (feld) {
-    case JournalFeld::PhasenEintrag:
+    case JournalFeld::Phasen:
     case JournalFeld::Speicherwert:
-    case JournalFeld::Speichertext:
+    case JournalFeld::Speichermarke:
     case JournalFeld::Registerwert:
     case JournalFeld::Ausgabezeile:
     case JournalFeld::Ausgabelabel:
@@ -47,16 +42,8 @@ bool TJournal::HatIndex(JournalFeld feld) {
     }
 }
 
-bool TJournal::HatText(JournalFeld feld) {
-    switch (feld) {
-    case JournalFeld::PhasennameText:
-    case JournalFeld::AusfuehrungsnameText:
-    case JournalFeld::Speichertext:
-    case JournalFeld::Ausgabelabel:
-        return true;
-    default:
-        return false;
-    }
+bool TJournal::HatBytes(JournalFeld feld) {
+    return feld == JournalFeld::Stand || feld == JournalFeld::Phasen;
 }
 
 TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
@@ -74,7 +61,7 @@ TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
     return b;
 }
 
-void TJournal::Oeffnen() {
+void TJournal::OeffnenNeu() {
     if (offen_) {
         return;
     }
@@ -86,7 +73,7 @@ void TJournal::Oeffnen() {
     Block& b = bloecke_.back();
     start_ = b.daten.get() + b.belegt;
     pos_ = start_;
-    ende_ = b.daten.get() + b.groesse - kLaengenPlatz;
+    ende_ = Blockende();
     offen_ = true;
 }
 
@@ -101,24 +88,9 @@ void TJournal::Umziehen(std::size_t bytes) {
         bloecke_.push_back(std::move(neu));
         AeltesteVerwerfen();
     }
-    Block& b = bloecke_.back();
-    start_ = b.daten.get();
+    start_ = bloecke_.back().daten.get();
     pos_ = start_ + laenge;
-    ende_ = b.daten.get() + b.groesse - kLaengenPlatz;
-}
-
-void TJournal::MerkeText(JournalFeld feld, int index, const std::string& alt) {
-    if (!offen_) {
-        return;
-    }
-    Platz(3 * kZahlPlatz + static_cast<std::ptrdiff_t>(alt.size()));
-    *pos_++ = static_cast<std::uint8_t>(feld);
-    if (HatIndex(feld)) {
-        Zahl(ZigZag(index));
-    }
-    Zahl(alt.size());
-    std::memcpy(pos_, alt.data(), alt.size());
-    pos_ += alt.size();
+    ende_ = Blockende();
 }
 
 void TJournal::Schliessen() {
@@ -134,6 +106,7 @@ void TJournal::Schliessen() {
             reserve_ = std::move(b);
             bloecke_.pop_back();
         }
+        ende_ = nullptr; // the next record opens the long way
         return;
     }
     // The length closes the record, so it can be found from its end.
@@ -192,18 +165,19 @@ bool TJournal::Fortsetzen() {
     nutzbytes_ -= laenge + laengenBytes;
     start_ = daten + b.belegt;
     pos_ = start_ + laenge;
-    ende_ = daten + b.groesse - kLaengenPlatz;
+    ende_ = Blockende();
     offen_ = true;
     return true;
 }
 
-bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege) {
+bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege, std::vector<std::uint8_t>& puffer) {
     eintraege.clear();
     if (!Fortsetzen()) {
         return false;
     }
-    const std::uint8_t* p = start_;
-    const std::uint8_t* ende = pos_;
+    puffer.assign(start_, pos_);
+    const std::uint8_t* p = puffer.data();
+    const std::uint8_t* ende = p + puffer.size();
     while (p < ende) {
         Eintrag e;
         e.feld = static_cast<JournalFeld>(*p++);
@@ -214,17 +188,21 @@ bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege) {
             }
             e.index = static_cast<int>(UnZigZag(v));
         }
-        if (!LiesZahl(p, ende, v)) {
-            break;
-        }
-        if (HatText(e.feld)) {
-            const std::size_t n = std::min<std::size_t>(v, static_cast<std::size_t>(ende - p));
-            e.text.assign(reinterpret_cast<const char*>(p), n);
-            p += n;
+        if (HatBytes(e.feld)) {
+            if (p == ende) {
+                break;
+            }
+            const std::size_t anzahl = *p++;
+            e.anzahl = std::min<std::size_t>(anzahl, static_cast<std::size_t>(ende - p));
+            e.bytes = p;
+            p += e.anzahl;
         } else {
+            if (!LiesZahl(p, ende, v)) {
+                break;
+            }
             e.wert = UnZigZag(v);
         }
-        eintraege.push_back(std::move(e));
+        eintraege.push_back(e);
     }
     // The record is gone: close it empty.
     pos_ = start_;
@@ -242,6 +220,7 @@ std::size_t TJournal::Speicherbytes() const {
 
 void TJournal::Leeren() {
     offen_ = false;
+    ende_ = nullptr;
     while (bloecke_.size() > 1) {
         bloecke_.pop_back();
     }

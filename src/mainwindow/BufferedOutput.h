@@ -30,8 +30,8 @@ public:
     TFAusgabe* Target() const { return target_; }
 
     void AppendLine(const std::string& line) override;
-    void SetLabel(const std::string& text) override;
-    std::string Label() const override;
+    void SetLabel(int value) override;
+    int Label() const override;
     void RemoveLastLine() override;
 
     // True when lines were skipped since the last ForgetSkipped: the window then lacks lines
@@ -53,7 +53,7 @@ private:
     std::size_t head_ = 0;
     std::size_t count_ = 0;
     long long skipped_ = 0;
-    std::string label_;
+    int label_ = kKeinLabel;
     bool labelPending_ = false;
     bool noted_ = false;
     bool skippedAny_ = false;

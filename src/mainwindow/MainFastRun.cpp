@@ -1,7 +1,8 @@
 // "Schnelllauf": a continuous run without the clock. Micro-steps run in slices of a few
-// milliseconds per turn of the event loop; the displays keep the values written and the
-// window shows them about 30 times a second. Everything else is as in a continuous run:
-// breakpoints, the number input, errors, "CPU Stop" and STOP end or pause it the same way.
+// milliseconds per turn of the event loop; the machine's displays are off and the window
+// shows its values about 30 times a second. Every tick is the same decision as a clock
+// tick: breakpoints, the number input, errors, "CPU Stop" and STOP end or pause it the same
+// way.
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
 #include "mainwindow/BusAnimation.h"
@@ -16,8 +17,6 @@ namespace tovak {
 
 namespace {
 
-// The micro-step that opens the number input.
-constexpr int kZahlEinlesen = 31;
 // Length of one slice: short enough that STOP and the mouse are answered at once.
 constexpr int kSliceMs = 8;
 // About 30 refreshes a second.
@@ -34,8 +33,7 @@ bool TFMain::FastRunActive() const {
 void TFMain::MnSchnelllaufClick() {
     // As "Start von IP": nothing of the machine is reset.
     ClockOff();
-    startedStep_ = -1;
-    continuous_ = true;
+    decision_->Start(true);
     SetEditMode(false);
     // No clips while it runs; the last step's are shown when it ends.
     StopAnimation();
@@ -88,11 +86,13 @@ void TFMain::SetDisplaysDeferred(bool on) {
             fastOutput_.SetTarget(ausgabe_);
             eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
         }
+        steuerwerk_->SetAnzeigenAktiv(false);
         displayRefresh_.SetDeferred(true);
         gridSpeicher_->SetDeferred(true);
         gridRegister_->SetDeferred(true);
         return;
     }
+    steuerwerk_->SetAnzeigenAktiv(true);
     displayRefresh_.SetDeferred(false);
     gridSpeicher_->SetDeferred(false);
     gridRegister_->SetDeferred(false);
@@ -110,6 +110,7 @@ void TFMain::FastRefresh() {
         fastOutput_.SetTarget(ausgabe_);
         eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
     }
+    steuerwerk_->AnzeigenErneuern();
     displayRefresh_.Flush();
     gridSpeicher_->FlushDeferred();
     gridRegister_->FlushDeferred();
@@ -117,10 +118,27 @@ void TFMain::FastRefresh() {
     ShowRunCounters();
 }
 
-void TFMain::NoteFastRow(TOroGrid* grid, int row) {
-    // As the window would have selected it; rows beyond the grid select nothing.
-    if (row >= 1 && row < grid->RowCount()) {
-        (grid == gridSpeicher_ ? fastMemoryRow_ : fastRegisterRow_) = row;
+void TFMain::NoteFastRows(int ipBefore) {
+    // The rows a clock tick would have selected, the latest of each grid: the IP's memory row
+    // when the IP moved, then the row the bus animation follows.
+    auto note = [](TOroGrid* grid, int row, int& noted) {
+        if (row >= 1 && row < grid->RowCount()) {
+            noted = row;
+        }
+    };
+    const int ip = steuerwerk_->GetIP();
+    if (ip != ipBefore) {
+        note(gridSpeicher_, ip + 1, fastMemoryRow_);
+    }
+    switch (BusAnimation::RowFor(steuerwerk_->GetPhase())) {
+    case RowTarget::Memory:
+        note(gridSpeicher_, adressbus_->GetValue() + 1, fastMemoryRow_);
+        break;
+    case RowTarget::Register:
+        note(gridRegister_, adressbus_->GetValue() + 1, fastRegisterRow_);
+        break;
+    case RowTarget::None:
+        break;
     }
 }
 
@@ -144,10 +162,7 @@ void TFMain::FastSlice() {
     }
     inFastSlice_ = true;
     // The breakpoints cannot change during a slice; reading them once keeps the steps cheap.
-    fastBreakpoints_.clear();
-    if (debug_ != nullptr) {
-        fastBreakpoints_ = debug_->Haltepunkte();
-    }
+    fastBreakpoints_ = Breakpoints();
     QElapsedTimer slice;
     slice.start();
     bool going = true;
@@ -163,65 +178,30 @@ void TFMain::FastSlice() {
 }
 
 bool TFMain::FastStep() {
-    // The same decisions as a clock tick (MnTaktClick), without the bus animation.
-    const int s = steuerwerk_->GetSchritt();
-    if (s == startedStep_) {
-        ClockOff();
-        return false;
-    }
-    const int ip = steuerwerk_->GetIP();
-    if (ip != lastBreakIP_ && continuous_ && !fastBreakpoints_.empty() &&
-        std::find(fastBreakpoints_.begin(), fastBreakpoints_.end(), ip) != fastBreakpoints_.end()) {
-        continuous_ = false;
-        breakAt_ = ip;
-        ClockOff();
-        lastBreakIP_ = ip;
-        return false;
-    }
-    lastBreakIP_ = ip;
-    startedStep_ = s;
-    if (steuerwerk_->GetNaechstePhase() == kZahlEinlesen) {
+    if (decision_->AsksForNumber()) {
         // The window shows where the run stands while the dialog asks.
         ClockOff();
         if (animPhase_ != 0) {
             StopAnimation();
         }
-        if (PerformMicroStep() == StepOutcome::Done && continuous_) {
-            StartFastClock();
-            return false; // the next slice goes on
+        if (AfterStep(decision_->Tick(fastBreakpoints_)) && decision_->Continuous()) {
+            StartFastClock(); // the next slice goes on
         }
-        startedStep_ = -1;
         return false;
     }
-    try {
-        steuerwerk_->Takt();
-    } catch (const std::exception& e) {
-        // A continuous run stalls here: the clock goes off, the controls stay in run mode.
-        ClockOff();
-        ShowFehler(e);
-        return false;
-    }
-    ++stepCount_;
-    if (steuerwerk_->GetFehler() == KeinFehler) {
+    const int ip = steuerwerk_->GetIP();
+    const StepResult result = decision_->Tick(fastBreakpoints_);
+    if (result == StepResult::Performed) {
+        ++stepCount_;
         fastNeedsUpdate_ = true;
-        // The rows the bus animation would select; the window shows the latest.
-        switch (BusAnimation::RowFor(steuerwerk_->GetPhase())) {
-        case RowTarget::Memory:
-            NoteFastRow(gridSpeicher_, adressbus_->GetValue() + 1);
-            break;
-        case RowTarget::Register:
-            NoteFastRow(gridRegister_, adressbus_->GetValue() + 1);
-            break;
-        case RowTarget::None:
-            break;
-        }
+        NoteFastRows(ip);
         return true;
     }
-    // Errors and "CPU Stop" end the run exactly as after a clock tick.
+    // Everything else ends the run as after a clock tick, with the window showing where it
+    // stands (a thrown error stalls it with the controls in run mode).
     fastNeedsUpdate_ = false;
-    StopFastClock();
-    CheckStepResult();
-    startedStep_ = -1;
+    ClockOff();
+    AfterStep(result);
     return false;
 }
 

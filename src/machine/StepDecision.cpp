@@ -1,0 +1,45 @@
+#include "machine/StepDecision.h"
+
+#include <algorithm>
+
+namespace tovak {
+
+StepResult StepDecision::Tick(std::span<const int> breakpoints) {
+    const int step = steuerwerk_.GetSchritt();
+    if (step == startedStep_) {
+        return StepResult::Stalled;
+    }
+    const int ip = steuerwerk_.GetIP();
+    if (continuous_ && ip != lastBreakIP_ && !breakpoints.empty() &&
+        std::find(breakpoints.begin(), breakpoints.end(), ip) != breakpoints.end()) {
+        continuous_ = false;
+        lastBreakIP_ = ip;
+        return StepResult::Breakpoint;
+    }
+    lastBreakIP_ = ip;
+    startedStep_ = step;
+    // After the number input a continuous run goes on from the next step; single steps and
+    // every stop leave nothing in progress.
+    const bool input = AsksForNumber();
+    try {
+        steuerwerk_.Takt();
+    } catch (...) {
+        exception_ = std::current_exception();
+        if (input) {
+            startedStep_ = -1;
+        }
+        return StepResult::Threw;
+    }
+    const int fehler = steuerwerk_.GetFehler();
+    if (fehler == KeinFehler) {
+        if (input && !continuous_) {
+            startedStep_ = -1;
+        }
+        return StepResult::Performed;
+    }
+    continuous_ = false;
+    startedStep_ = -1;
+    return fehler == CPUStop ? StepResult::CpuStop : StepResult::Error;
+}
+
+} // namespace tovak
