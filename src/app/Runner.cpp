@@ -290,12 +290,22 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
     std::size_t naechsterInterrupt = 0;
     std::uint64_t schritt = 0;
     while (status == LaufSchrittgrenze && schritt < o.maxSchritte) {
-        ++schritt;
-        if (naechsterInterrupt < interrupts.size() && interrupts[naechsterInterrupt] == schritt) {
+        if (naechsterInterrupt < interrupts.size() &&
+            interrupts[naechsterInterrupt] == schritt + 1) {
             steuerwerk.SetInterrupt(true);
             ++naechsterInterrupt;
         }
-        const StepResult ergebnis = entscheidung.Tick();
+        // Without a trace the run goes on in one piece up to the next interrupt.
+        std::uint64_t bis = o.maxSchritte;
+        if (naechsterInterrupt < interrupts.size()) {
+            bis = std::min(bis, interrupts[naechsterInterrupt] - 1);
+        }
+        if (o.trace || bis <= schritt) {
+            bis = schritt + 1;
+        }
+        std::uint64_t getan = 0;
+        const StepResult ergebnis = entscheidung.Run(bis - schritt, getan);
+        schritt += getan;
         if (o.trace) {
             trace(schritt);
         }

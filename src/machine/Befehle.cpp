@@ -139,22 +139,27 @@ const std::array<std::string, kHoechsterMikroschritt + 1> kMikroschrittnamen = {
     "E/A-Einheit Schreibzyklus",
 };
 
-// Lookups by number, built once, so the decoder does no search.
-struct Verzeichnis {
-    std::array<const Befehlsbeschreibung*, BefehlsTabellenGroesse + 1> eintraege{};
-    std::array<std::string, BefehlsTabellenGroesse + 1> ausfuehrungsnamen;
-    Verzeichnis() {
-        ausfuehrungsnamen[0] = "CPU Stop";
-        for (const auto& e : kBefehle) {
-            eintraege[static_cast<std::size_t>(e.nummer)] = &e;
-            ausfuehrungsnamen[static_cast<std::size_t>(e.nummer)] = e.ausfuehrungsname;
-        }
+// The position in kBefehle of each number, -1 for none: the decoder looks up, not searches.
+constexpr std::array<std::int8_t, BefehlsTabellenGroesse + 1> kPosition = [] {
+    std::array<std::int8_t, BefehlsTabellenGroesse + 1> position{};
+    position.fill(-1);
+    for (std::size_t i = 0; i < std::size(kBefehle); ++i) {
+        position[static_cast<std::size_t>(kBefehle[i].nummer)] = static_cast<std::int8_t>(i);
     }
-};
+    return position;
+}();
 
-const Verzeichnis& TheVerzeichnis() {
-    static const Verzeichnis verzeichnis;
-    return verzeichnis;
+// The names during execution by number, built once.
+const std::array<std::string, BefehlsTabellenGroesse + 1>& Ausfuehrungsnamen() {
+    static const auto namen = [] {
+        std::array<std::string, BefehlsTabellenGroesse + 1> n;
+        n[0] = "CPU Stop";
+        for (const auto& e : kBefehle) {
+            n[static_cast<std::size_t>(e.nummer)] = e.ausfuehrungsname;
+        }
+        return n;
+    }();
+    return namen;
 }
 
 const std::string kLeer;
@@ -179,7 +184,8 @@ const Befehlsbeschreibung* BefehlMitNummer(int befehl) {
     if (befehl < 1 || befehl > BefehlsTabellenGroesse) {
         return nullptr;
     }
-    return TheVerzeichnis().eintraege[static_cast<std::size_t>(befehl)];
+    const int position = kPosition[static_cast<std::size_t>(befehl)];
+    return position < 0 ? nullptr : &kBefehle[position];
 }
 
 const Befehlsbeschreibung* AlleBefehleBegin() {
@@ -201,7 +207,7 @@ const std::string& Ausfuehrungsname(int befehl) {
     if (befehl < 0 || befehl > BefehlsTabellenGroesse) {
         return kLeer;
     }
-    return TheVerzeichnis().ausfuehrungsnamen[static_cast<std::size_t>(befehl)];
+    return Ausfuehrungsnamen()[static_cast<std::size_t>(befehl)];
 }
 
 int BefehlsLaenge(int befehl) {

@@ -43,7 +43,7 @@ bool TJournal::HatIndex(JournalFeld feld) {
 }
 
 bool TJournal::HatBytes(JournalFeld feld) {
-    return feld == JournalFeld::Stand || feld == JournalFeld::Phasen;
+    return feld == JournalFeld::Phasen;
 }
 
 TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
@@ -52,32 +52,31 @@ TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
         Block b = std::move(reserve_);
         reserve_ = Block{};
         b.belegt = 0;
-        b.schritte = 0;
+        b.erster = gezaehlt_;
         return b;
     }
     Block b;
     b.daten = std::make_unique_for_overwrite<std::uint8_t[]>(groesse);
     b.groesse = groesse;
+    b.erster = gezaehlt_;
     return b;
 }
 
 void TJournal::OeffnenNeu() {
-    if (offen_) {
-        return;
-    }
+    Abgleichen();
     if (bloecke_.empty() ||
         bloecke_.back().groesse - bloecke_.back().belegt < kMindestPlatz + kLaengenPlatz) {
         bloecke_.push_back(NeuerBlock(kMindestPlatz));
         AeltesteVerwerfen();
     }
+    LetzterBlock();
     Block& b = bloecke_.back();
-    start_ = b.daten.get() + b.belegt;
-    pos_ = start_;
+    pos_ = b.daten.get() + b.belegt;
     ende_ = Blockende();
-    offen_ = true;
 }
 
 void TJournal::Umziehen(std::size_t bytes) {
+    Abgleichen();
     const auto laenge = static_cast<std::size_t>(pos_ - start_);
     Block neu = NeuerBlock(std::max(kMindestPlatz, 2 * (laenge + bytes)));
     std::memcpy(neu.daten.get(), start_, laenge);
@@ -88,15 +87,17 @@ void TJournal::Umziehen(std::size_t bytes) {
         bloecke_.push_back(std::move(neu));
         AeltesteVerwerfen();
     }
+    LetzterBlock();
     start_ = bloecke_.back().daten.get();
     pos_ = start_ + laenge;
     ende_ = Blockende();
 }
 
-void TJournal::Schliessen() {
+void TJournal::SchliessenLang() {
     if (!offen_) {
         return;
     }
+    Abgleichen();
     offen_ = false;
     Block& b = bloecke_.back();
     const auto laenge = static_cast<std::size_t>(pos_ - start_);
@@ -105,6 +106,7 @@ void TJournal::Schliessen() {
         if (b.belegt == 0 && bloecke_.size() > 1) {
             reserve_ = std::move(b);
             bloecke_.pop_back();
+            LetzterBlock();
         }
         ende_ = nullptr; // the next record opens the long way
         return;
@@ -119,11 +121,8 @@ void TJournal::Schliessen() {
         }
         *pos_++ = 255;
     }
-    const auto mitLaenge = static_cast<std::size_t>(pos_ - start_);
-    b.belegt += mitLaenge;
-    ++b.schritte;
-    ++schritte_;
-    nutzbytes_ += mitLaenge;
+    b.belegt = static_cast<std::size_t>(pos_ - b.daten.get());
+    ++gezaehlt_;
 }
 
 // Runs when a block was added, the only time the limit can be passed.
@@ -135,8 +134,6 @@ void TJournal::AeltesteVerwerfen() {
     while (belegt > grenze_ && bloecke_.size() > 1) {
         Block& alt = bloecke_.front();
         belegt -= alt.groesse;
-        schritte_ -= alt.schritte;
-        nutzbytes_ -= alt.belegt;
         if (alt.groesse == kBlockGroesse) {
             reserve_ = std::move(alt);
         }
@@ -145,9 +142,10 @@ void TJournal::AeltesteVerwerfen() {
 }
 
 bool TJournal::Fortsetzen() {
-    if (offen_ || schritte_ == 0) {
+    if (offen_ || Schritte() == 0) {
         return false;
     }
+    Abgleichen();
     Block& b = bloecke_.back();
     std::uint8_t* daten = b.daten.get();
     std::size_t laenge = daten[b.belegt - 1];
@@ -160,9 +158,7 @@ bool TJournal::Fortsetzen() {
         laengenBytes = 5;
     }
     b.belegt -= laenge + laengenBytes;
-    --b.schritte;
-    --schritte_;
-    nutzbytes_ -= laenge + laengenBytes;
+    --gezaehlt_;
     start_ = daten + b.belegt;
     pos_ = start_ + laenge;
     ende_ = Blockende();
@@ -170,14 +166,16 @@ bool TJournal::Fortsetzen() {
     return true;
 }
 
-bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege, std::vector<std::uint8_t>& puffer) {
+bool TJournal::Zuruecknehmen(const std::uint8_t*& kopf, std::vector<Eintrag>& eintraege,
+                             std::vector<std::uint8_t>& puffer) {
     eintraege.clear();
     if (!Fortsetzen()) {
         return false;
     }
     puffer.assign(start_, pos_);
-    const std::uint8_t* p = puffer.data();
-    const std::uint8_t* ende = p + puffer.size();
+    kopf = puffer.data();
+    const std::uint8_t* p = puffer.data() + std::min(kKopfBytes, puffer.size());
+    const std::uint8_t* ende = puffer.data() + puffer.size();
     while (p < ende) {
         Eintrag e;
         e.feld = static_cast<JournalFeld>(*p++);
@@ -206,8 +204,18 @@ bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege, std::vector<std::u
     }
     // The record is gone: close it empty.
     pos_ = start_;
-    Schliessen();
+    SchliessenLang();
     return true;
+}
+
+std::size_t TJournal::Nutzbytes() const {
+    std::size_t bytes = 0;
+    for (const Block& b : bloecke_) {
+        bytes += &b == letzter_ && ende_ != nullptr
+                     ? static_cast<std::size_t>((offen_ ? start_ : pos_) - b.daten.get())
+                     : b.belegt;
+    }
+    return bytes;
 }
 
 std::size_t TJournal::Speicherbytes() const {
@@ -224,12 +232,12 @@ void TJournal::Leeren() {
     while (bloecke_.size() > 1) {
         bloecke_.pop_back();
     }
+    LetzterBlock();
+    gezaehlt_ = 0;
     if (!bloecke_.empty()) {
         bloecke_.front().belegt = 0;
-        bloecke_.front().schritte = 0;
+        bloecke_.front().erster = 0;
     }
-    schritte_ = 0;
-    nutzbytes_ = 0;
 }
 
 } // namespace tovak

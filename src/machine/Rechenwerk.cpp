@@ -2,8 +2,6 @@
 
 #include "machine/Fehler.h"
 
-#include <bit>
-
 namespace tovak {
 
 TRechenwerk::TRechenwerk(const RechenwerkAnzeigen* anzeigen)
@@ -25,17 +23,8 @@ void TRechenwerk::ZeigeOperand() {
     }
 }
 
-void TRechenwerk::SetAkkuOhneFlags(int v) {
-    if (v < 0 || v > 65535) {
-        throw Bereichsfehler();
-    }
-    s_.akku = static_cast<std::uint16_t>(v);
-    ZeigeAkku();
-}
-
-void TRechenwerk::SetAkku(int v) {
-    SetAkkuOhneFlags(v);
-    SetzeFlags(v);
+void TRechenwerk::WirfBereichsfehler() {
+    throw tovak::Bereichsfehler();
 }
 
 void TRechenwerk::SetOperand(int v) {
@@ -68,17 +57,6 @@ void TRechenwerk::AnzeigenErneuern() {
     verbunden_->carry.Show(s_.carry ? 1 : 0);
     verbunden_->parity.Show(s_.parity ? 1 : 0);
     verbunden_->sign.Show(s_.sign ? 1 : 0);
-}
-
-void TRechenwerk::SetzeFlags(int v) {
-    SetZeroFlag(v == 0);
-    SetzeParity(v);
-    SetSignFlag(false);
-}
-
-void TRechenwerk::SetzeParity(int v) {
-    const int bits = v <= 0 ? 0 : std::popcount(static_cast<unsigned>(v));
-    SetParityFlag(bits % 2 == 0);
 }
 
 std::uint16_t TRechenwerk::Addieren() {

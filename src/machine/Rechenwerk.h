@@ -3,6 +3,7 @@
 
 #include "machine/Displays.h"
 
+#include <bit>
 #include <cstdint>
 
 namespace tovak {
@@ -35,15 +36,33 @@ public:
 
     std::uint16_t GetAkku() const { return s_.akku; }
     // Values outside 0..65535 throw Bereichsfehler and change nothing.
-    void SetAkku(int v);
+    void SetAkku(int v) {
+        SetAkkuOhneFlags(v);
+        SetzeFlags(v);
+    }
     // Stores and shows the Akku but keeps the flags (restoring a saved Akku after its flags).
-    void SetAkkuOhneFlags(int v);
+    void SetAkkuOhneFlags(int v) {
+        if (v < 0 || v > 65535) {
+            WirfBereichsfehler();
+        }
+        s_.akku = static_cast<std::uint16_t>(v);
+        if (anzeigen_ != nullptr) {
+            anzeigen_->akku.Show(s_.akku);
+        }
+    }
     std::uint16_t GetOperand() const { return s_.operand; }
     void SetOperand(int v);
     void AkkuInOperand() { SetOperand(s_.akku); }
 
-    void SetzeFlags(int v);
-    void SetzeParity(int v);
+    void SetzeFlags(int v) {
+        SetZeroFlag(v == 0);
+        SetzeParity(v);
+        SetSignFlag(false);
+    }
+    // Even parity: an even number of bits set; a value <= 0 counts as none set.
+    void SetzeParity(int v) {
+        SetParityFlag(v <= 0 || std::popcount(static_cast<unsigned>(v)) % 2 == 0);
+    }
 
     bool GetZeroFlag() const { return s_.zero; }
     void SetZeroFlag(bool f) {
@@ -106,6 +125,7 @@ public:
     void AnzeigenErneuern();
 
 private:
+    [[noreturn]] static void WirfBereichsfehler();
     void ZeigeAkku();
     void ZeigeOperand();
 

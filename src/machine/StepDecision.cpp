@@ -19,13 +19,13 @@ StepResult StepDecision::Tick(std::span<const int> breakpoints) {
     lastBreakIP_ = ip;
     startedStep_ = step;
     // After the number input a continuous run goes on from the next step; single steps and
-    // every stop leave nothing in progress.
-    const bool input = AsksForNumber();
+    // every stop leave nothing in progress. (A step that throws leaves the list as it was.)
+    const bool input = !continuous_ && AsksForNumber();
     try {
         steuerwerk_.Takt();
     } catch (...) {
         exception_ = std::current_exception();
-        if (input) {
+        if (AsksForNumber()) {
             startedStep_ = -1;
         }
         return StepResult::Threw;
@@ -40,6 +40,15 @@ StepResult StepDecision::Tick(std::span<const int> breakpoints) {
     continuous_ = false;
     startedStep_ = -1;
     return fehler == CPUStop ? StepResult::CpuStop : StepResult::Error;
+}
+
+StepResult StepDecision::Run(std::uint64_t most, std::uint64_t& ticks) {
+    StepResult result = StepResult::Performed;
+    for (ticks = 0; ticks < most && result == StepResult::Performed;) {
+        ++ticks;
+        result = Tick();
+    }
+    return result;
 }
 
 } // namespace tovak

@@ -7,6 +7,7 @@
 
 #include "machine/Steuerwerk.h"
 
+#include <cstdint>
 #include <exception>
 #include <span>
 
@@ -47,6 +48,10 @@ public:
     // One tick of a run. Breakpoints count in continuous runs only. A thrown error is caught
     // and kept for the owner to show.
     StepResult Tick(std::span<const int> breakpoints = {});
+    // Up to `most` ticks without breakpoints, as many Tick() calls would make them, until one
+    // does not end with Performed. `ticks` tells how many were made; the result is the
+    // last one's.
+    StepResult Run(std::uint64_t most, std::uint64_t& ticks);
 
     // After Error: the cycle goes back to the start of an instruction at address 0, as part
     // of the failed micro-step ("Takt zurück" undoes both). The owner sets the IP to 0 its own

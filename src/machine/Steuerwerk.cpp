@@ -223,21 +223,9 @@ void TSteuerwerk::TaktAusfuehren() {
         z_.schritt = 0;
     }
     const std::uint8_t code = phasen_[z_.schritt];
+    const auto mikroschritt = static_cast<Mikroschritt>(code);
     z_.phase = code;
-    MikroschrittAusfuehren(static_cast<Mikroschritt>(code));
-    if (phasen_[z_.schritt] == Code(Listenende) || z_.schritt + 1 >= kPhasen) {
-        z_.schritt = 0;
-    } else {
-        ++z_.schritt;
-    }
-    ++taktzaehler_;
-    if (code == Code(BefehlDecodieren)) {
-        ++befehlszaehler_;
-    }
-}
-
-void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
-    switch (code) {
+    switch (mikroschritt) {
     case BefehlAdressieren:
         IPAufAdressbus();
         break;
@@ -245,7 +233,7 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
         BefehlHolen();
         break;
     case BefehlDecodieren:
-        SetName(code);
+        SetName(mikroschritt);
         SetzeMerker(SteuerwerkStand::kIPWeiter, true);
         Decodieren();
         break;
@@ -257,7 +245,7 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
         break;
     case KonstanteInAkku:
     case AkkuSchreibzyklus:
-        SetName(code);
+        SetName(mikroschritt);
         rechenwerk_.SetAkku(datenbus_.GetValue());
         break;
     case SpeicherAdressieren:
@@ -267,7 +255,7 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
         SpeicherzelleAufAdressbus();
         break;
     case AkkuInOperand:
-        SetName(code);
+        SetName(mikroschritt);
         rechenwerk_.AkkuInOperand();
         break;
     case SpeicherLesezyklus:
@@ -277,11 +265,11 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
         RegisterAufDatenbus();
         break;
     case AkkuLesezyklus:
-        SetName(code);
+        SetName(mikroschritt);
         datenbus_.SetValue(rechenwerk_.GetAkku());
         break;
     case EALesezyklus:
-        SetName(code);
+        SetName(mikroschritt);
         datenbus_.SetValue(eaEinheit_.GetValue());
         break;
     case SpeicherSchreibzyklus:
@@ -291,22 +279,22 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
         DatenbusInRegister();
         break;
     case EASchreibzyklus:
-        SetName(code);
+        SetName(mikroschritt);
         eaEinheit_.SetValue(datenbus_.GetValue());
         break;
     case BefehlAnALU:
     case FlagLesen:
-        SetName(code);
+        SetName(mikroschritt);
         break;
     case BefehlAusfuehren:
-        SetName(code);
+        SetName(mikroschritt);
         Ausfuehren();
         break;
     case TestAufInterrupt:
         InterruptTest();
         break;
     case IPInStack:
-        SetName(code);
+        SetName(mikroschritt);
         // After a taken jump the IP already holds the target; saving target - 1 makes the
         // IRET (which advances before its fetch) resume at the target itself.
         InStack(Merker(SteuerwerkStand::kInterruptEintritt) &&
@@ -316,11 +304,11 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
                 Stapelmarke::IP);
         break;
     case AkkuInStack:
-        SetName(code);
+        SetName(mikroschritt);
         InStack(rechenwerk_.GetAkku(), Stapelmarke::Akku);
         break;
     case FlagsInStack:
-        SetName(code);
+        SetName(mikroschritt);
         InStack(rechenwerk_.FlagsWort(), Stapelmarke::Flags);
         break;
     case IPAufISR:
@@ -342,12 +330,21 @@ void TSteuerwerk::MikroschrittAusfuehren(Mikroschritt code) {
         ZahlInEAEinheit();
         break;
     case LeerzeileSchreiben:
-        SetName(code);
+        SetName(mikroschritt);
         eaEinheit_.NeueZeile();
         break;
     default:
         // 0, 19 and codes above 32 do nothing.
         break;
+    }
+    if (phasen_[z_.schritt] == Code(Listenende) || z_.schritt + 1 >= kPhasen) {
+        z_.schritt = 0;
+    } else {
+        ++z_.schritt;
+    }
+    ++taktzaehler_;
+    if (code == Code(BefehlDecodieren)) {
+        ++befehlszaehler_;
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -99,12 +100,34 @@ public:
     // One micro-step. A range error or a division by zero throws (Bereichsfehler,
     // DivisionDurchNull); the step index then stays where it was.
     void Takt() {
-        if (journal_ != nullptr) {
-            TaktMitJournal();
-        } else {
+        if (journal_ == nullptr) {
             TaktAusfuehren();
+            return;
         }
+        // One record per micro-step, its head a copy of the scalar state from before it, then
+        // what the units record while it runs. (A record still open holds what the window
+        // added to the step before; it ends here.)
+        if (journal_->Offen()) {
+            journal_->Schliessen();
+        }
+        std::uint8_t* kopf = journal_->Oeffnen();
+        std::memcpy(kopf, &z_, sizeof z_);
+        std::memcpy(kopf + sizeof z_, &rechenwerk_.GetStand(), sizeof(RechenwerkStand));
+        const std::int32_t busse[2] = {datenbus_.GetValue(), adressbus_.GetValue()};
+        std::memcpy(kopf + sizeof z_ + sizeof(RechenwerkStand), busse, sizeof busse);
+        kopf[kKopfZaehlung] = 1;
+        try {
+            TaktAusfuehren();
+        } catch (...) {
+            // A step that threw stays undoable with what it changed; it counted nothing.
+            journal_->Kopf()[kKopfZaehlung] = 0;
+            journal_->Schliessen();
+            throw;
+        }
+        journal_->Schliessen();
     }
+    // The byte of a record's head that tells whether its micro-step completed.
+    static constexpr std::size_t kKopfZaehlung = 44;
 
     int GetIP() const { return z_.ip; }
     void SetIP(int v);
@@ -173,6 +196,7 @@ public:
     // Runs f so that its changes belong to the micro-step performed last: undoing that step
     // undoes them too (the owner's reset after an error stop).
     template <class F> void Nachtrag(F&& f) {
+        // The step's copy of the scalar state covers what f changes there.
         const bool fortgesetzt = journal_ != nullptr && journal_->Fortsetzen();
         try {
             f();
@@ -199,9 +223,8 @@ public:
 private:
     friend struct SteuerwerkPruefung; // tests compare the whole state
 
+    // Steps 1 to 4 of Takt: which micro-step, performing it, advancing.
     void TaktAusfuehren();
-    void TaktMitJournal();
-    void MikroschrittAusfuehren(Mikroschritt code);
 
     // The micro-steps, by what they move.
     void IPAufAdressbus();                     // IP (+ 1 after an instruction) to the address bus
@@ -226,7 +249,13 @@ private:
 
     bool PopErlaubt();
     void SchreibePhasen(const Schrittliste& liste, bool isrBeenden);
-    void MerkePhasen(int von, int anzahl);
+    // The list entries from `von` on, before they are overwritten (callers stay in the list).
+    void MerkePhasen(int von, int anzahl) {
+        if (journal_ != nullptr) {
+            journal_->MerkeBytes(JournalFeld::Phasen, von, &phasen_[static_cast<std::size_t>(von)],
+                                 static_cast<std::size_t>(anzahl));
+        }
+    }
     void SetName(Mikroschritt code);
     void SetAusfuehrungsnameVon(int befehl);
     void BefehlLeeren();
@@ -235,6 +264,8 @@ private:
     void ZeigeBefehl();
     void ZeigeBefehlsname();
     void Wiederherstellen(const TJournal::Eintrag& e);
+    void StandWiederherstellen(const std::uint8_t* kopf);
+
     void VerbindeJournal(TJournal* journal);
 
     bool Merker(std::uint8_t bit) const { return (z_.merker & bit) != 0; }

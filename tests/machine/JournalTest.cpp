@@ -379,21 +379,20 @@ TEST(Journal, KeepsAMillionStepsAndDropsTheOldestBeyondItsLimit) {
 TEST(Journal, RecordsOnlyInsideARecordAndKeepsLongRecords) {
     TJournal j;
     j.Merke(JournalFeld::EAWert, 5); // no record open: nothing kept
-    j.Oeffnen();
-    j.Schliessen();
     EXPECT_TRUE(j.Leer());
 
-    // A record longer than a block moves to a block of its own.
+    // A record longer than a block moves to a block of its own, its head with it.
     constexpr int kViele = 300'000;
     const std::uint8_t bytes[3] = {7, 8, 9};
-    j.Oeffnen();
+    j.Oeffnen()[0] = 42;
     j.MerkeBytes(JournalFeld::Phasen, 4, bytes, sizeof bytes);
     for (int i = 0; i < kViele; ++i) {
         j.Merke(JournalFeld::Speicherwert, 3999, -i);
     }
     j.Merke(JournalFeld::EAWert, std::int64_t{1} << 40);
+    EXPECT_EQ(j.Kopf()[0], 42);
     j.Schliessen();
-    j.Oeffnen();
+    j.Oeffnen()[0] = 43;
     j.Merke(JournalFeld::Registerzeile, 300);
     j.Schliessen();
     ASSERT_TRUE(j.Fortsetzen());
@@ -401,14 +400,17 @@ TEST(Journal, RecordsOnlyInsideARecordAndKeepsLongRecords) {
     j.Schliessen();
     EXPECT_EQ(j.Schritte(), 2u);
 
+    const std::uint8_t* kopf = nullptr;
     std::vector<TJournal::Eintrag> e;
     std::vector<std::uint8_t> puffer;
-    ASSERT_TRUE(j.Zuruecknehmen(e, puffer));
+    ASSERT_TRUE(j.Zuruecknehmen(kopf, e, puffer));
+    EXPECT_EQ(kopf[0], 43);
     ASSERT_EQ(e.size(), 2u);
     EXPECT_EQ(e[0].feld, JournalFeld::Registerzeile);
     EXPECT_EQ(e[1].feld, JournalFeld::Interrupt);
     EXPECT_EQ(e[1].wert, 1);
-    ASSERT_TRUE(j.Zuruecknehmen(e, puffer));
+    ASSERT_TRUE(j.Zuruecknehmen(kopf, e, puffer));
+    EXPECT_EQ(kopf[0], 42);
     ASSERT_EQ(e.size(), kViele + 2u);
     EXPECT_EQ(e[0].index, 4);
     ASSERT_EQ(e[0].anzahl, 3u);
@@ -416,7 +418,7 @@ TEST(Journal, RecordsOnlyInsideARecordAndKeepsLongRecords) {
     EXPECT_EQ(e[kViele].index, 3999);
     EXPECT_EQ(e[kViele].wert, 1 - kViele);
     EXPECT_EQ(e[kViele + 1].wert, std::int64_t{1} << 40);
-    EXPECT_FALSE(j.Zuruecknehmen(e, puffer));
+    EXPECT_FALSE(j.Zuruecknehmen(kopf, e, puffer));
     EXPECT_EQ(j.Nutzbytes(), 0u);
 }
 
