@@ -327,10 +327,11 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
             std::fprintf(err, "Fehler: %s\n", Fehlermeldung(steuerwerk.GetFehler()));
             status = LaufSteuerwerkFehler;
             break;
+        case StepResult::Input:
         case StepResult::Stalled:
         case StepResult::Breakpoint:
-            // Without breakpoints, and with every step moving on or ending the run, a tick
-            // never finds the step it started before.
+            // Without breakpoints, without stopping before the input, and with every step
+            // moving on or ending the run, a tick never finds the step it started before.
             status = LaufBereichsfehler;
             break;
         }

@@ -53,6 +53,35 @@ enum class Mikroschritt : std::uint8_t {
 
 constexpr int kHoechsterMikroschritt = 32;
 
+// The store the address bus addresses after a micro-step, which a display follows: the
+// memory (fetches, operands, the stack) or a register (its number, read or written).
+enum class Adressziel : std::uint8_t { Keins, Speicher, Register };
+constexpr Adressziel AdresszielVon(int code) {
+    using enum Mikroschritt;
+    switch (static_cast<Mikroschritt>(code)) {
+    case BefehlAdressieren:
+    case BefehlLesen:
+    case OperandAdressieren:
+    case OperandLesen:
+    case SpeicherAdressieren:
+    case SpeicherLesezyklus:
+    case SpeicherSchreibzyklus:
+    case IPInStack:
+    case AkkuInStack:
+    case FlagsInStack:
+    case FlagsWiederherstellen:
+    case AkkuWiederherstellen:
+    case IPWiederherstellen:
+        return Adressziel::Speicher;
+    case RegisterLesen:
+    case RegisterLesezyklus:
+    case RegisterSchreibzyklus:
+        return Adressziel::Register;
+    default:
+        return Adressziel::Keins;
+    }
+}
+
 // The German name of a micro-step code, empty for codes that are no micro-step.
 const std::string& Mikroschrittname(int code);
 

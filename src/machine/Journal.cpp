@@ -52,13 +52,11 @@ TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
         Block b = std::move(reserve_);
         reserve_ = Block{};
         b.belegt = 0;
-        b.erster = gezaehlt_;
         return b;
     }
     Block b;
     b.daten = std::make_unique_for_overwrite<std::uint8_t[]>(groesse);
     b.groesse = groesse;
-    b.erster = gezaehlt_;
     return b;
 }
 
@@ -94,11 +92,10 @@ void TJournal::Umziehen(std::size_t bytes) {
 }
 
 void TJournal::SchliessenLang() {
-    if (!offen_) {
+    if (start_ == nullptr) {
         return;
     }
     Abgleichen();
-    offen_ = false;
     Block& b = bloecke_.back();
     const auto laenge = static_cast<std::size_t>(pos_ - start_);
     if (laenge == 0) {
@@ -109,6 +106,8 @@ void TJournal::SchliessenLang() {
             LetzterBlock();
         }
         ende_ = nullptr; // the next record opens the long way
+        pos_ = start_;
+        start_ = nullptr;
         return;
     }
     // The length closes the record, so it can be found from its end.
@@ -122,7 +121,7 @@ void TJournal::SchliessenLang() {
         *pos_++ = 255;
     }
     b.belegt = static_cast<std::size_t>(pos_ - b.daten.get());
-    ++gezaehlt_;
+    start_ = nullptr;
 }
 
 // Runs when a block was added, the only time the limit can be passed.
@@ -142,7 +141,7 @@ void TJournal::AeltesteVerwerfen() {
 }
 
 bool TJournal::Fortsetzen() {
-    if (offen_ || Schritte() == 0) {
+    if (start_ != nullptr || Leer()) {
         return false;
     }
     Abgleichen();
@@ -158,11 +157,9 @@ bool TJournal::Fortsetzen() {
         laengenBytes = 5;
     }
     b.belegt -= laenge + laengenBytes;
-    --gezaehlt_;
     start_ = daten + b.belegt;
     pos_ = start_ + laenge;
     ende_ = Blockende();
-    offen_ = true;
     return true;
 }
 
@@ -212,10 +209,34 @@ std::size_t TJournal::Nutzbytes() const {
     std::size_t bytes = 0;
     for (const Block& b : bloecke_) {
         bytes += &b == letzter_ && ende_ != nullptr
-                     ? static_cast<std::size_t>((offen_ ? start_ : pos_) - b.daten.get())
+                     ? static_cast<std::size_t>(Frei() - b.daten.get())
                      : b.belegt;
     }
     return bytes;
+}
+
+std::size_t TJournal::Schritte() const {
+    std::size_t schritte = 0;
+    for (const Block& b : bloecke_) {
+        const std::uint8_t* daten = b.daten.get();
+        std::size_t ende = &b == letzter_ && ende_ != nullptr
+                               ? static_cast<std::size_t>(Frei() - daten)
+                               : b.belegt;
+        while (ende > 0) {
+            std::size_t laenge = daten[ende - 1];
+            std::size_t laengenBytes = 1;
+            if (laenge == 255) {
+                laenge = 0;
+                for (int i = 0; i < 4; ++i) {
+                    laenge |= static_cast<std::size_t>(daten[ende - 5 + i]) << (8 * i);
+                }
+                laengenBytes = 5;
+            }
+            ende -= laenge + laengenBytes;
+            ++schritte;
+        }
+    }
+    return schritte;
 }
 
 std::size_t TJournal::Speicherbytes() const {
@@ -227,16 +248,14 @@ std::size_t TJournal::Speicherbytes() const {
 }
 
 void TJournal::Leeren() {
-    offen_ = false;
+    start_ = nullptr;
     ende_ = nullptr;
     while (bloecke_.size() > 1) {
         bloecke_.pop_back();
     }
     LetzterBlock();
-    gezaehlt_ = 0;
     if (!bloecke_.empty()) {
         bloecke_.front().belegt = 0;
-        bloecke_.front().erster = 0;
     }
 }
 

@@ -24,6 +24,7 @@ namespace tovak {
 enum class JournalFeld : std::uint8_t {
     Phasen,       // index: first position; bytes: the old micro-step codes from there
     Interrupt,    // the request line micro-step 30 cleared
+    Abgebrochen,  // the micro-step threw: it counted nothing
     Speicherwert, // index: the address
     Speichermarke,
     Registerwert, // index: the register
@@ -42,7 +43,7 @@ public:
     // The most bytes one byte entry may carry.
     static constexpr std::size_t kMaxBytes = 127;
     // The bytes of a record's head, the opener's own.
-    static constexpr std::size_t kKopfBytes = 48;
+    static constexpr std::size_t kKopfBytes = 44;
 
     struct Eintrag {
         JournalFeld feld{};
@@ -68,7 +69,6 @@ public:
         std::uint8_t* kopf = pos_;
         start_ = kopf;
         pos_ = kopf + kKopfBytes;
-        offen_ = true;
         return kopf;
     }
     // The head of the open record (after its entries it may have moved to another block).
@@ -77,12 +77,11 @@ public:
     void Schliessen() {
         std::uint8_t* p = pos_;
         const std::ptrdiff_t laenge = p - start_;
-        if (offen_ && laenge < 255) {
+        if (start_ != nullptr && laenge < 255) {
             // The common case: a short record, closed by its length in one byte.
             *p++ = static_cast<std::uint8_t>(laenge);
             pos_ = p;
-            offen_ = false;
-            ++gezaehlt_;
+            start_ = nullptr;
             return;
         }
         SchliessenLang();
@@ -90,18 +89,18 @@ public:
     // Reopens the newest record to add what belongs to its micro-step; false when there is
     // none (or a record is open already).
     bool Fortsetzen();
-    bool Offen() const { return offen_; }
+    bool Offen() const { return start_ != nullptr; }
 
     // --- Recording ----------------------------------------------------------------------
     void Merke(JournalFeld feld, std::int64_t alt) {
-        if (offen_) {
+        if (start_ != nullptr) {
             Platz(kZahlPlatz);
             *pos_++ = static_cast<std::uint8_t>(feld);
             Zahl(ZigZag(alt));
         }
     }
     void Merke(JournalFeld feld, int index, std::int64_t alt) {
-        if (offen_) {
+        if (start_ != nullptr) {
             Platz(2 * kZahlPlatz);
             *pos_++ = static_cast<std::uint8_t>(feld);
             Zahl(ZigZag(index));
@@ -110,7 +109,7 @@ public:
     }
     // A copy of `anzahl` (at most kMaxBytes) bytes; the index goes with fields that have one.
     void MerkeBytes(JournalFeld feld, int index, const void* bytes, std::size_t anzahl) {
-        if (offen_) {
+        if (start_ != nullptr) {
             std::memcpy(Platz(feld, index, anzahl), bytes, anzahl);
         }
     }
@@ -134,10 +133,9 @@ public:
     bool Zuruecknehmen(const std::uint8_t*& kopf, std::vector<Eintrag>& eintraege,
                        std::vector<std::uint8_t>& puffer);
 
-    std::size_t Schritte() const {
-        return bloecke_.empty() ? 0 : gezaehlt_ - bloecke_.front().erster;
-    }
-    bool Leer() const { return Schritte() == 0; }
+    // The records kept (counted one by one: for tests and measurements).
+    std::size_t Schritte() const;
+    bool Leer() const { return Nutzbytes() == 0; }
     // Bytes of the kept records, and bytes of memory held.
     std::size_t Nutzbytes() const;
     std::size_t Speicherbytes() const;
@@ -160,7 +158,6 @@ private:
         std::size_t groesse = 0;
         // Bytes of closed records; of the newest block only up to date after Abgleichen.
         std::size_t belegt = 0;
-        std::size_t erster = 0; // the number of its first record, counted as gezaehlt_ counts
     };
 
     static std::uint64_t ZigZag(std::int64_t v) {
@@ -197,13 +194,14 @@ private:
     // Makes room for a record at the end of the newest block, or in a new one.
     void OeffnenNeu();
     void SchliessenLang();
+    // Where the closed records of the newest block end.
+    std::uint8_t* Frei() const { return start_ != nullptr ? start_ : pos_; }
     void LetzterBlock() { letzter_ = bloecke_.empty() ? nullptr : &bloecke_.back(); }
     // The records closed in the newest block end where the open one starts, or where the
     // next would start: the fast path leaves its count of bytes to this.
     void Abgleichen() {
         if (ende_ != nullptr) {
-            letzter_->belegt =
-                static_cast<std::size_t>((offen_ ? start_ : pos_) - letzter_->daten.get());
+            letzter_->belegt = static_cast<std::size_t>(Frei() - letzter_->daten.get());
         }
     }
     // Moves the open record into a fresh block with room for `bytes` more.
@@ -212,13 +210,11 @@ private:
     void AeltesteVerwerfen();
 
     std::deque<Block> bloecke_;
-    Block* letzter_ = nullptr; // the newest block
-    Block reserve_;            // a dropped block kept for reuse
-    std::uint8_t* start_ = nullptr;
+    Block* letzter_ = nullptr;      // the newest block
+    Block reserve_;                 // a dropped block kept for reuse
+    std::uint8_t* start_ = nullptr; // the open record; nullptr when none is open
     std::uint8_t* pos_ = nullptr;
     std::uint8_t* ende_ = nullptr;
-    bool offen_ = false;
-    std::size_t gezaehlt_ = 0; // the number the next record gets
     std::size_t grenze_;
 };
 

@@ -42,13 +42,47 @@ StepResult StepDecision::Tick(std::span<const int> breakpoints) {
     return fehler == CPUStop ? StepResult::CpuStop : StepResult::Error;
 }
 
-StepResult StepDecision::Run(std::uint64_t most, std::uint64_t& ticks) {
+StepResult StepDecision::Run(std::uint64_t most, std::uint64_t& ticks,
+                             std::span<const int> breakpoints, Followed* followed,
+                             bool stopBeforeInput) {
+    std::uint64_t n = 0;
     StepResult result = StepResult::Performed;
-    for (ticks = 0; ticks < most && result == StepResult::Performed;) {
-        ++ticks;
-        result = Tick();
+    while (n < most) {
+        if (stopBeforeInput && AsksForNumber()) {
+            result = StepResult::Input;
+            break;
+        }
+        ++n;
+        const int ip = steuerwerk_.GetIP();
+        result = Tick(breakpoints);
+        if (result != StepResult::Performed) {
+            break;
+        }
+        if (followed != nullptr) {
+            // As a clock tick shows it: the IP's row when the IP moved, then the row the
+            // micro-step's address names.
+            const int neu = steuerwerk_.GetIP();
+            if (neu != ip && neu >= 0 && neu < followed->memoryRows) {
+                followed->memory = neu;
+            }
+            const int adresse = steuerwerk_.GetAdressbus().GetValue();
+            switch (AdresszielVon(steuerwerk_.GetPhase())) {
+            case Adressziel::Speicher:
+                if (adresse >= 0 && adresse < followed->memoryRows) {
+                    followed->memory = adresse;
+                }
+                break;
+            case Adressziel::Register:
+                if (adresse >= 0 && adresse < followed->registerRows) {
+                    followed->reg = adresse;
+                }
+                break;
+            case Adressziel::Keins:
+                break;
+            }
+        }
     }
+    ticks = n;
     return result;
 }
-
 } // namespace tovak

@@ -14,6 +14,7 @@
 namespace tovak {
 
 enum class StepResult {
+    Input,      // nothing ran: the next micro-step asks for a number (Run, when asked to stop)
     Performed,  // the micro-step ran without an error code: the run goes on
     Stalled,    // nothing ran: the step started last is still in progress or did not move
                 // the step index (a tick during its dialog, or after a thrown error)
@@ -48,10 +49,21 @@ public:
     // One tick of a run. Breakpoints count in continuous runs only. A thrown error is caught
     // and kept for the owner to show.
     StepResult Tick(std::span<const int> breakpoints = {});
-    // Up to `most` ticks without breakpoints, as many Tick() calls would make them, until one
-    // does not end with Performed. `ticks` tells how many were made; the result is the
-    // last one's.
-    StepResult Run(std::uint64_t most, std::uint64_t& ticks);
+    // What the grids follow during a run: the last memory address the address bus (or a
+    // moved IP) named and the last register, each only when it lies below its count of rows;
+    // -1 for none.
+    struct Followed {
+        int memoryRows = 0;
+        int registerRows = 0;
+        int memory = -1;
+        int reg = -1;
+    };
+    // Up to `most` ticks, as many Tick() calls would make them, until one does not end with
+    // Performed; with stopBeforeInput also before a number input (StepResult::Input).
+    // `ticks` tells how many were made; the result is the last one's. With `followed`, the
+    // addresses the performed micro-steps named are noted there.
+    StepResult Run(std::uint64_t most, std::uint64_t& ticks, std::span<const int> breakpoints = {},
+                   Followed* followed = nullptr, bool stopBeforeInput = false);
 
     // After Error: the cycle goes back to the start of an instruction at address 0, as part
     // of the failed micro-step ("Takt zurück" undoes both). The owner sets the IP to 0 its own

@@ -115,19 +115,16 @@ public:
         std::memcpy(kopf + sizeof z_, &rechenwerk_.GetStand(), sizeof(RechenwerkStand));
         const std::int32_t busse[2] = {datenbus_.GetValue(), adressbus_.GetValue()};
         std::memcpy(kopf + sizeof z_ + sizeof(RechenwerkStand), busse, sizeof busse);
-        kopf[kKopfZaehlung] = 1;
         try {
             TaktAusfuehren();
         } catch (...) {
             // A step that threw stays undoable with what it changed; it counted nothing.
-            journal_->Kopf()[kKopfZaehlung] = 0;
+            journal_->Merke(JournalFeld::Abgebrochen, 0);
             journal_->Schliessen();
             throw;
         }
         journal_->Schliessen();
     }
-    // The byte of a record's head that tells whether its micro-step completed.
-    static constexpr std::size_t kKopfZaehlung = 44;
 
     int GetIP() const { return z_.ip; }
     void SetIP(int v);
@@ -264,7 +261,8 @@ private:
     void ZeigeBefehl();
     void ZeigeBefehlsname();
     void Wiederherstellen(const TJournal::Eintrag& e);
-    void StandWiederherstellen(const std::uint8_t* kopf);
+    // The head's state; `gezaehlt`: the step completed and counted.
+    void StandWiederherstellen(const std::uint8_t* kopf, bool gezaehlt);
 
     void VerbindeJournal(TJournal* journal);
 

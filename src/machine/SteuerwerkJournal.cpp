@@ -8,12 +8,10 @@ namespace tovak {
 
 namespace {
 
-// The head's layout: the scalar state before the micro-step (TaktMitJournal), then a byte
-// that tells whether the step completed.
+// The head's layout: the scalar state before the micro-step (Takt).
 constexpr std::size_t kRechenwerkAb = sizeof(SteuerwerkStand);
 constexpr std::size_t kBusseAb = kRechenwerkAb + sizeof(RechenwerkStand);
-static_assert(TSteuerwerk::kKopfZaehlung == kBusseAb + 2 * sizeof(std::int32_t));
-static_assert(TSteuerwerk::kKopfZaehlung < TJournal::kKopfBytes);
+static_assert(kBusseAb + 2 * sizeof(std::int32_t) == TJournal::kKopfBytes);
 
 } // namespace
 
@@ -51,15 +49,17 @@ bool TSteuerwerk::TaktZurueck() {
     const std::uint8_t* kopf = nullptr;
     journal_->Zuruecknehmen(kopf, rueckEintraege_, rueckPuffer_);
     // Backwards, so a field changed twice in the step ends with its oldest value.
+    bool abgebrochen = false;
     for (auto e = rueckEintraege_.rbegin(); e != rueckEintraege_.rend(); ++e) {
+        abgebrochen = abgebrochen || e->feld == JournalFeld::Abgebrochen;
         Wiederherstellen(*e);
     }
-    StandWiederherstellen(kopf);
+    StandWiederherstellen(kopf, !abgebrochen);
     AnzeigenErneuern();
     return true;
 }
 
-void TSteuerwerk::StandWiederherstellen(const std::uint8_t* bytes) {
+void TSteuerwerk::StandWiederherstellen(const std::uint8_t* bytes, bool gezaehlt) {
     // The step now undone decoded an instruction when it was micro-step 3.
     const bool decodiert = z_.phase == static_cast<std::uint16_t>(Mikroschritt::BefehlDecodieren);
     std::memcpy(&z_, bytes, sizeof z_);
@@ -70,7 +70,7 @@ void TSteuerwerk::StandWiederherstellen(const std::uint8_t* bytes) {
     std::memcpy(busse, bytes + kBusseAb, sizeof busse);
     datenbus_.SetValue(busse[0]);
     adressbus_.SetValue(busse[1]);
-    if (bytes[kKopfZaehlung] != 0) {
+    if (gezaehlt) {
         --taktzaehler_;
         if (decodiert) {
             --befehlszaehler_;
@@ -88,6 +88,8 @@ void TSteuerwerk::Wiederherstellen(const TJournal::Eintrag& e) {
         break;
     case JournalFeld::Interrupt:
         interruptAnforderung_ = wert != 0;
+        break;
+    case JournalFeld::Abgebrochen:
         break;
     case JournalFeld::Speicherwert:
         speicher_.SetValue(e.index, wert);

@@ -302,10 +302,10 @@ private:
     void StartFastClock();
     void StopFastClock();
     void FastSlice();
-    bool FastStep();
+    void FastInputStep();
     void FastRefresh();
     void SetDisplaysDeferred(bool on);
-    void NoteFastRows(int ipBefore);
+    void NoteFastRows(const StepDecision::Followed& followed);
     void SelectFastRows();
 
     // Tool windows (MainTools.cpp)

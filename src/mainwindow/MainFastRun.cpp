@@ -118,30 +118,6 @@ void TFMain::FastRefresh() {
     ShowRunCounters();
 }
 
-void TFMain::NoteFastRows(int ipBefore) {
-    // The rows a clock tick would have selected, the latest of each grid: the IP's memory row
-    // when the IP moved, then the row the bus animation follows.
-    auto note = [](TOroGrid* grid, int row, int& noted) {
-        if (row >= 1 && row < grid->RowCount()) {
-            noted = row;
-        }
-    };
-    const int ip = steuerwerk_->GetIP();
-    if (ip != ipBefore) {
-        note(gridSpeicher_, ip + 1, fastMemoryRow_);
-    }
-    switch (BusAnimation::RowFor(steuerwerk_->GetPhase())) {
-    case RowTarget::Memory:
-        note(gridSpeicher_, adressbus_->GetValue() + 1, fastMemoryRow_);
-        break;
-    case RowTarget::Register:
-        note(gridRegister_, adressbus_->GetValue() + 1, fastRegisterRow_);
-        break;
-    case RowTarget::None:
-        break;
-    }
-}
-
 void TFMain::SelectFastRows() {
     selectingRow_ = true;
     if (fastMemoryRow_ > 0) {
@@ -163,46 +139,66 @@ void TFMain::FastSlice() {
     inFastSlice_ = true;
     // The breakpoints cannot change during a slice; reading them once keeps the steps cheap.
     fastBreakpoints_ = Breakpoints();
+    StepDecision::Followed followed;
+    followed.memoryRows = gridSpeicher_->RowCount() - 1;
+    followed.registerRows = gridRegister_->RowCount() - 1;
     QElapsedTimer slice;
     slice.start();
     bool going = true;
     while (going && slice.elapsed() < kSliceMs) {
-        for (int i = 0; i < kStepsPerCheck && going; ++i) {
-            going = FastStep();
+        std::uint64_t ticks = 0;
+        const StepResult result =
+            decision_->Run(kStepsPerCheck, ticks, fastBreakpoints_, &followed, true);
+        // The ticks that performed a micro-step; the last one of a stop is AfterStep's, and
+        // a stop before the number input made no tick.
+        const bool alle = result == StepResult::Performed || result == StepResult::Input;
+        const auto performed = static_cast<long long>(ticks) - (alle ? 0 : 1);
+        if (performed > 0) {
+            stepCount_ += performed;
+            fastNeedsUpdate_ = true;
+        }
+        if (result == StepResult::Performed) {
+            continue;
+        }
+        going = false;
+        NoteFastRows(followed);
+        if (result == StepResult::Input) {
+            FastInputStep();
+        } else {
+            // Everything else ends the run as after a clock tick, with the window showing
+            // where it stands (a thrown error stalls it with the controls in run mode).
+            fastNeedsUpdate_ = false;
+            ClockOff();
+            AfterStep(result);
         }
     }
-    if (going && sinceRefresh_.elapsed() >= kRefreshMs) {
-        FastRefresh();
+    if (going) {
+        NoteFastRows(followed);
+        if (sinceRefresh_.elapsed() >= kRefreshMs) {
+            FastRefresh();
+        }
     }
     inFastSlice_ = false;
 }
 
-bool TFMain::FastStep() {
-    if (decision_->AsksForNumber()) {
-        // The window shows where the run stands while the dialog asks.
-        ClockOff();
-        if (animPhase_ != 0) {
-            StopAnimation();
-        }
-        if (AfterStep(decision_->Tick(fastBreakpoints_)) && decision_->Continuous()) {
-            StartFastClock(); // the next slice goes on
-        }
-        return false;
+void TFMain::NoteFastRows(const StepDecision::Followed& followed) {
+    if (followed.memory >= 0) {
+        fastMemoryRow_ = followed.memory + 1;
     }
-    const int ip = steuerwerk_->GetIP();
-    const StepResult result = decision_->Tick(fastBreakpoints_);
-    if (result == StepResult::Performed) {
-        ++stepCount_;
-        fastNeedsUpdate_ = true;
-        NoteFastRows(ip);
-        return true;
+    if (followed.reg >= 0) {
+        fastRegisterRow_ = followed.reg + 1;
     }
-    // Everything else ends the run as after a clock tick, with the window showing where it
-    // stands (a thrown error stalls it with the controls in run mode).
-    fastNeedsUpdate_ = false;
+}
+
+void TFMain::FastInputStep() {
+    // The window shows where the run stands while the dialog asks.
     ClockOff();
-    AfterStep(result);
-    return false;
+    if (animPhase_ != 0) {
+        StopAnimation();
+    }
+    if (AfterStep(decision_->Tick(fastBreakpoints_)) && decision_->Continuous()) {
+        StartFastClock(); // the next slice goes on
+    }
 }
 
 } // namespace tovak

@@ -79,6 +79,8 @@ void TFMain::MnTaktClick() {
 
 bool TFMain::AfterStep(StepResult result) {
     switch (result) {
+    case StepResult::Input: // only a fast run stops before it
+        return false;
     case StepResult::Stalled:
         ClockOff();
         return false;
