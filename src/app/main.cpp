@@ -1,9 +1,11 @@
 // Program start: the command-line runner needs no display; everything else opens the window.
 #include "app/CommandLine.h"
+#include "machine/Befehle.h"
 #include "mainwindow/DataCheck.h"
 #include "mainwindow/GuiApp.h"
 
 int main(int argc, char** argv) {
+    tovak::BefehlstabellenFuellen();
     if (tovak::IsCommandLineRun(argc, argv)) {
         return tovak::RunCommandLine(argc, argv);
     }

@@ -149,10 +149,24 @@ constexpr std::array<std::int8_t, BefehlsTabellenGroesse + 1> kPosition = [] {
     return position;
 }();
 
-// The names during execution by number, built once.
-const std::array<std::string, BefehlsTabellenGroesse + 1>& Ausfuehrungsnamen() {
+using Namen = std::array<std::string, BefehlsTabellenGroesse + 1>;
+
+// The short names and the names during execution by number, built once (the short names
+// do not wait for BefehlstabellenFuellen).
+const Namen& Kurznamen() {
     static const auto namen = [] {
-        std::array<std::string, BefehlsTabellenGroesse + 1> n;
+        Namen n;
+        for (const auto& e : kBefehle) {
+            n[static_cast<std::size_t>(e.nummer)] = e.kurzname;
+        }
+        return n;
+    }();
+    return namen;
+}
+
+const Namen& Ausfuehrungsnamen() {
+    static const auto namen = [] {
+        Namen n;
         n[0] = "CPU Stop";
         for (const auto& e : kBefehle) {
             n[static_cast<std::size_t>(e.nummer)] = e.ausfuehrungsname;
@@ -200,7 +214,7 @@ const std::string& Befehlsname(int befehl) {
     if (befehl < 1 || befehl > BefehlsTabellenGroesse) {
         return kLeer;
     }
-    return Befehlsnamen[static_cast<std::size_t>(befehl)];
+    return Kurznamen()[static_cast<std::size_t>(befehl)];
 }
 
 const std::string& Ausfuehrungsname(int befehl) {

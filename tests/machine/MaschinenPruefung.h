@@ -291,15 +291,25 @@ inline std::vector<std::string> Abbild(const Pruefmaschine& m) {
     for (const std::string& zeile : m.ausgabe.lines) {
         zeilen.push_back("ausgabe: " + zeile);
     }
-    // The grid texts follow from values, numbers, marks, labels and names.
+    // The grid texts follow from values, numbers, marks, labels and names. Cells and
+    // registers are written out only where they differ from the empty machine, so taking
+    // an image stays cheap.
     for (int adresse = 0; adresse < TRAM::kZellen; ++adresse) {
-        zeilen.push_back(std::to_string(m.speicher.GetValue(adresse)) + " " +
-                         std::to_string(m.speicher.GetBefehlsnummer(adresse)) +
-                         (m.speicher.IstBefehl(adresse) ? " B " : " D ") +
-                         StapelmarkeText(m.speicher.GetMarke(adresse)));
+        const int wert = m.speicher.GetValue(adresse);
+        const int nummer = m.speicher.GetBefehlsnummer(adresse);
+        const bool befehl = m.speicher.IstBefehl(adresse);
+        const Stapelmarke marke = m.speicher.GetMarke(adresse);
+        if (wert != 0 || nummer != 0 || befehl || marke != Stapelmarke::Keine) {
+            zeilen.push_back("M" + std::to_string(adresse) + "=" + std::to_string(wert) + " " +
+                             std::to_string(nummer) + (befehl ? " B " : " D ") +
+                             StapelmarkeText(marke));
+        }
     }
     for (int i = 0; i < TReg::kRegisterZahl; ++i) {
-        zeilen.push_back(std::to_string(m.reg.GetValue(i)) + " " + m.reg.GetName(i));
+        if (m.reg.GetValue(i) != 0 || !m.reg.GetName(i).empty()) {
+            zeilen.push_back("R" + std::to_string(i) + "=" + std::to_string(m.reg.GetValue(i)) +
+                             " " + m.reg.GetName(i));
+        }
     }
     return zeilen;
 }
