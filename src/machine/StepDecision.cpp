@@ -47,42 +47,89 @@ StepResult StepDecision::Run(std::uint64_t most, std::uint64_t& ticks,
                              bool stopBeforeInput) {
     std::uint64_t n = 0;
     StepResult result = StepResult::Performed;
+    if (!continuous_ || !breakpoints.empty()) {
+        // Single steps and breakpoints: tick by tick.
+        while (n < most && result == StepResult::Performed) {
+            if (stopBeforeInput && AsksForNumber()) {
+                result = StepResult::Input;
+                break;
+            }
+            ++n;
+            const int ip = steuerwerk_.GetIP();
+            result = Tick(breakpoints);
+            if (result == StepResult::Performed && followed != nullptr) {
+                Follow(*followed, ip);
+            }
+        }
+        ticks = n;
+        return result;
+    }
+    // A continuous run without breakpoints, as the fast run and the command-line runner make
+    // it: what Tick decides, without what cannot happen there. The step index and the IP of
+    // the last tick are kept as Tick keeps them, once at the end.
+    int step = startedStep_;
+    int ip = lastBreakIP_;
     while (n < most) {
         if (stopBeforeInput && AsksForNumber()) {
             result = StepResult::Input;
             break;
         }
+        const int neu = steuerwerk_.GetSchritt();
         ++n;
-        const int ip = steuerwerk_.GetIP();
-        result = Tick(breakpoints);
-        if (result != StepResult::Performed) {
+        if (neu == step) {
+            result = StepResult::Stalled;
+            break;
+        }
+        step = neu;
+        ip = steuerwerk_.GetIP();
+        try {
+            steuerwerk_.Takt();
+        } catch (...) {
+            exception_ = std::current_exception();
+            result = StepResult::Threw;
+            if (AsksForNumber()) {
+                step = -1;
+            }
+            break;
+        }
+        if (const int fehler = steuerwerk_.GetFehler(); fehler != KeinFehler) {
+            continuous_ = false;
+            step = -1;
+            result = fehler == CPUStop ? StepResult::CpuStop : StepResult::Error;
             break;
         }
         if (followed != nullptr) {
-            // As a clock tick shows it: the IP's row when the IP moved, then the row the
-            // micro-step's address names.
-            const int neu = steuerwerk_.GetIP();
-            if (neu != ip && neu >= 0 && neu < followed->memoryRows) {
-                followed->memory = neu;
-            }
-            const int adresse = steuerwerk_.GetAdressbus().GetValue();
-            switch (AdresszielVon(steuerwerk_.GetPhase())) {
-            case Adressziel::Speicher:
-                if (adresse >= 0 && adresse < followed->memoryRows) {
-                    followed->memory = adresse;
-                }
-                break;
-            case Adressziel::Register:
-                if (adresse >= 0 && adresse < followed->registerRows) {
-                    followed->reg = adresse;
-                }
-                break;
-            case Adressziel::Keins:
-                break;
-            }
+            Follow(*followed, ip);
         }
     }
+    startedStep_ = step;
+    lastBreakIP_ = ip;
     ticks = n;
     return result;
 }
+
+void StepDecision::Follow(Followed& followed, int ipBefore) const {
+    // As a clock tick shows it: the IP's row when the IP moved, then the row the micro-step's
+    // address names.
+    const int ip = steuerwerk_.GetIP();
+    if (ip != ipBefore && ip >= 0 && ip < followed.memoryRows) {
+        followed.memory = ip;
+    }
+    const int adresse = steuerwerk_.GetAdressbus().GetValue();
+    switch (AdresszielVon(steuerwerk_.GetPhase())) {
+    case Adressziel::Speicher:
+        if (adresse >= 0 && adresse < followed.memoryRows) {
+            followed.memory = adresse;
+        }
+        break;
+    case Adressziel::Register:
+        if (adresse >= 0 && adresse < followed.registerRows) {
+            followed.reg = adresse;
+        }
+        break;
+    case Adressziel::Keins:
+        break;
+    }
+}
+
 } // namespace tovak

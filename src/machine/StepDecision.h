@@ -84,6 +84,8 @@ public:
     const std::exception_ptr& Exception() const { return exception_; }
 
 private:
+    void Follow(Followed& followed, int ipBefore) const;
+
     TSteuerwerk& steuerwerk_;
     bool continuous_ = false;
     int startedStep_ = -1;

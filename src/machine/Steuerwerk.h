@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -102,28 +101,9 @@ public:
     void Takt() {
         if (journal_ == nullptr) {
             TaktAusfuehren();
-            return;
+        } else {
+            TaktMitJournal();
         }
-        // One record per micro-step, its head a copy of the scalar state from before it, then
-        // what the units record while it runs. (A record still open holds what the window
-        // added to the step before; it ends here.)
-        if (journal_->Offen()) {
-            journal_->Schliessen();
-        }
-        std::uint8_t* kopf = journal_->Oeffnen();
-        std::memcpy(kopf, &z_, sizeof z_);
-        std::memcpy(kopf + sizeof z_, &rechenwerk_.GetStand(), sizeof(RechenwerkStand));
-        const std::int32_t busse[2] = {datenbus_.GetValue(), adressbus_.GetValue()};
-        std::memcpy(kopf + sizeof z_ + sizeof(RechenwerkStand), busse, sizeof busse);
-        try {
-            TaktAusfuehren();
-        } catch (...) {
-            // A step that threw stays undoable with what it changed; it counted nothing.
-            journal_->Merke(JournalFeld::Abgebrochen, 0);
-            journal_->Schliessen();
-            throw;
-        }
-        journal_->Schliessen();
     }
 
     int GetIP() const { return z_.ip; }
@@ -222,6 +202,7 @@ private:
 
     // Steps 1 to 4 of Takt: which micro-step, performing it, advancing.
     void TaktAusfuehren();
+    void TaktMitJournal();
 
     // The micro-steps, by what they move.
     void IPAufAdressbus();                     // IP (+ 1 after an instruction) to the address bus

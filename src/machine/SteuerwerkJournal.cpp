@@ -42,6 +42,29 @@ bool TSteuerwerk::KannZuruecknehmen() const {
     return journal_ != nullptr && !journal_->Leer() && !journal_->Offen();
 }
 
+void TSteuerwerk::TaktMitJournal() {
+    // One record per micro-step, its head a copy of the scalar state from before it, then
+    // what the units record while it runs. (A record still open holds what the window added
+    // to the step before; it ends here.)
+    if (journal_->Offen()) {
+        journal_->Schliessen();
+    }
+    std::uint8_t* kopf = journal_->Oeffnen();
+    std::memcpy(kopf, &z_, sizeof z_);
+    std::memcpy(kopf + kRechenwerkAb, &rechenwerk_.GetStand(), sizeof(RechenwerkStand));
+    const std::int32_t busse[2] = {datenbus_.GetValue(), adressbus_.GetValue()};
+    std::memcpy(kopf + kBusseAb, busse, sizeof busse);
+    try {
+        TaktAusfuehren();
+    } catch (...) {
+        // A step that threw stays undoable with what it changed; it counted nothing.
+        journal_->Merke(JournalFeld::Abgebrochen, 0);
+        journal_->Schliessen();
+        throw;
+    }
+    journal_->Schliessen();
+}
+
 bool TSteuerwerk::TaktZurueck() {
     if (!KannZuruecknehmen()) {
         return false;
