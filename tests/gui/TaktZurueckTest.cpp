@@ -58,6 +58,7 @@ TEST_F(TaktZurueck, MenuItemWithF7AfterTaktAndAButtonBesideIt) {
     EXPECT_EQ(*(takt + 1), Item());
     EXPECT_EQ(Item()->text(), QString::fromUtf8("Takt &zurück"));
     EXPECT_EQ(Item()->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_EQ(Knopf()->toolTip(), QString::fromUtf8("Takt zurück (F7)"));
 
     // Beside "Takt", overlapping no other control of the toolbar.
     const QRect knopf = Knopf()->geometry();
