@@ -187,6 +187,7 @@ bool TFMain::FastStep() {
         startedStep_ = -1;
         return false;
     }
+    NoteJournalStart();
     try {
         steuerwerk_->Takt();
     } catch (const std::exception& e) {

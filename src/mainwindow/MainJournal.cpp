@@ -119,7 +119,15 @@ void TFMain::ClearJournal() {
     if (steuerwerk_) {
         steuerwerk_->JournalLeeren();
     }
+    journalStart_.Forget();
     UpdateTaktZurueck();
+}
+
+void TFMain::NoteJournalStart() {
+    if (!journalStart_.Valid() && !steuerwerk_->KannZuruecknehmen()) {
+        journalStart_.Capture(client_, gridSpeicher_, gridRegister_, *animation_,
+                              steuerwerk_->GetTaktzaehler());
+    }
 }
 
 void TFMain::MnTaktZurueckClick() {
@@ -135,9 +143,13 @@ void TFMain::MnTaktZurueckClick() {
     breakAt_ = -1;
     SetEditMode(false);
     ScheduleRunStateUpdate();
-    // The grid rows follow the micro-step now performed last, without its clip.
-    OnUpdate();
-    StopAnimation();
+    // The grid rows follow the micro-step now performed last, without its clip; back at the
+    // start the window looks exactly as before the first step.
+    if (steuerwerk_->KannZuruecknehmen() ||
+        !journalStart_.RestoreAt(steuerwerk_->GetTaktzaehler())) {
+        OnUpdate();
+        StopAnimation();
+    }
     animPhase_ = 0;
     ShowRunCounters();
     UpdateTaktZurueck();

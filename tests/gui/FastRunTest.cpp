@@ -142,6 +142,20 @@ TEST_F(FastRun, ReachesCpuStopWithOutputLikeTheClock) {
     EXPECT_TRUE(Gleich(Schnelllauf(), erwartet));
     EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
     EXPECT_EQ(window->RunStateText(), "Bearbeiten (CPU Stop)");
+
+    // The I/O panels end as after the clock run, also when the last value is above 255 and
+    // the run wrote a smaller one between two refreshes.
+    BeideLaden(Programm("ea.CPU", {{65, "Move Akku, Konstante"},
+                                   {7},
+                                   {387, "OUT Akku"},
+                                   {65, "Move Akku, Konstante"},
+                                   {22852},
+                                   {387, "OUT Akku"},
+                                   {0}}));
+    const std::string ea = Uhrlauf();
+    ASSERT_EQ(uhr->findChild<QLabel*>("EAEinheit1")->text(), "0x0007");
+    EXPECT_TRUE(Gleich(Schnelllauf(), ea));
+
     // Halted stays halted: one more micro-step, as after "Start von IP".
     const long long schritte = window->StepCount();
     Schnelllauf();
