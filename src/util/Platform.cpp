@@ -100,7 +100,12 @@ long ProcessId() {
 }
 
 bool ProcessRunning(long pid) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (pid <= 0) {
+        return false;
+    }
+    // PROCESS_QUERY_LIMITED_INFORMATION, which older MinGW headers name only for newer targets.
+    constexpr DWORD kQueryLimited = 0x1000;
+    HANDLE process = OpenProcess(kQueryLimited, FALSE, static_cast<DWORD>(pid));
     if (process == nullptr) {
         // A process of another user cannot be opened but runs.
         return GetLastError() == ERROR_ACCESS_DENIED;
