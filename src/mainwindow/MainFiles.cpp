@@ -248,7 +248,12 @@ bool TFMain::OfferRecovery() {
 }
 
 void TFMain::WatchForChanges() {
-    auto changed = [this] { document_->ContentMayHaveChanged(); };
+    // The grids go after the document when the window is destroyed.
+    auto changed = [this] {
+        if (document_) {
+            document_->ContentMayHaveChanged();
+        }
+    };
     for (TOroGrid* grid : {gridSpeicher_, gridRegister_}) {
         QAbstractItemModel* model = grid->model();
         connect(model, &QAbstractItemModel::dataChanged, this, changed);
