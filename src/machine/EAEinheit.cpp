@@ -84,7 +84,7 @@ void TEAEinheit::WertWiederherstellen(int v) {
 }
 
 void TEAEinheit::SetAnzeigeAktiv(bool aktiv) {
-    anzeige_ = aktiv ? spinEdit_ : nullptr;
+    anzeige_ = aktiv ? spinEdit_ : stille_;
     if (aktiv) {
         Anzeigen();
     }

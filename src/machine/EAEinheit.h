@@ -36,6 +36,13 @@ public:
     // While off, the value changes without being shown in the spin edit; the output lines
     // go on. Switching on shows the value again.
     void SetAnzeigeAktiv(bool aktiv);
+    // What sees the values while showing is off (nullptr: nothing).
+    void SetAnzeigeWaehrendAus(ValueDisplay* anzeige) {
+        stille_ = anzeige;
+        if (anzeige_ != spinEdit_) {
+            anzeige_ = stille_;
+        }
+    }
     void Anzeigen();
 
     // The value, the output lines and the label go into the journal; nullptr stops it.
@@ -52,7 +59,8 @@ private:
 
     std::uint16_t value_ = 0;
     ValueDisplay* spinEdit_;
-    ValueDisplay* anzeige_; // the spin edit, or nullptr while showing is off
+    ValueDisplay* anzeige_; // the spin edit, or stille_ while showing is off
+    ValueDisplay* stille_ = nullptr;
     OutputWindow* fenster_ = nullptr;
     int format_ = FormatBinaer;
     TJournal* journal_ = nullptr;

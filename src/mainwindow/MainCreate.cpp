@@ -1,6 +1,8 @@
 // Creation of the main window: the block diagram's boxes, panels and bus bars, the grids
 // and the machine objects that write into them.
 #include "dialogs/InputValue.h"
+#include "files/ProgrammText.h"
+#include "mainwindow/BackupSession.h"
 #include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
@@ -97,6 +99,9 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
 
     // 7.
     memoRemark_->clear();
+    document_ = std::make_unique<ProgramDocument>(
+        this, [this] { return ProgrammText(RemarkLines(), *speicher_, *register_); });
+    WatchForChanges();
     timer1_->setInterval(Ini::MainDauer());
     timerBackup_->setInterval(Ini::BackupTime());
     connect(timer1_, &QTimer::timeout, this, &TFMain::Timer1Timer);
@@ -508,6 +513,14 @@ void TFMain::CreateMachine() {
     // own writes (the hexadecimal panel follows values up to 255).
     eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false);
     eaEinheit_ = std::make_unique<TEAEinheit>(eaSpinDisplay_.get());
+    // While a fast run keeps the displays off, the hexadecimal panel's value is noted: the
+    // run ends with the last value up to 255 there, as a clock run does.
+    eaHexFollower_ = std::make_unique<CallbackDisplay>([this](std::int64_t v) {
+        if (v >= 0 && v <= 255) {
+            eaHexPending_ = static_cast<int>(v);
+        }
+    });
+    eaEinheit_->SetAnzeigeWaehrendAus(eaHexFollower_.get());
     rechenwerkAnzeigen_ = std::make_unique<RechenwerkAnzeigen>(RechenwerkAnzeigen{
         label(panelAkku_, BlankHexText, DezimalText),
         label(panelOperand_, BlankHexText, BlankDezimalText), label(panelZero_, FlagText),

@@ -40,7 +40,7 @@ void TFMain::MnDruckenClick() {
             return;
         }
     }
-    PrintProgram(fileName_);
+    PrintProgram(FileName());
 }
 
 void TFMain::MnDruckereinrichtungClick() {

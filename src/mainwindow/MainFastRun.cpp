@@ -50,7 +50,6 @@ void TFMain::StartFastClock() {
     }
     breakAt_ = -1;
     fastNeedsUpdate_ = false;
-    fastOutput_.ForgetSkipped();
     SetDisplaysDeferred(true);
     sinceRefresh_.start();
     fastTimer_->start();
@@ -65,11 +64,6 @@ void TFMain::StopFastClock() {
         fastTimer_->stop();
     }
     SetDisplaysDeferred(false);
-    // Thinned output cannot be taken back line by line.
-    if (fastOutput_.SkippedAny()) {
-        fastOutput_.ForgetSkipped();
-        ClearJournal();
-    }
     // The window then looks as after the last micro-step of a continuous run.
     if (fastNeedsUpdate_) {
         fastNeedsUpdate_ = false;
@@ -93,6 +87,7 @@ void TFMain::SetDisplaysDeferred(bool on) {
         return;
     }
     steuerwerk_->SetAnzeigenAktiv(true);
+    ShowPendingEAHex();
     displayRefresh_.SetDeferred(false);
     gridSpeicher_->SetDeferred(false);
     gridRegister_->SetDeferred(false);
@@ -111,6 +106,7 @@ void TFMain::FastRefresh() {
         eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
     }
     steuerwerk_->AnzeigenErneuern();
+    ShowPendingEAHex();
     displayRefresh_.Flush();
     gridSpeicher_->FlushDeferred();
     gridRegister_->FlushDeferred();
@@ -139,6 +135,7 @@ void TFMain::FastSlice() {
     inFastSlice_ = true;
     // The breakpoints cannot change during a slice; reading them once keeps the steps cheap.
     fastBreakpoints_ = Breakpoints();
+    NoteJournalStart();
     StepDecision::Followed followed;
     followed.memoryRows = gridSpeicher_->RowCount() - 1;
     followed.registerRows = gridRegister_->RowCount() - 1;
@@ -196,6 +193,7 @@ void TFMain::FastInputStep() {
     if (animPhase_ != 0) {
         StopAnimation();
     }
+    NoteJournalStart();
     if (AfterStep(decision_->Tick(fastBreakpoints_)) && decision_->Continuous()) {
         StartFastClock(); // the next slice goes on
     }

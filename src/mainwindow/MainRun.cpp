@@ -71,6 +71,7 @@ void TFMain::MnTaktClick() {
     if (input) {
         ClockOff();
     }
+    NoteJournalStart();
     const StepResult result = decision_->Tick(Breakpoints());
     if (AfterStep(result) && input && decision_->Continuous()) {
         ClockOn();

@@ -80,6 +80,16 @@ private:
     LabelDisplay hex_;
 };
 
+// Values handed to a function (a display that only takes note).
+class CallbackDisplay final : public ValueDisplay {
+public:
+    explicit CallbackDisplay(std::function<void(std::int64_t)> seen) : seen_(std::move(seen)) {}
+    void Show(std::int64_t value) override { seen_(value); }
+
+private:
+    std::function<void(std::int64_t)> seen_;
+};
+
 // A spin edit showing a number. When quiet, setting the value raises no change signal; the
 // owner then reacts through its own callback.
 class SpinDisplay final : public ValueDisplay {
