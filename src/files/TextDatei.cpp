@@ -3,6 +3,8 @@
 #include "files/ProgrammBild.h"
 #include "files/ProgrammText.h"
 #include "files/TextSyntax.h"
+#include "machine/Befehle.h"
+#include "machine/PlainDisplays.h"
 #include "util/Cp1252.h"
 #include "util/Paths.h"
 #include "util/Platform.h"
@@ -121,6 +123,19 @@ void ProgrammtextLaden(std::string_view bytes, std::vector<std::string>& remarkL
     }
     BildInSpeicher(u.bild, speicher, reg);
     remarkLines = std::move(u.bild.bemerkung);
+}
+
+ProgrammBild CpuDateiAlsBild(std::string_view bytes) {
+    BefehlstabellenFuellen();
+    NullGrid speicherGrid(3, TRAM::kZellen);
+    NullGrid registerGrid(3, TReg::kRegisterZahl);
+    TRAM speicher(TRAM::kMaxCount, speicherGrid);
+    TReg reg(TReg::kMaxCount, registerGrid);
+    std::vector<std::string> remarks;
+    if (LeseProgrammText(bytes, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
+        throw DateiFehler("Die Datei hat ein veraltetes Format (Version kleiner als 5)");
+    }
+    return BildAusSpeicher(remarks, speicher, reg);
 }
 
 LeseErgebnis ProgrammLaden(const std::string& fileName, std::vector<std::string>& remarkLines,

@@ -4,6 +4,7 @@
 
 #include "files/Assembler.h"
 #include "files/ProgramFile.h"
+#include "files/ProgrammBild.h"
 #include "machine/Fehler.h"
 
 #include <string>
@@ -42,6 +43,10 @@ void ProgrammtextSchreiben(const std::string& fileName, std::string_view text);
 // nothing: errors throw ProgrammtextFehler and change nothing.
 void ProgrammtextLaden(std::string_view bytes, std::vector<std::string>& remarkLines,
                        TRAM& speicher, TReg& reg);
+// The program of a ".CPU" file's bytes. Throws what its reader throws, and DateiFehler for a
+// version below 5.
+ProgrammBild CpuDateiAlsBild(std::string_view bytes);
+
 // Loads a ".CPU" file or a program text, by content.
 LeseErgebnis ProgrammLaden(const std::string& fileName, std::vector<std::string>& remarkLines,
                            TRAM& speicher, TReg& reg);

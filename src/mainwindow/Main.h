@@ -9,6 +9,7 @@
 #include "dialogs/Ausgabe.h"
 #include "dialogs/BefehlsBottons.h"
 #include "dialogs/Debug.h"
+#include "dialogs/Programmtext.h"
 #include "dialogs/TovakRemark.h"
 #include "files/Backup.h"
 #include "machine/Bus.h"
@@ -123,6 +124,11 @@ public:
     void MnTovakRemarkClick();
     void CloseRemarkWindow();
     TFTovakRemark* TovakRemark() const { return tovakRemark_; }
+    // The "Programmtext" window (MainProgrammtext.cpp) and what it asks of the window.
+    void MnProgrammtextClick();
+    TFProgrammtext* Programmtext() const { return programmtext_; }
+    ProgrammBild ProgrammImSpeicher() const;
+    bool ProgrammErsetzen(const ProgrammBild& bild);
 
     // --- Options, help and other programs (MainOptions.cpp) -------------------------------
     void MnTaschenrechnerClick();
@@ -334,6 +340,7 @@ private:
     QToolButton* bnSpeicherReset_ = nullptr;
     QToolButton* bnRegisterReset_ = nullptr;
     QPushButton* bnBefehlsfenster_ = nullptr;
+    QPushButton* bnProgrammtext_ = nullptr;
     QComboBox* cbAnzeigeZahlen_ = nullptr;
     QPushButton* bnProgrammstart_ = nullptr;
     QPushButton* bnProgrammReStart_ = nullptr;
@@ -428,6 +435,7 @@ private:
     QPointer<TFDebug> debug_;
     QPointer<TFBefehlsBottons> befehlsBottons_;
     QPointer<TFTovakRemark> tovakRemark_;
+    QPointer<TFProgrammtext> programmtext_;
 
     // --- Run control -----------------------------------------------------------------
     bool continuous_ = false;

@@ -298,6 +298,16 @@ void TFMain::CreateToolbar() {
     bnBefehlsfenster_->setToolTip(
         QStringLiteral("Erzeugt ein Fenster für die einfachere Eingabe von Befehlen"));
     connect(bnBefehlsfenster_, &QPushButton::clicked, this, &TFMain::MnShowBefehlsfensterClick);
+    // "Programmtext" at the right end; "Befehle" and "Interrupt" move left as far as its
+    // caption needs.
+    bnProgrammtext_ = button("BnProgrammtext", QStringLiteral("Programmtext"), 968, 60);
+    bnProgrammtext_->setToolTip(QStringLiteral("Das Programm als Text schreiben und lesen"));
+    bnProgrammtext_->resize(std::max(60, bnProgrammtext_->sizeHint().width()), 25);
+    bnProgrammtext_->move(kClientWidth - 4 - bnProgrammtext_->width(), 4);
+    bnBefehlsfenster_->move(std::min(904, bnProgrammtext_->x() - 4 - bnBefehlsfenster_->width()),
+                            4);
+    bnInterrupt_->move(std::min(792, bnBefehlsfenster_->x() - 6 - bnInterrupt_->width()), 4);
+    connect(bnProgrammtext_, &QPushButton::clicked, this, &TFMain::MnProgrammtextClick);
     bnReset_ = button("BnReset", QStringLiteral("System"), 964, 60);
     bnReset_->setToolTip(QStringLiteral("Halt und IP Auf Null"));
     bnReset_->hide();
