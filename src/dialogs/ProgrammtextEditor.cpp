@@ -42,9 +42,7 @@ ProgrammtextEditor::ProgrammtextEditor(QWidget* parent)
     schrift.setStyleHint(QFont::Monospace);
     schrift.setPointSize(11);
     setFont(schrift);
-    setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
-    connect(this, &QPlainTextEdit::blockCountChanged, this,
-            [this] { setViewportMargins(ZeilennummernBreite(), 0, 0, 0); });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &ProgrammtextEditor::RandAnpassen);
     connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
         if (dy != 0) {
             zeilennummern_->scroll(0, dy);
@@ -52,7 +50,21 @@ ProgrammtextEditor::ProgrammtextEditor(QWidget* parent)
             zeilennummern_->update(0, rect.y(), zeilennummern_->width(), rect.height());
         }
     });
+    RandAnpassen();
+}
+
+void ProgrammtextEditor::RandAnpassen() {
+    setTabStopDistance(fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
     setViewportMargins(ZeilennummernBreite(), 0, 0, 0);
+    const QRect innen = contentsRect();
+    zeilennummern_->setGeometry(innen.left(), innen.top(), ZeilennummernBreite(), innen.height());
+}
+
+void ProgrammtextEditor::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        RandAnpassen();
+    }
 }
 
 int ProgrammtextEditor::ZeilennummernBreite() const {
@@ -62,8 +74,7 @@ int ProgrammtextEditor::ZeilennummernBreite() const {
 
 void ProgrammtextEditor::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
-    const QRect innen = contentsRect();
-    zeilennummern_->setGeometry(innen.left(), innen.top(), ZeilennummernBreite(), innen.height());
+    RandAnpassen();
 }
 
 void ProgrammtextEditor::ZeilennummernZeichnen(QPaintEvent* event) {

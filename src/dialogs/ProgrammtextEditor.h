@@ -26,9 +26,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Ctrl+wheel zooms the text; the line numbers follow.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Markieren();
+    void RandAnpassen();
 
     QWidget* zeilennummern_;
     std::vector<QTextEdit::ExtraSelection> fehler_;
