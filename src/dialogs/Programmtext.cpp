@@ -221,11 +221,9 @@ void TFProgrammtext::BnUebernehmenClick() {
     if (!speicher_->ProgrammErsetzen(u.bild)) {
         return;
     }
-    int zellen = 0;
-    for (const ProgrammBild::Zelle& z : u.bild.zellen) {
-        zellen += z.Leer() ? 0 : 1;
-    }
-    status_->setText(QStringLiteral("Übernommen: %1 im Speicher.").arg(Zellenzahl(zellen)));
+    const auto zellen = static_cast<int>(std::count_if(
+        u.zeileDerZelle.begin(), u.zeileDerZelle.end(), [](int zeile) { return zeile != 0; }));
+    status_->setText(QStringLiteral("Übernommen: %1 geschrieben.").arg(Zellenzahl(zellen)));
     Abgleichen(std::move(u));
 }
 

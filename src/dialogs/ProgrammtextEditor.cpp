@@ -118,6 +118,8 @@ void ProgrammtextEditor::SetAktuelleZeile(int zeile) {
     if (zeile <= 0) {
         return;
     }
+    // The start of the line, where the instruction stands.
+    horizontalScrollBar()->setValue(0);
     // Only when the line is out of view, so that the text does not jump at every step.
     const int erste = verticalScrollBar()->value();
     const int sichtbar = std::max(1, viewport()->height() / std::max(1, fontMetrics().height()));
