@@ -119,7 +119,11 @@ TFProgrammtext::TFProgrammtext(std::unique_ptr<ProgrammtextSpeicher> speicher, Q
         }
     });
     // Ctrl+S and Ctrl+O mean the text here, not the program file of the main window.
-    editor_->installEventFilter(this);
+    for (QWidget* teil :
+         {static_cast<QWidget*>(editor_), static_cast<QWidget*>(fehlerliste_),
+          static_cast<QWidget*>(bnUebernehmen_), static_cast<QWidget*>(bnAusDemSpeicher_)}) {
+        teil->installEventFilter(this);
+    }
     if (parent != nullptr) {
         parent->installEventFilter(this);
     }
@@ -413,7 +417,7 @@ bool TFProgrammtext::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
-    if (watched != editor_ ||
+    if (watched == parent() ||
         (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)) {
         return QWidget::eventFilter(watched, event);
     }
