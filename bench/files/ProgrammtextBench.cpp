@@ -12,16 +12,16 @@ using namespace tovak;
 
 // Every cell of 0..3999 used: a loop of loads, jumps to labels everywhere, registers by
 // name, and data.
-ProgrammBild VollerSpeicher() {
+Programminhalt VollerSpeicher() {
     BefehlstabellenFuellen();
-    ProgrammBild bild;
+    Programminhalt inhalt;
     for (int i = 0; i < TReg::kMaxCount; ++i) {
-        bild.register_[static_cast<std::size_t>(i)] = {i, "R" + std::to_string(i)};
+        inhalt.register_[static_cast<std::size_t>(i)] = {i, "R" + std::to_string(i)};
     }
     int a = 0;
     for (int n = 0; a + 8 <= TRAM::kMaxCount; ++n) {
-        const auto setze = [&bild, &a](int wert, bool befehl) {
-            bild.zellen[static_cast<std::size_t>(a++)] = {wert, befehl};
+        const auto setze = [&inhalt, &a](int wert, bool befehl) {
+            inhalt.zellen[static_cast<std::size_t>(a++)] = {wert, befehl};
         };
         setze(65, true);
         setze(n % 65536, false);
@@ -32,7 +32,7 @@ ProgrammBild VollerSpeicher() {
         setze(n, false);
         setze(451, true);
     }
-    return bild;
+    return inhalt;
 }
 
 void BM_AssembliereVollenSpeicher(benchmark::State& state) {
@@ -44,9 +44,9 @@ void BM_AssembliereVollenSpeicher(benchmark::State& state) {
 }
 
 void BM_DisassembliereVollenSpeicher(benchmark::State& state) {
-    const ProgrammBild bild = VollerSpeicher();
+    const Programminhalt inhalt = VollerSpeicher();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(Disassembliere(bild));
+        benchmark::DoNotOptimize(Disassembliere(inhalt));
     }
 }
 

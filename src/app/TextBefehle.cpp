@@ -2,7 +2,7 @@
 
 #include "files/Disassembler.h"
 #include "files/ProgramFile.h"
-#include "files/ProgrammBild.h"
+#include "files/Programminhalt.h"
 #include "files/TextDatei.h"
 #include "machine/Befehle.h"
 #include "machine/PlainDisplays.h"
@@ -88,7 +88,7 @@ int TextDisassemblieren(const std::string& datei, std::FILE* out, std::FILE* err
     if (!Laden(datei, s, err)) {
         return 2;
     }
-    const std::string text = Disassembliere(BildAusSpeicher(s.remarks, s.speicher, s.reg));
+    const std::string text = Disassembliere(InhaltAusSpeicher(s.remarks, s.speicher, s.reg));
     std::fwrite(text.data(), 1, text.size(), out);
     return 0;
 }

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -35,22 +34,6 @@ constexpr const char* kSpeichernFrage =
     "Der Programmtext wurde geändert. Sollen die Änderungen gespeichert werden?";
 const QStringList kFilter = {QStringLiteral("Programmtexte (*.txt)"),
                              QStringLiteral("Alle Dateien (*)")};
-
-TFProgrammtext::Antwort FrageMitBox(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kCaption),
-                    QString::fromUtf8(kSpeichernFrage), QMessageBox::NoButton, parent);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    QPushButton* abbrechen = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
-    box.setDefaultButton(ja);
-    box.setEscapeButton(abbrechen);
-    box.exec();
-    if (box.clickedButton() == ja) {
-        return TFProgrammtext::Antwort::Ja;
-    }
-    return box.clickedButton() == nein ? TFProgrammtext::Antwort::Nein
-                                       : TFProgrammtext::Antwort::Abbrechen;
-}
 
 QString Zellenzahl(int n) {
     return n == 1 ? QStringLiteral("1 Zelle") : QStringLiteral("%1 Zellen").arg(n);
@@ -222,7 +205,7 @@ void TFProgrammtext::BnUebernehmenClick() {
     if (SpeicherAnders() && !AskYesNo(kCaption, kSpeicherAnders)) {
         return;
     }
-    if (!speicher_->ProgrammErsetzen(u.bild)) {
+    if (!speicher_->ProgrammErsetzen(u.inhalt)) {
         return;
     }
     const auto zellen = static_cast<int>(std::count_if(
@@ -255,7 +238,7 @@ bool TFProgrammtext::Abgeglichen() const {
     }
     for (int a = 0; a < TRAM::kZellen; ++a) {
         if (abgleich_->ZeileVon(a) != 0 &&
-            speicher_->Zelle(a) != abgleich_->bild.zellen[static_cast<std::size_t>(a)]) {
+            speicher_->Zelle(a) != abgleich_->inhalt.zellen[static_cast<std::size_t>(a)]) {
             return false;
         }
     }
@@ -268,14 +251,14 @@ bool TFProgrammtext::SpeicherAnders() const {
     }
     // A run writes data cells (the stack) and registers; it changes no instruction cell.
     for (int a = 0; a < TRAM::kZellen; ++a) {
-        const ProgrammBild::Zelle z = speicher_->Zelle(a);
+        const Programminhalt::Zelle z = speicher_->Zelle(a);
         if (!abgleich_) {
             if (!z.Leer()) {
                 return true;
             }
             continue;
         }
-        const ProgrammBild::Zelle& alt = abgleich_->bild.zellen[static_cast<std::size_t>(a)];
+        const Programminhalt::Zelle& alt = abgleich_->inhalt.zellen[static_cast<std::size_t>(a)];
         if (z.befehl != alt.befehl || (z.befehl && z.wert != alt.wert) ||
             (abgleich_->ZeileVon(a) != 0 && z.wert != alt.wert)) {
             return true;
@@ -292,7 +275,7 @@ bool TFProgrammtext::DarfVerwerfen() {
     if (!editor_->document()->isModified()) {
         return true;
     }
-    switch (frage_ ? frage_() : FrageMitBox(this)) {
+    switch (AskYesNoCancel(kCaption, kSpeichernFrage)) {
     case Antwort::Ja:
         return MnSpeichernClick();
     case Antwort::Nein:
@@ -364,7 +347,7 @@ bool TFProgrammtext::OpenFile(const QString& fileName) {
             status_->setText(QStringLiteral("„Übernehmen“ schreibt das Programm in den Speicher."));
         } else {
             // A program file is shown as its text; saving it asks for a text file's name.
-            SetText(QString::fromStdString(Disassembliere(CpuDateiAlsBild(bytes))), {});
+            SetText(QString::fromStdString(Disassembliere(CpuDateiInhalt(bytes))), {});
             status_->setText(
                 QStringLiteral("%1 als Text; „Übernehmen“ schreibt es in den Speicher.")
                     .arg(QFileInfo(fileName).fileName()));

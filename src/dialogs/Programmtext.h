@@ -7,7 +7,7 @@
 #pragma once
 
 #include "files/Assembler.h"
-#include "files/ProgrammBild.h"
+#include "files/Programminhalt.h"
 
 #include <QString>
 #include <QWidget>
@@ -28,12 +28,12 @@ class ProgrammtextEditor;
 class ProgrammtextSpeicher {
 public:
     virtual ~ProgrammtextSpeicher() = default;
-    virtual ProgrammBild Programm() const = 0;
-    virtual ProgrammBild::Zelle Zelle(int adresse) const = 0;
+    virtual Programminhalt Programm() const = 0;
+    virtual Programminhalt::Zelle Zelle(int adresse) const = 0;
     virtual int IP() const = 0;
     // Replaces the whole program (stopping a run, as opening a file does); false after the
     // failure was shown.
-    virtual bool ProgrammErsetzen(const ProgrammBild& bild) = 0;
+    virtual bool ProgrammErsetzen(const Programminhalt& inhalt) = 0;
     // True while the program holds changes that are not saved.
     virtual bool ProgrammGeaendert() const = 0;
     // Where the file dialogs start while the window has no file.
@@ -44,8 +44,6 @@ class TFProgrammtext final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Antwort { Ja, Nein, Abbrechen };
-
     TFProgrammtext(std::unique_ptr<ProgrammtextSpeicher> speicher, QWidget* parent = nullptr);
     ~TFProgrammtext() override;
 
@@ -75,8 +73,6 @@ public:
     // --- Hooks for tests -------------------------------------------------------------------
     // The file dialogs (default: QFileDialog); an empty answer means cancelled.
     void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
-    // The question before unsaved text is discarded (default: a message box).
-    void SetSpeichernFrage(std::function<Antwort()> frage) { frage_ = std::move(frage); }
 
 signals:
     void closed();
@@ -110,7 +106,6 @@ private:
     QString abgleichText_;
     std::function<QString()> askOpen_;
     std::function<QString()> askSave_;
-    std::function<Antwort()> frage_;
 };
 
 } // namespace tovak

@@ -1,5 +1,6 @@
 #include "files/Assembler.h"
 
+#include "files/ProgramFile.h"
 #include "files/TextSyntax.h"
 #include "machine/Befehle.h"
 #include "util/Cp1252.h"
@@ -150,6 +151,7 @@ private:
     int ort_ = 0;       // the address of the next cell
     int hoechste_ = -1; // the highest address written so far
     bool voll_ = false;
+    bool bemerkungenVoll_ = false;
     std::vector<std::string> offeneMarken_;
     std::map<std::string, Marke> marken_;
     std::map<std::string, std::vector<int>> registerNamen_;
@@ -180,7 +182,7 @@ Uebersetzung Leser::Lesen(std::string_view text) {
         Schreiben(a);
     }
     for (const RegisterAngabe& r : register_) {
-        ProgrammBild::Register& ziel = u_.bild.register_[static_cast<std::size_t>(r.nummer)];
+        Programminhalt::Register& ziel = u_.inhalt.register_[static_cast<std::size_t>(r.nummer)];
         ziel.name = r.name;
         if (!r.wert.empty()) {
             if (const auto wert = Aufloesen(r.wert, Wertart::Registerwert, r.zeile)) {
@@ -192,7 +194,7 @@ Uebersetzung Leser::Lesen(std::string_view text) {
         std::stable_sort(
             u_.fehler.begin(), u_.fehler.end(),
             [](const TextFehler& a, const TextFehler& b) { return a.zeile < b.zeile; });
-        u_.bild = {};
+        u_.inhalt = {};
         u_.zeileDerZelle = {};
     }
     return std::move(u_);
@@ -263,6 +265,14 @@ void Leser::Direktive(std::string_view rest) {
 }
 
 void Leser::Bemerkung(std::string_view rest) {
+    if (u_.inhalt.bemerkung.size() == static_cast<std::size_t>(kMaxBemerkungszeilen)) {
+        if (!bemerkungenVoll_) {
+            Fehler("Mehr als " + std::to_string(kMaxBemerkungszeilen) +
+                   " Zeilen .BEMERKUNG hält kein TOVAK-Programm");
+        }
+        bemerkungenVoll_ = true;
+        return;
+    }
     // The whole rest of the line is the remark, a ";" included; a text in quotes keeps
     // blanks at its ends and characters that cannot stand in a line.
     std::string_view text = OhneRand(rest);
@@ -271,12 +281,12 @@ void Leser::Bemerkung(std::string_view rest) {
         if (auto zitat = LiesZitat(text, pos)) {
             const std::string_view danach = OhneRand(text.substr(pos));
             if (danach.empty() || danach.front() == ';') {
-                u_.bild.bemerkung.push_back(std::move(*zitat));
+                u_.inhalt.bemerkung.push_back(std::move(*zitat));
                 return;
             }
         }
     }
-    u_.bild.bemerkung.emplace_back(text);
+    u_.inhalt.bemerkung.emplace_back(text);
 }
 
 void Leser::Org(std::string_view rest) {
@@ -559,8 +569,8 @@ std::optional<long long> Leser::Aufloesen(std::string_view wort, Wertart art, in
 }
 
 void Leser::Schreiben(const Anweisung& a) {
-    auto zelle = [this](int adresse) -> ProgrammBild::Zelle& {
-        return u_.bild.zellen[static_cast<std::size_t>(adresse)];
+    auto zelle = [this](int adresse) -> Programminhalt::Zelle& {
+        return u_.inhalt.zellen[static_cast<std::size_t>(adresse)];
     };
     if (a.art == Anweisung::Art::Befehl) {
         zelle(a.adresse) = {a.befehl, true};

@@ -2,7 +2,7 @@
 // all or nothing. The rules are those of the README ("Programmtext").
 #pragma once
 
-#include "files/ProgrammBild.h"
+#include "files/Programminhalt.h"
 
 #include <array>
 #include <string>
@@ -20,7 +20,7 @@ struct TextFehler {
 
 struct Uebersetzung {
     // Everything else zero. Only valid when there are no errors.
-    ProgrammBild bild;
+    Programminhalt inhalt;
     // In line order; empty when the text is good.
     std::vector<TextFehler> fehler;
     // For each address the line of the statement that wrote the cell, 0 for none.

@@ -71,12 +71,12 @@ std::string MarkenName(int adresse) {
 
 class Schreiber {
 public:
-    explicit Schreiber(const ProgrammBild& bild) : bild_(bild) {}
+    explicit Schreiber(const Programminhalt& inhalt) : inhalt_(inhalt) {}
     std::string Schreiben();
 
 private:
-    const ProgrammBild::Zelle& Zelle(int a) const {
-        return bild_.zellen[static_cast<std::size_t>(a)];
+    const Programminhalt::Zelle& Zelle(int a) const {
+        return inhalt_.zellen[static_cast<std::size_t>(a)];
     }
     void Kopf();
     void Einteilen(int letzte);
@@ -95,7 +95,7 @@ private:
     // Writes ".DATEN" from a; returns the address behind the last value written.
     int Daten(int a);
 
-    const ProgrammBild& bild_;
+    const Programminhalt& inhalt_;
     std::string out_;
     std::array<Art, TRAM::kZellen> art_{};
     std::set<int> marken_;
@@ -118,7 +118,7 @@ std::string Schreiber::Schreiben() {
 }
 
 void Schreiber::Kopf() {
-    for (const std::string& zeile : bild_.bemerkung) {
+    for (const std::string& zeile : inhalt_.bemerkung) {
         if (zeile.empty()) {
             Zeile(".BEMERKUNG");
         } else {
@@ -127,13 +127,13 @@ void Schreiber::Kopf() {
     }
     Absatz();
     std::map<std::string, int> haeufigkeit;
-    for (const ProgrammBild::Register& r : bild_.register_) {
+    for (const Programminhalt::Register& r : inhalt_.register_) {
         if (IstName(r.name)) {
             ++haeufigkeit[NamensSchluessel(r.name)];
         }
     }
     for (int i = 0; i < TReg::kRegisterZahl; ++i) {
-        const ProgrammBild::Register& r = bild_.register_[static_cast<std::size_t>(i)];
+        const Programminhalt::Register& r = inhalt_.register_[static_cast<std::size_t>(i)];
         if (r.wert == 0 && r.name.empty()) {
             continue;
         }
@@ -156,7 +156,7 @@ void Schreiber::Kopf() {
 void Schreiber::Einteilen(int letzte) {
     int a = 0;
     while (a <= letzte) {
-        const ProgrammBild::Zelle& z = Zelle(a);
+        const Programminhalt::Zelle& z = Zelle(a);
         if (!z.befehl) {
             art_[static_cast<std::size_t>(a++)] = z.Leer() ? Art::Leer : Art::Daten;
             continue;
@@ -307,8 +307,8 @@ void Schreiber::Zellen() {
 
 } // namespace
 
-std::string Disassembliere(const ProgrammBild& bild) {
-    return Schreiber(bild).Schreiben();
+std::string Disassembliere(const Programminhalt& inhalt) {
+    return Schreiber(inhalt).Schreiben();
 }
 
 } // namespace tovak

@@ -3,13 +3,13 @@
 // Go Sub targets. Read back, the text gives the same image.
 #pragma once
 
-#include "files/ProgrammBild.h"
+#include "files/Programminhalt.h"
 
 #include <string>
 
 namespace tovak {
 
 // UTF-8 text with LF line ends.
-std::string Disassembliere(const ProgrammBild& bild);
+std::string Disassembliere(const Programminhalt& inhalt);
 
 } // namespace tovak

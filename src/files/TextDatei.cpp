@@ -1,7 +1,7 @@
 #include "files/TextDatei.h"
 
-#include "files/ProgrammBild.h"
 #include "files/ProgrammText.h"
+#include "files/Programminhalt.h"
 #include "files/TextSyntax.h"
 #include "machine/Befehle.h"
 #include "machine/PlainDisplays.h"
@@ -18,8 +18,6 @@ namespace tovak {
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-// Far more than the text of a full memory; a bigger file is no program text.
-constexpr std::size_t kMaxDateigroesse = 16 * 1024 * 1024;
 
 std::string FehlerListe(const std::vector<TextFehler>& fehler) {
     std::string text;
@@ -104,8 +102,9 @@ std::string DateiLesen(const std::string& fileName) {
             }
             return bytes;
         }
+        // As for program files; the text of a full memory takes a few hundred kilobytes.
         if (bytes.size() + n > kMaxDateigroesse) {
-            throw DateiFehler("Die Datei ist zu groß für ein Programm (mehr als 16 MB)");
+            throw DateiFehler(kZuGrossText);
         }
         bytes.append(block, n);
     }
@@ -121,11 +120,11 @@ void ProgrammtextLaden(std::string_view bytes, std::vector<std::string>& remarkL
     if (!u.Ok()) {
         throw ProgrammtextFehler(std::move(u.fehler));
     }
-    BildInSpeicher(u.bild, speicher, reg);
-    remarkLines = std::move(u.bild.bemerkung);
+    InhaltInSpeicher(u.inhalt, speicher, reg);
+    remarkLines = std::move(u.inhalt.bemerkung);
 }
 
-ProgrammBild CpuDateiAlsBild(std::string_view bytes) {
+Programminhalt CpuDateiInhalt(std::string_view bytes) {
     BefehlstabellenFuellen();
     NullGrid speicherGrid(3, TRAM::kZellen);
     NullGrid registerGrid(3, TReg::kRegisterZahl);
@@ -135,7 +134,7 @@ ProgrammBild CpuDateiAlsBild(std::string_view bytes) {
     if (LeseProgrammText(bytes, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
         throw DateiFehler("Die Datei hat ein veraltetes Format (Version kleiner als 5)");
     }
-    return BildAusSpeicher(remarks, speicher, reg);
+    return InhaltAusSpeicher(remarks, speicher, reg);
 }
 
 LeseErgebnis ProgrammLaden(const std::string& fileName, std::vector<std::string>& remarkLines,

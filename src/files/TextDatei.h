@@ -4,7 +4,7 @@
 
 #include "files/Assembler.h"
 #include "files/ProgramFile.h"
-#include "files/ProgrammBild.h"
+#include "files/Programminhalt.h"
 #include "machine/Fehler.h"
 
 #include <string>
@@ -45,7 +45,7 @@ void ProgrammtextLaden(std::string_view bytes, std::vector<std::string>& remarkL
                        TRAM& speicher, TReg& reg);
 // The program of a ".CPU" file's bytes. Throws what its reader throws, and DateiFehler for a
 // version below 5.
-ProgrammBild CpuDateiAlsBild(std::string_view bytes);
+Programminhalt CpuDateiInhalt(std::string_view bytes);
 
 // Loads a ".CPU" file or a program text, by content.
 LeseErgebnis ProgrammLaden(const std::string& fileName, std::vector<std::string>& remarkLines,

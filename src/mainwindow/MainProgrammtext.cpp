@@ -5,9 +5,6 @@
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 
-#include <QFileInfo>
-#include <QStandardPaths>
-
 namespace tovak {
 
 namespace {
@@ -15,23 +12,17 @@ namespace {
 class Programmspeicher final : public ProgrammtextSpeicher {
 public:
     explicit Programmspeicher(TFMain& main) : main_(main) {}
-    ProgrammBild Programm() const override { return main_.ProgrammImSpeicher(); }
-    ProgrammBild::Zelle Zelle(int adresse) const override {
+    Programminhalt Programm() const override { return main_.ProgrammImSpeicher(); }
+    Programminhalt::Zelle Zelle(int adresse) const override {
         return {main_.Speicher().GetValue(adresse), main_.Speicher().IstBefehl(adresse)};
     }
     int IP() const override { return main_.Steuerwerk().GetIP(); }
-    bool ProgrammErsetzen(const ProgrammBild& bild) override {
-        return main_.ProgrammErsetzen(bild);
+    bool ProgrammErsetzen(const Programminhalt& inhalt) override {
+        return main_.ProgrammErsetzen(inhalt);
     }
-    bool ProgrammGeaendert() const override { return true; }
-    QString Ordner() const override {
-        // Where the lessons and their texts are, unless the user may not write there.
-        const QString beispiele = DataFolder();
-        if (QFileInfo(beispiele).isWritable()) {
-            return beispiele;
-        }
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
+    bool ProgrammGeaendert() const override { return main_.Document().IsModified(); }
+    // Where the lessons and their texts are, as for the program files.
+    QString Ordner() const override { return DialogFolder(); }
 
 private:
     TFMain& main_;
@@ -49,17 +40,19 @@ void TFMain::MnProgrammtextClick() {
     programmtext_->activateWindow();
 }
 
-ProgrammBild TFMain::ProgrammImSpeicher() const {
-    return BildAusSpeicher(RemarkLines(), *speicher_, *register_);
+Programminhalt TFMain::ProgrammImSpeicher() const {
+    return InhaltAusSpeicher(RemarkLines(), *speicher_, *register_);
 }
 
-bool TFMain::ProgrammErsetzen(const ProgrammBild& bild) {
+bool TFMain::ProgrammErsetzen(const Programminhalt& inhalt) {
     // As opening a file: any run stops, the IP goes to 0.
     ResetRunState(true);
-    const bool ersetzt = RunGuarded([&] { BildInSpeicher(bild, *speicher_, *register_); });
+    const bool ersetzt = RunGuarded([&] { InhaltInSpeicher(inhalt, *speicher_, *register_); });
     if (ersetzt) {
-        SetRemarkLines(bild.bemerkung);
+        SetRemarkLines(inhalt.bemerkung);
     }
+    // Changed unless the text gave exactly the program last opened or saved.
+    document_->ContentMayHaveChanged();
     ClearJournal();
     WriteBackup();
     SwitchBackupTimerOn();

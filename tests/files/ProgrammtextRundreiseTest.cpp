@@ -37,16 +37,16 @@ TEST(ProgrammtextRundreise, Beispiele) {
         const std::string bytes = DateiInhalt(datei);
         Programmspeicher p;
         ASSERT_EQ(LeseProgrammText(bytes, p.remarks, p.speicher, p.reg), LeseErgebnis::Geladen);
-        const ProgrammBild bild = BildAusSpeicher(p.remarks, p.speicher, p.reg);
-        EXPECT_EQ(PruefeRundreise(bild), "");
-        EXPECT_EQ(DateiVon(Assembliere(Disassembliere(bild)).bild), bytes);
+        const Programminhalt inhalt = InhaltAusSpeicher(p.remarks, p.speicher, p.reg);
+        EXPECT_EQ(PruefeRundreise(inhalt), "");
+        EXPECT_EQ(DateiVon(Assembliere(Disassembliere(inhalt)).inhalt), bytes);
 
         // The lesson's own text form beside it.
         fs::path text = datei;
         text.replace_extension(".txt");
         const Uebersetzung u = Assembliere(TextAlsUtf8(DateiInhalt(text)));
         ASSERT_TRUE(u.Ok()) << u.fehler.front().Text();
-        EXPECT_EQ(DateiVon(u.bild), bytes);
+        EXPECT_EQ(DateiVon(u.inhalt), bytes);
     }
 }
 
@@ -63,7 +63,7 @@ TEST(ProgrammtextRundreise, DateienDesLeserKorpus) {
             continue; // not a file the program can read
         }
         ++geladen;
-        EXPECT_EQ(PruefeRundreise(BildAusSpeicher(p.remarks, p.speicher, p.reg)), "") << datei;
+        EXPECT_EQ(PruefeRundreise(InhaltAusSpeicher(p.remarks, p.speicher, p.reg)), "") << datei;
     }
     EXPECT_GE(geladen, 20);
 }
@@ -81,7 +81,7 @@ TEST(ProgrammtextRundreise, SpeicherDesMaschinenKorpus) {
             continue;
         }
         ++aufgebaut;
-        EXPECT_EQ(PruefeRundreise(BildAusSpeicher({}, m.speicher, m.reg)), "") << datei;
+        EXPECT_EQ(PruefeRundreise(InhaltAusSpeicher({}, m.speicher, m.reg)), "") << datei;
     }
     EXPECT_GE(aufgebaut, 20);
 }

@@ -2,6 +2,7 @@
 // the errors that name their line, and the text written from an image.
 #include "files/Assembler.h"
 #include "files/Disassembler.h"
+#include "files/ProgramFile.h"
 #include "files/TextDatei.h"
 #include "machine/Befehle.h"
 
@@ -14,7 +15,7 @@
 namespace tovak::test {
 namespace {
 
-using Zelle = ProgrammBild::Zelle;
+using Zelle = Programminhalt::Zelle;
 
 Zelle B(int befehl) {
     return {befehl, true};
@@ -160,15 +161,15 @@ TEST(Programmtext, TabelleGuterUndFalscherZeilen) {
         if (fall.fehler != nullptr) {
             ASSERT_FALSE(u.Ok());
             EXPECT_EQ(u.fehler.front().Text(), fall.fehler);
-            EXPECT_EQ(u.bild, ProgrammBild{}) << "an error leaves no image";
+            EXPECT_EQ(u.inhalt, Programminhalt{}) << "an error leaves no image";
             continue;
         }
         ASSERT_TRUE(u.Ok()) << u.fehler.front().Text();
-        ProgrammBild erwartet;
+        Programminhalt erwartet;
         for (std::size_t i = 0; i < fall.zellen.size(); ++i) {
             erwartet.zellen[static_cast<std::size_t>(fall.ab) + i] = fall.zellen[i];
         }
-        EXPECT_EQ(u.bild.zellen, erwartet.zellen);
+        EXPECT_EQ(u.inhalt.zellen, erwartet.zellen);
     }
 }
 
@@ -179,13 +180,22 @@ TEST(Programmtext, JederFehlerMitSeinerZeileUndAllesOderNichts) {
     EXPECT_EQ(u.fehler[0].zeile, 2);
     EXPECT_EQ(u.fehler[1].zeile, 3);
     EXPECT_EQ(u.fehler[2].Text(), "Zeile 5: Unbekannte Marke „x“");
-    EXPECT_EQ(u.bild, ProgrammBild{});
+    EXPECT_EQ(u.inhalt, Programminhalt{});
     // A text of nothing but errors lists no more than the limit.
     std::string viele;
     for (int i = 0; i < 500; ++i) {
         viele += "Unsinn\n";
     }
     EXPECT_EQ(Assembliere(viele).fehler.size(), kMaxFehler);
+    // No more remark lines than a program file may hold.
+    std::string bemerkungen;
+    for (int i = 0; i <= kMaxBemerkungszeilen + 5; ++i) {
+        bemerkungen += ".BEMERKUNG x\n";
+    }
+    const Uebersetzung lang = Assembliere(bemerkungen);
+    ASSERT_EQ(lang.fehler.size(), 1u);
+    EXPECT_EQ(lang.fehler[0].Text(), "Zeile 10001: Mehr als 10000 Zeilen .BEMERKUNG hält kein "
+                                     "TOVAK-Programm");
 }
 
 TEST(Programmtext, BemerkungenUndRegister) {
@@ -199,12 +209,13 @@ TEST(Programmtext, BemerkungenUndRegister) {
                                        ".REGISTER 4 Marke\n"
                                        "Marke: NOP\n");
     ASSERT_TRUE(u.Ok()) << u.fehler.front().Text();
-    EXPECT_EQ(u.bild.bemerkung, (std::vector<std::string>{"Summe; mit \"Semikolon\"", "",
-                                                          "  Rand\t\"\\ \x01", "\"a\" und \"b\""}));
-    EXPECT_EQ(u.bild.register_[2], (ProgrammBild::Register{65, "1. Summand"}));
-    EXPECT_EQ(u.bild.register_[3], (ProgrammBild::Register{0, " = ; "}));
-    EXPECT_EQ(u.bild.register_[127], (ProgrammBild::Register{65535, ""}));
-    EXPECT_EQ(u.bild.register_[4].name, "Marke");
+    EXPECT_EQ(u.inhalt.bemerkung,
+              (std::vector<std::string>{"Summe; mit \"Semikolon\"", "", "  Rand\t\"\\ \x01",
+                                        "\"a\" und \"b\""}));
+    EXPECT_EQ(u.inhalt.register_[2], (Programminhalt::Register{65, "1. Summand"}));
+    EXPECT_EQ(u.inhalt.register_[3], (Programminhalt::Register{0, " = ; "}));
+    EXPECT_EQ(u.inhalt.register_[127], (Programminhalt::Register{65535, ""}));
+    EXPECT_EQ(u.inhalt.register_[4].name, "Marke");
     EXPECT_EQ(u.ZeileVon(0), 9);
     EXPECT_EQ(u.ZeileVon(1), 0);
 }
@@ -219,27 +230,27 @@ TEST(Programmtext, ZeilenDerZellen) {
 
 // --- Text from an image ----------------------------------------------------------------------
 
-ProgrammBild Bild(std::initializer_list<std::pair<int, Zelle>> zellen) {
-    ProgrammBild bild;
+Programminhalt Inhalt(std::initializer_list<std::pair<int, Zelle>> zellen) {
+    Programminhalt inhalt;
     for (const auto& [adresse, zelle] : zellen) {
-        bild.zellen[static_cast<std::size_t>(adresse)] = zelle;
+        inhalt.zellen[static_cast<std::size_t>(adresse)] = zelle;
     }
-    return bild;
+    return inhalt;
 }
 
 TEST(Programmtext, TextAusDemSpeicher) {
     BefehlstabellenFuellen();
-    ProgrammBild bild =
-        Bild({{0, B(66)},   {1, D(1)},   {2, B(325)}, {3, D(2)},      {4, B(323)},
-              {5, D(3)},    {6, B(452)}, {7, D(12)},  {8, B(323)},    {9, D(40)},
-              {10, B(323)}, {11, D(30)}, {12, D(7)},  {13, D(-1)},    {20, B(65)},
-              {21, B(3)},   {50, D(1)},  {52, D(2)},  {3000, B(450)}, {4000, B(139)}});
-    bild.register_[1] = {5, "Zahl"};
-    bild.register_[9] = {0, "zahl 2"};
-    bild.bemerkung = {"Test", " eingerückt"};
+    Programminhalt inhalt =
+        Inhalt({{0, B(66)},   {1, D(1)},   {2, B(325)}, {3, D(2)},      {4, B(323)},
+                {5, D(3)},    {6, B(452)}, {7, D(12)},  {8, B(323)},    {9, D(40)},
+                {10, B(323)}, {11, D(30)}, {12, D(7)},  {13, D(-1)},    {20, B(65)},
+                {21, B(3)},   {50, D(1)},  {52, D(2)},  {3000, B(450)}, {4000, B(139)}});
+    inhalt.register_[1] = {5, "Zahl"};
+    inhalt.register_[9] = {0, "zahl 2"};
+    inhalt.bemerkung = {"Test", " eingerückt"};
     // Labels for jump targets (not for an operand cell), data, raw instruction cells, ".ORG"
     // over long empty runs and a 0 where a label needs a cell.
-    EXPECT_EQ(Disassembliere(bild), R"(.BEMERKUNG Test
+    EXPECT_EQ(Disassembliere(inhalt), R"(.BEMERKUNG Test
 .BEMERKUNG " eingerückt"
 
 .REGISTER 1 Zahl = 5
@@ -279,40 +290,40 @@ M40:
     .BEFEHLSZELLE 139  ; Inc Akku
 )");
     // A target behind every cell is a label at the end.
-    EXPECT_EQ(Disassembliere(Bild({{0, B(323)}, {1, D(2)}})),
+    EXPECT_EQ(Disassembliere(Inhalt({{0, B(323)}, {1, D(2)}})),
               "    Jump zu Adresse M2\n\nM2:  ; hinter dem Programm\n");
-    EXPECT_EQ(Disassembliere(Bild({{0, B(323)}, {1, D(9)}, {2, B(323)}, {3, D(7)}})),
+    EXPECT_EQ(Disassembliere(Inhalt({{0, B(323)}, {1, D(9)}, {2, B(323)}, {3, D(7)}})),
               "    Jump zu Adresse M9\n    Jump zu Adresse M7\n    .DATEN 0, 0, 0\n\nM7:\n"
               "    .DATEN 0\n\n"
               ".ORG 9\nM9:  ; hinter dem Programm\n");
-    EXPECT_EQ(Disassembliere(ProgrammBild{}), "");
+    EXPECT_EQ(Disassembliere(Programminhalt{}), "");
 }
 
-TEST(Programmtext, TextUndZurueckGibtDasselbeBild) {
+TEST(Programmtext, TextUndZurueckGibtDenselbenInhalt) {
     BefehlstabellenFuellen();
     // Operands the statements cannot hold, names the operands cannot use, texts that need
     // quotes, a target behind everything.
-    ProgrammBild bild = Bild({{0, B(65)},
-                              {1, D(65536)},
-                              {2, B(258)},
-                              {3, D(0)},
-                              {4, B(323)},
-                              {5, D(4000)},
-                              {6, B(66)},
-                              {7, D(1)},
-                              {8, B(324)},
-                              {9, D(3999)},
-                              {3999, B(65)},
-                              {4000, D(-7)}});
-    bild.register_[1] = {1, "a"};
-    bild.register_[2] = {2, "A"};
-    bild.register_[3] = {0, "x\ty"};
-    bild.register_[4] = {0, "\"q\""};
-    bild.bemerkung = {"\"ganz in Anführungszeichen\"", "Ende ", "", "\\x41", "mit\x7f"};
-    const std::string text = Disassembliere(bild);
+    Programminhalt inhalt = Inhalt({{0, B(65)},
+                                    {1, D(65536)},
+                                    {2, B(258)},
+                                    {3, D(0)},
+                                    {4, B(323)},
+                                    {5, D(4000)},
+                                    {6, B(66)},
+                                    {7, D(1)},
+                                    {8, B(324)},
+                                    {9, D(3999)},
+                                    {3999, B(65)},
+                                    {4000, D(-7)}});
+    inhalt.register_[1] = {1, "a"};
+    inhalt.register_[2] = {2, "A"};
+    inhalt.register_[3] = {0, "x\ty"};
+    inhalt.register_[4] = {0, "\"q\""};
+    inhalt.bemerkung = {"\"ganz in Anführungszeichen\"", "Ende ", "", "\\x41", "mit\x7f"};
+    const std::string text = Disassembliere(inhalt);
     const Uebersetzung u = Assembliere(text);
     ASSERT_TRUE(u.Ok()) << u.fehler.front().Text() << "\n" << text;
-    EXPECT_EQ(u.bild, bild) << text;
+    EXPECT_EQ(u.inhalt, inhalt) << text;
 }
 
 TEST(Programmtext, DateiformUndErkennung) {

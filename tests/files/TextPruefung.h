@@ -7,7 +7,7 @@
 
 #include "files/Assembler.h"
 #include "files/Disassembler.h"
-#include "files/ProgrammBild.h"
+#include "files/Programminhalt.h"
 #include "files/ProgrammText.h"
 #include "files/TextDatei.h"
 
@@ -17,29 +17,29 @@
 namespace tovak::test {
 
 // The program file the stores would write for the image.
-inline std::string DateiVon(const ProgrammBild& bild) {
+inline std::string DateiVon(const Programminhalt& inhalt) {
     ZeilenloserGrid speicherGrid;
     ZeilenloserGrid registerGrid;
     TRAM speicher(TRAM::kMaxCount, speicherGrid);
     TReg reg(TReg::kMaxCount, registerGrid);
-    BildInSpeicher(bild, speicher, reg);
-    if (BildAusSpeicher(bild.bemerkung, speicher, reg) != bild) {
+    InhaltInSpeicher(inhalt, speicher, reg);
+    if (InhaltAusSpeicher(inhalt.bemerkung, speicher, reg) != inhalt) {
         return "<the stores changed the image>";
     }
-    return ProgrammText(bild.bemerkung, speicher, reg);
+    return ProgrammText(inhalt.bemerkung, speicher, reg);
 }
 
 // Empty when the image goes to text and back unchanged, else what went wrong.
-inline std::string PruefeRundreise(const ProgrammBild& bild) {
-    const std::string text = Disassembliere(bild);
+inline std::string PruefeRundreise(const Programminhalt& inhalt) {
+    const std::string text = Disassembliere(inhalt);
     const Uebersetzung u = Assembliere(text);
     if (!u.Ok()) {
         return "the written text does not read: " + u.fehler.front().Text() + "\n" + text;
     }
-    if (u.bild != bild) {
+    if (u.inhalt != inhalt) {
         return "the text reads back as another image:\n" + text;
     }
-    if (DateiVon(u.bild) != DateiVon(bild)) {
+    if (DateiVon(u.inhalt) != DateiVon(inhalt)) {
         return "the text gives another program file";
     }
     return {};
@@ -53,7 +53,7 @@ inline std::string PruefeTextLeser(std::string_view bytes) {
     (void)IstProgrammtext(bytes, "x.CPU");
     const Uebersetzung u = Assembliere(TextAlsUtf8(bytes));
     if (!u.Ok()) {
-        if (u.bild != ProgrammBild{}) {
+        if (u.inhalt != Programminhalt{}) {
             return "a text with errors left an image";
         }
         for (const TextFehler& f : u.fehler) {
@@ -63,13 +63,13 @@ inline std::string PruefeTextLeser(std::string_view bytes) {
         }
         return {};
     }
-    for (const std::string& zeile : u.bild.bemerkung) {
+    for (const std::string& zeile : u.inhalt.bemerkung) {
         if (!IstUtf8(zeile) || zeile.find_first_of("\r\n") != std::string::npos) {
             return "a remark line is no single UTF-8 line";
         }
     }
     try {
-        return PruefeRundreise(u.bild);
+        return PruefeRundreise(u.inhalt);
     } catch (const TovakFehler& e) {
         return std::string("a good text does not load: ") + e.what();
     }

@@ -12,7 +12,7 @@
 
 namespace tovak {
 
-struct ProgrammBild {
+struct Programminhalt {
     struct Zelle {
         int wert = 0;
         bool befehl = false; // command mark; an instruction cell's number is its value
@@ -29,17 +29,17 @@ struct ProgrammBild {
     std::array<Zelle, TRAM::kZellen> zellen{};
     std::array<Register, TReg::kRegisterZahl> register_{};
 
-    bool operator==(const ProgrammBild&) const = default;
+    bool operator==(const Programminhalt&) const = default;
 };
 
 // The program held by the stores and the remark lines.
-ProgrammBild BildAusSpeicher(const std::vector<std::string>& bemerkung, const TRAM& speicher,
-                             const TReg& reg);
+Programminhalt InhaltAusSpeicher(const std::vector<std::string>& bemerkung, const TRAM& speicher,
+                                 const TReg& reg);
 
 // Replaces memory and registers by the image, cells 4000 and register 127 included, as the
 // instruction dialogs would have written them (operand cells with instruction number 0), and
 // refills both grids. The image must hold what the memory accepts: instruction cells below
 // 4000 with numbers 1..1024 (the text reader checks that); else Bereichsfehler.
-void BildInSpeicher(const ProgrammBild& bild, TRAM& speicher, TReg& reg);
+void InhaltInSpeicher(const Programminhalt& inhalt, TRAM& speicher, TReg& reg);
 
 } // namespace tovak
