@@ -7,8 +7,8 @@
 
 #include "files/Assembler.h"
 #include "files/Disassembler.h"
-#include "files/Programminhalt.h"
 #include "files/ProgrammText.h"
+#include "files/Programminhalt.h"
 #include "files/TextDatei.h"
 
 #include <string>
