@@ -1,5 +1,6 @@
 // The "Programmtext" window as a learner uses it: typing a program, "Übernehmen", errors,
 // "Aus dem Speicher", the highlighted line during a run, and its text files.
+#include "DialogAusfuellen.h"
 #include "GuiFixture.h"
 
 #include "dialogs/Dialog0.h"
@@ -9,12 +10,10 @@
 #include "files/Disassembler.h"
 #include "files/ProgrammText.h"
 #include "widgets/OroGrid.h"
-#include "widgets/SpinEdit.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
 #include <set>
@@ -80,15 +79,8 @@ protected:
     }
     void Eingeben(const char* item, int befehl, const char* field = nullptr,
                   const char* text = nullptr) {
-        window->SetBefehlsDialogHook([=](TFDialog0& dialog) {
-            dialog.Radio(befehl)->click();
-            if (field != nullptr) {
-                auto* spin = dialog.findChild<TSpinEdit*>(QString::fromLatin1(field));
-                spin->setFocus();
-                spin->SetText(QString::fromLatin1(text));
-            }
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
-        });
+        window->SetBefehlsDialogHook(
+            [=](TFDialog0& dialog) { DialogAusfuellen(dialog, befehl, field, text); });
         window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
 
