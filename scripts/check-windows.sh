@@ -26,27 +26,29 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 passed=0
-# tovak_golden(NAME PROGRAM STATUS ARGUMENTS...)
+# tovak_golden(NAME PROGRAM STATUS ARGUMENTS...); each example runs as file and as text.
 while read -r name program status args; do
-    set +e
-    # shellcheck disable=SC2086 # the arguments are separate words
-    "$runner" "$exe" --run "$root/examples/$program" $args >"$work/out" 2>"$work/err"
-    actual=$?
-    set -e
-    # Windows ends the lines with CR LF.
-    tr -d '\r' <"$work/out" >"$work/out.lf"
-    tr -d '\r' <"$work/err" >"$work/err.lf"
-    golden=$root/tests/files/golden/$name
-    # The messages name the program as it was called.
-    [[ -f $golden.err ]] && sed 's/tovak --help/tovak-run --help/' "$golden.err" >"$work/err.golden"
-    if [[ $actual != "$status" ]] || ! cmp -s "$work/out.lf" "$golden.out" ||
-        { [[ -f $golden.err ]] && ! cmp -s "$work/err.lf" "$work/err.golden"; }; then
-        echo "FEHLER: $name (Status $actual, erwartet $status)" >&2
-        diff "$golden.out" "$work/out.lf" | head -n 20 >&2 || true
-        failed=$((failed + 1))
-    else
-        passed=$((passed + 1))
-    fi
+    for form in "$program" "${program%.CPU}.txt"; do
+        set +e
+        # shellcheck disable=SC2086 # the arguments are separate words
+        "$runner" "$exe" --run "$root/examples/$form" $args >"$work/out" 2>"$work/err"
+        actual=$?
+        set -e
+        # Windows ends the lines with CR LF.
+        tr -d '\r' <"$work/out" >"$work/out.lf"
+        tr -d '\r' <"$work/err" >"$work/err.lf"
+        golden=$root/tests/files/golden/$name
+        # The messages name the program as it was called.
+        [[ -f $golden.err ]] && sed 's/tovak --help/tovak-run --help/' "$golden.err" >"$work/err.golden"
+        if [[ $actual != "$status" ]] || ! cmp -s "$work/out.lf" "$golden.out" ||
+            { [[ -f $golden.err ]] && ! cmp -s "$work/err.lf" "$work/err.golden"; }; then
+            echo "FEHLER: $name mit $form (Status $actual, erwartet $status)" >&2
+            diff "$golden.out" "$work/out.lf" | head -n 20 >&2 || true
+            failed=$((failed + 1))
+        else
+            passed=$((passed + 1))
+        fi
+    done
 done < <(sed -n 's/^tovak_golden(\(.*\))$/\1/p' "$root/tests/files/CMakeLists.txt")
 echo "Wine: $passed passed, $failed failed"
 ((failed == 0))

@@ -1,5 +1,8 @@
 #include "app/Runner.h"
 
+#include "app/TextBefehle.h"
+#include "files/TextDatei.h"
+
 #include "files/ProgramFile.h"
 #include "machine/Fehler.h"
 #include "machine/Maschine.h"
@@ -81,6 +84,8 @@ std::string Ersetze(std::string text, std::string_view alt, std::string_view neu
 std::string HilfeText(std::string_view programm) {
     // The examples and the usage name the program as it was called.
     return Ersetze(R"(Aufruf: tovak --run DATEI.CPU [Optionen]
+        tovak --assemble TEXTDATEI -o DATEI.CPU
+        tovak --disassemble DATEI.CPU
         tovak --help
         tovak --version
 
@@ -93,6 +98,9 @@ wenn die Schrittgrenze erreicht ist.
 Jede Zeile, die das Ausgabefenster bekäme, erscheint sofort auf der
 Standardausgabe (UTF-8, eine Zeile je Ausgabe). "OUT NewLine" und jede
 eingelesene Zahl ergeben zusätzlich eine Leerzeile.
+
+Statt einer .CPU-Datei darf auch ein Programmtext (Befehle als Text, mit
+Marken, wie im Fenster "Programmtext") stehen; er wird am Inhalt erkannt.
 
 Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
   --format bin|hex|ascii  Ausgabeformat; Voreinstellung bin (wie "Binär")
@@ -113,18 +121,26 @@ Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
                           R<n>= für jedes Register ungleich 0 und M<a>= für
                           jede Speicherzelle, die sich gegenüber der Datei
                           geändert hat (alle Werte dezimal)
+  --assemble TEXTDATEI    übersetzt den Programmtext in eine .CPU-Datei, die
+  -o DATEI.CPU            -o nennt; Fehler erscheinen als "Zeile N: ..." auf
+                          der Fehlerausgabe, die Datei bleibt dann unberührt
+  --disassemble DATEI.CPU schreibt das Programm als Programmtext auf die
+                          Standardausgabe
   -h, --help              zeigt diese Hilfe
   --version               zeigt die Versionsnummer
 
 Rückgabewert:
   0  beendet bei "CPU Stop"
   1  Fehler 1 bis 6 des Steuerwerks (Meldung auf der Fehlerausgabe)
-  2  falscher Aufruf oder Dateifehler (Meldung auf der Fehlerausgabe)
+  2  falscher Aufruf, Dateifehler oder Fehler im Programmtext (Meldung auf
+     der Fehlerausgabe)
   3  Bereichsfehler oder Division durch Null (Meldung auf der Fehlerausgabe)
   4  Schrittgrenze erreicht
 
 Beispiele:
   tovak --run summe.CPU --dump
+  tovak --assemble summe.txt -o summe.CPU
+  tovak --disassemble summe.CPU > summe.txt
   tovak --run eingabe.CPU --input 72,97,108,108,111 --format ascii
   for f in abgaben/*.CPU; do tovak --run "$f" --input 3,4 > "$f.txt"; done
 )",
@@ -169,11 +185,26 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     wert("--input", eingaben);
     wert("--interrupt-at", interrupts);
     wert("--max-steps", grenzen);
+    std::vector<std::string> assemble, disassemble, ausgabe, ausgabeLang;
+    wert("--assemble", assemble);
+    wert("--disassemble", disassemble);
+    // Two options, so that a message names the one that was given.
+    wert("-o", ausgabe);
+    wert("--output", ausgabeLang);
     app.add_flag("--trace", o.trace)->disable_flag_override();
     app.add_flag("--dump", o.dump)->disable_flag_override();
     try {
-        // The parser takes the arguments last first.
-        std::vector<std::string> rueckwaerts(args.rbegin(), args.rend());
+        // The parser takes the arguments last first; "-o=FILE" is "-o FILE", as for the long
+        // options.
+        std::vector<std::string> rueckwaerts;
+        for (auto arg = args.rbegin(); arg != args.rend(); ++arg) {
+            if (arg->starts_with("-o=")) {
+                rueckwaerts.push_back(arg->substr(3));
+                rueckwaerts.emplace_back("-o");
+            } else {
+                rueckwaerts.push_back(*arg);
+            }
+        }
         app.parse(rueckwaerts);
     } catch (const CLI::ParseError& e) {
         // "--format: 1 required TEXT missing", "dump was given a disallowed flag override"
@@ -196,6 +227,11 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     if (dateien.size() == 1 && dateien.front().empty()) {
         return "Die Option --run verlangt einen Dateinamen";
     }
+    // Of a repeated program command or target the last counts.
+    o.assemble = assemble.empty() ? std::string() : assemble.back();
+    o.disassemble = disassemble.empty() ? std::string() : disassemble.back();
+    ausgabe.insert(ausgabe.end(), ausgabeLang.begin(), ausgabeLang.end());
+    o.ausgabe = ausgabe.empty() ? std::string() : ausgabe.back();
     // Of a repeated format or step limit the last counts.
     if (!formate.empty()) {
         const std::string& format = formate.back();
@@ -228,11 +264,10 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     }
     std::sort(o.interrupts.begin(), o.interrupts.end());
     o.interrupts.erase(std::unique(o.interrupts.begin(), o.interrupts.end()), o.interrupts.end());
-    if (dateien.empty()) {
-        return "Keine Programmdatei angegeben (" + std::string(programm) + " --run DATEI.CPU)";
-    }
-    o.datei = dateien.front();
-    return {};
+    o.datei = dateien.empty() ? std::string() : dateien.front();
+    std::string fehler =
+        TextOptionenPruefen(!dateien.empty(), o.assemble, o.disassemble, o.ausgabe);
+    return Ersetze(fehler, "(tovak ", "(" + std::string(programm) + " ");
 }
 
 int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
@@ -253,14 +288,14 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
 
     std::vector<std::string> remarks;
     try {
-        if (ReadDatei(o.datei, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
+        if (ProgrammLaden(o.datei, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
             std::fprintf(err,
                          "Fehler: %s: Die Datei hat eine Version unter 5 und wurde nicht geladen\n",
                          o.datei.c_str());
             return LaufAufrufFehler;
         }
     } catch (const TovakFehler& e) {
-        std::fprintf(err, "Fehler: %s: %s\n", o.datei.c_str(), e.what());
+        LadefehlerMelden(o.datei, e, err);
         return LaufAufrufFehler;
     }
     std::array<int, TRAM::kZellen> geladen{};
@@ -378,6 +413,12 @@ int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FIL
         std::fprintf(err, "Fehler: %s\nHilfe: %.*s --help\n", fehler.c_str(),
                      static_cast<int>(programm.size()), programm.data());
         return LaufAufrufFehler;
+    }
+    if (!optionen.assemble.empty()) {
+        return TextAssemblieren(optionen.assemble, optionen.ausgabe, err);
+    }
+    if (!optionen.disassemble.empty()) {
+        return TextDisassemblieren(optionen.disassemble, out, err);
     }
     try {
         return ProgrammLaufen(optionen, out, err);
