@@ -58,9 +58,9 @@ void ClockRun(const QString& program, int intervalMs, int seconds) {
     tovak::TFMain window(800);
     window.show();
     window.OpenProgramFile(program);
-    window.SetClockInterval(intervalMs);
+    window.Run().SetClockInterval(intervalMs);
     QApplication::processEvents();
-    const long long before = window.StepCount();
+    const long long before = window.Run().StepCount();
     const double cpuBefore = CpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -70,7 +70,7 @@ void ClockRun(const QString& program, int intervalMs, int seconds) {
     const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = CpuSeconds() - cpuBefore;
     window.BnStopClick();
-    const double rate = static_cast<double>(window.StepCount() - before) / elapsed;
+    const double rate = static_cast<double>(window.Run().StepCount() - before) / elapsed;
     std::printf("clock %4d ms: %8.1f micro-steps/s achieved, %8.1f requested, CPU %.2f s "
                 "in %.2f s (%.0f %%)\n",
                 intervalMs, rate, 1000.0 / intervalMs, cpu, elapsed, 100.0 * cpu / elapsed);
@@ -86,7 +86,7 @@ void FastRun(const QString& program, int seconds, bool outputWindow) {
         window.MnShowAusgabefensterClick();
     }
     QApplication::processEvents();
-    const long long before = window.StepCount();
+    const long long before = window.Run().StepCount();
     const double cpuBefore = CpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -95,7 +95,7 @@ void FastRun(const QString& program, int seconds, bool outputWindow) {
     QApplication::exec();
     const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = CpuSeconds() - cpuBefore;
-    const long long steps = window.StepCount() - before;
+    const long long steps = window.Run().StepCount() - before;
     window.BnStopClick();
     std::printf("fast run%s: %6.2f million micro-steps/s (%.2f million per CPU second, "
                 "%.2f ns CPU per micro-step), CPU %.2f s in %.2f s, %lld micro-steps\n",
@@ -133,7 +133,7 @@ void StopLatency(const QString& program, int runs) {
         } watch;
         watch.painted = [&] {
             if (afterStop != Clock::time_point{} && afterPaint == Clock::time_point{} &&
-                !window.FastRunActive()) {
+                !window.Run().FastRunActive()) {
                 afterPaint = Clock::now();
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
             }

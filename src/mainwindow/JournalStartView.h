@@ -24,8 +24,6 @@ public:
     // whether an undo has arrived back here.
     void Capture(QWidget* client, TOroGrid* speicher, TOroGrid* reg, const BusAnimation& animation,
                  long long taktzaehler);
-    void Forget() { valid_ = false; }
-    bool Valid() const { return valid_; }
     // Shows the picture again when the count is the captured one; true when it did.
     bool RestoreAt(long long taktzaehler) const;
 

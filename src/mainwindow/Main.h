@@ -1,6 +1,8 @@
-// The main window: owns the simulated machine, shows it as a block diagram and drives it.
-// The implementation is split by concern: creation and layout (MainCreate, MainLayouts),
-// menus (MainMenus), run control (MainRun), bus animation (MainAnimation), edits in the
+// The main window: owns the simulated machine and shows it as a block diagram. When
+// micro-steps happen is the run controller's (RunController); the window forwards the run
+// commands to it and shows what it decides (MainRun, MainFastRun, MainJournal).
+// The rest is split by concern: creation and layout (MainCreate, MainLayouts),
+// menus (MainMenus), bus animation (MainAnimation), edits in the
 // panels and grids (MainEdits), tool windows (MainTools, MainCommandWindow), the file
 // commands (MainFiles), the backup copies (MainBackup), new program and resets (MainReset),
 // clipboard and printing (MainExport).
@@ -17,14 +19,13 @@
 #include "machine/RAM.h"
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
-#include "machine/StepDecision.h"
 #include "machine/Steuerwerk.h"
 #include "mainwindow/BufferedOutput.h"
 #include "mainwindow/JournalStartView.h"
 #include "mainwindow/ProgramDocument.h"
+#include "mainwindow/RunController.h"
 #include "mainwindow/WidgetDisplays.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPrinter>
@@ -54,7 +55,7 @@ class BusAnimation;
 class TFDialog0;
 class TOroGrid;
 
-class TFMain final : public QMainWindow {
+class TFMain final : public QMainWindow, private RunView {
     Q_OBJECT
 
 public:
@@ -68,38 +69,25 @@ public:
     explicit TFMain(int screenHeight = -1, QWidget* parent = nullptr);
     ~TFMain() override;
 
-    // --- Run control -------------------------------------------------------------------
+    // --- Run control: forwards to the run controller (MainRun.cpp) -----------------------
     void MnProgrammstartClick();   // "Start von 0"
     void BnProgrammReStartClick(); // "Start von IP"
     void MnEinzelschrittClick();   // "Einzelschritt"
-    void MnTaktClick();            // "Takt" and every clock tick
+    void MnTaktClick();            // "Takt"
     void Timer1Timer();            // the clock's tick: the Takts due since the last one
     void BnStopClick();            // "STOP"
     void BnInterruptClick();       // interrupt request on/off
+    void MnTaktZurueckClick();     // "Takt zurück"
+    void MnSchnelllaufClick();     // "Schnelllauf"
     void SetEditMode(bool edit);
     void ResetRunState(bool resetRegisters);
-    void PrepareOutputWindow();
-
-    // --- Takt zurück (MainJournal.cpp) ---------------------------------------------------
-    // Undoes the last micro-step; the window then steps on in single-step mode.
-    void MnTaktZurueckClick();
     // Forgets what "Takt zurück" could undo. Every command that changes the program or the
     // machine outside a micro-step must call it (file commands, instruction dialogs, edits
     // in the grids and panels, resets).
     void ClearJournal();
-    bool CanStepBack() const;
-    // --- Run state in words and the fast run (MainRunState.cpp, MainFastRun.cpp) ----------
-    // "Schnelllauf": goes on from the IP like "Start von IP", without the clock and the bus
-    // animation, refreshing the window about 30 times a second.
-    void MnSchnelllaufClick();
-    bool FastRunActive() const;
-    // The run state as the status bar shows it ("Programmlauf", "Haltepunkt bei 5", ...).
-    QString RunStateText() const;
+    RunController& Run() { return *run_; }
+    const RunController& Run() const { return *run_; }
     QLabel* RunStateLabel() const { return runStateLabel_; }
-
-    // --- Bus animation -----------------------------------------------------------------
-    void OnUpdate();
-    void StopAnimation();
 
     // --- Edits in the window -----------------------------------------------------------
     void EInstructionPointerChange();
@@ -209,7 +197,6 @@ public:
     void SetNumberInput(std::function<int()> ask) { numberInput_ = std::move(ask); }
     // The file dialogs (default: QFileDialog); an empty answer means cancelled.
     void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
-    void SetClockInterval(int ms);
     // Runs once an instruction dialog is open, to answer it (default: the learner does). A
     // dialog the hook leaves open is cancelled.
     void SetBefehlsDialogHook(std::function<void(TFDialog0&)> answer) {
@@ -225,7 +212,7 @@ public:
     TRechenwerk& Rechenwerk() { return *rechenwerk_; }
     TBus& Adressbus() { return *adressbus_; }
     TBus& Datenbus() { return *datenbus_; }
-    QTimer* Timer1() const { return timer1_; }
+    QTimer* Timer1() const { return run_->Clock(); }
     TFAusgabe* Ausgabe() const { return ausgabe_; }
     TFDebug* Debug() const { return debug_; }
     TOroGrid* GridSpeicher() const { return gridSpeicher_; }
@@ -234,15 +221,8 @@ public:
     QPlainTextEdit* MemoRemark() const { return memoRemark_; }
     QWidget* Client() const { return client_; }
 
-    bool Continuous() const { return decision_->Continuous(); }
-    int StartedStep() const { return decision_->StartedStep(); }
-    int AnimPhase() const { return animPhase_; }
-    int LastBreakIP() const { return decision_->LastBreakIP(); }
-    bool InterruptOn() const { return interruptOn_; }
     bool IsCompactLayout() const { return compact_; }
     bool IsSpeicherMaximal() const { return speicherMaximalInForce_; }
-    // Micro-steps performed since the window was created.
-    long long StepCount() const { return stepCount_; }
 
     // Applies or removes the maximal-memory layout when it differs from the one in force.
     void ApplySpeicherMaximal(bool on);
@@ -275,9 +255,8 @@ private:
     void CreateTaktZurueckItem(QMenu* start);
     void CreateTaktZurueckButton();
     void CreateRunCounters();
-    void UpdateTaktZurueck();
+    void ShowTaktZurueck(bool possible);
     void ShowRunCounters();
-    void ResetRunCounters();
 
     // Lessons (MainBeispiele.cpp)
     void CreateBeispielMenu(QMenu* datei);
@@ -306,30 +285,32 @@ private:
     // the screen.
     void FitToScreen();
 
-    // Run control (MainRun.cpp)
-    // What the window does after a tick that performed a micro-step or tried to: shows it
-    // and, when the run ended, stops it. False when the run does not go on.
-    bool AfterStep(StepResult result);
-    void StopRun(StepResult result);
-    std::vector<int> Breakpoints() const;
-    void ClockOn();
-    void ClockOff();
-    void SelectMemoryRowAndIP(int row);
+    // What the run controller asks of the window (MainRun.cpp, MainFastRun.cpp,
+    // MainJournal.cpp, MainAnimation.cpp).
+    int OnUpdate() override;
+    void StopAnimation() override;
+    void ClearRunPanels() override;
+    std::vector<int> Haltepunkte() const override;
+    void SelectMemoryRow(int row) override;
+    void ShowIPZero() override;
+    void ClearOutput() override;
+    void PrepareOutputWindow() override;
+    int AskNumber() override;
+    void SetDisplaysDeferred(bool on) override;
+    void RefreshDeferred() override;
+    StepDecision::Followed FollowedRows() const override;
+    void SelectFollowedRows(int memoryRow, int registerRow) override;
+    void CaptureJournalStart(long long taktzaehler) override;
+    bool RestoreJournalStart(long long taktzaehler) const override;
+    // The controls follow the run controller.
+    void ShowEditMode(bool edit);
+    void ShowInterrupt(bool on);
+    void ConnectRunController();
 
-    // Run state and fast run (MainRunState.cpp, MainFastRun.cpp)
+    // Run state in words (MainRunState.cpp)
     void CreateRunStateDisplay();
     void ShowRunStateInMenuBar();
     void AddRunMenuItems(QMenu* start);
-    void ScheduleRunStateUpdate();
-    int AskNumberInput();
-    void StartFastClock();
-    void StopFastClock();
-    void FastSlice();
-    void FastInputStep();
-    void FastRefresh();
-    void SetDisplaysDeferred(bool on);
-    void NoteFastRows(const StepDecision::Followed& followed);
-    void SelectFastRows();
 
     // Tool windows (MainTools.cpp)
     TFAusgabe* EnsureOutputWindow();
@@ -353,8 +334,6 @@ private:
     // Backup copies (MainBackup.cpp)
     void PrepareBackupFolder();
     void SwitchBackupTimerOn();
-    // What the window shows before the first micro-step that can be undone (MainJournal.cpp).
-    void NoteJournalStart();
 
     // The I/O value in the hexadecimal panel and its tooltip (MainEdits.cpp).
     void ShowEAHex(int v);
@@ -416,7 +395,6 @@ private:
     QLabel* labelAdressbus_ = nullptr;
     QLabel* pAdressBus_ = nullptr;
     QPlainTextEdit* memoRemark_ = nullptr;
-    QTimer* timer1_ = nullptr;
     QTimer* timerBackup_ = nullptr;
 
     // Bus bars by role.
@@ -464,9 +442,9 @@ private:
     std::unique_ptr<TEAEinheit> eaEinheit_;
     std::unique_ptr<TRechenwerk> rechenwerk_;
     std::unique_ptr<TSteuerwerk> steuerwerk_;
-    // What each tick of a run does (Continuous, StartedStep, LastBreakIP).
-    std::unique_ptr<StepDecision> decision_;
     std::unique_ptr<TEncoder> encoder_;
+    // When micro-steps happen; it goes before the machine it drives.
+    std::unique_ptr<RunController> run_;
     std::unique_ptr<BusAnimation> animation_;
 
     QPointer<TFAusgabe> ausgabe_;
@@ -475,29 +453,9 @@ private:
     QPointer<TFTovakRemark> tovakRemark_;
     QPointer<TFProgrammtext> programmtext_;
 
-    // --- Run control -----------------------------------------------------------------
-    int animPhase_ = 0;
-    bool interruptOn_ = false;
-    long long stepCount_ = 0;
-    QElapsedTimer clockStart_;
-    long long clockTicks_ = 0;
-
-    // Run state shown in the status bar.
+    // --- Run control ---------------------------------------------------------------------
     QLabel* runStateLabel_ = nullptr;
-    QTimer* runStateTimer_ = nullptr;
-    bool editMode_ = true;
-    int breakAt_ = -1;       // the address of a breakpoint the run is paused at
-    bool inputOpen_ = false; // the number input of micro-step 31 is asking
-
-    // Fast run: the slice timer is its clock.
-    QTimer* fastTimer_ = nullptr;
-    QElapsedTimer sinceRefresh_;
-    std::vector<int> fastBreakpoints_;
-    bool fastNeedsUpdate_ = false; // the last step's display reaction is still due
-    int eaHexPending_ = -1;        // the I/O value up to 255 a fast run wrote last; -1 none
-    bool inFastSlice_ = false;
-    int fastMemoryRow_ = 0; // rows to select at the next refresh; 0 = none
-    int fastRegisterRow_ = 0;
+    int eaHexPending_ = -1; // the I/O value up to 255 a fast run wrote last; -1 none
 
     bool compact_ = false;
     bool speicherMaximalInForce_ = false;

@@ -5,21 +5,20 @@
 
 namespace tovak {
 
-void TFMain::OnUpdate() {
+int TFMain::OnUpdate() {
     const UpdateResult result = animation_->OnUpdate(steuerwerk_->GetPhase());
-    animPhase_ = result.AnimPhase;
     if (result.Row == RowTarget::None) {
-        return;
+        return result.AnimPhase;
     }
     TOroGrid* grid = result.Row == RowTarget::Memory ? gridSpeicher_ : gridRegister_;
     const int row = adressbus_->GetValue() + 1;
     // An address beyond the grid (or no value on the bus) has no row to show.
-    if (row < 1 || row >= grid->RowCount()) {
-        return;
+    if (row >= 1 && row < grid->RowCount()) {
+        selectingRow_ = true;
+        grid->SetRow(row);
+        selectingRow_ = false;
     }
-    selectingRow_ = true;
-    grid->SetRow(row);
-    selectingRow_ = false;
+    return result.AnimPhase;
 }
 
 void TFMain::StopAnimation() {

@@ -63,9 +63,6 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     setFont(QFont(kFamily, 8));
     numberInput_ = [this] { return TFInputValue::Ask(this); };
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setTimerType(Qt::PreciseTimer);
     timerBackup_ = new QTimer(this);
     timerBackup_->setObjectName(QStringLiteral("TimerBackup"));
 
@@ -83,7 +80,6 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     // 2./3. Start texts and the clips.
     animation_ = std::make_unique<BusAnimation>(client_, DataFolder());
     animation_->RaiseAll();
-    timer1_->setInterval(1000);
     pBefehl_->clear();
     pBefehlRem_->clear();
     pMicrocode_->clear();
@@ -102,9 +98,8 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     document_ = std::make_unique<ProgramDocument>(
         this, [this] { return ProgrammText(RemarkLines(), *speicher_, *register_); });
     WatchForChanges();
-    timer1_->setInterval(Ini::MainDauer());
+    run_->Clock()->setInterval(Ini::MainDauer());
     timerBackup_->setInterval(Ini::BackupTime());
-    connect(timer1_, &QTimer::timeout, this, &TFMain::Timer1Timer);
 
     const int menuHeight = menuBar()->sizeHint().height();
     const int statusHeight = statusBar()->sizeHint().height();
@@ -550,14 +545,15 @@ void TFMain::CreateMachine() {
         *befehlsanzeige_, label(pBefehlRem_, AusfuehrungsnameText)});
     SteuerwerkRueckrufe rueckrufe;
     rueckrufe.ipGeaendert = [this](int) { EInstructionPointerChange(); };
-    rueckrufe.zahlEingeben = [this] { return AskNumberInput(); };
+    rueckrufe.zahlEingeben = [this] { return run_->AskNumberInput(); };
     rueckrufe.fehlerBox = [](const std::string& caption, const std::string& message) {
         ShowErrorBox(caption, message);
     };
     steuerwerk_ = std::make_unique<TSteuerwerk>(*speicher_, *register_, *rechenwerk_, *eaEinheit_,
                                                 steuerwerkAnzeigen_.get(), *datenbus_, *adressbus_,
                                                 std::move(rueckrufe));
-    decision_ = std::make_unique<StepDecision>(*steuerwerk_);
+    run_ = std::make_unique<RunController>(*steuerwerk_, *register_, static_cast<RunView&>(*this));
+    ConnectRunController();
     EncoderRueckrufe encoderRueckrufe;
     encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
     encoder_ = std::make_unique<TEncoder>(*steuerwerk_, *speicher_, std::move(encoderRueckrufe));

@@ -59,7 +59,7 @@ void TFMain::ShowPendingEAHex() {
 }
 
 void TFMain::GridSpeicherClick(int row) {
-    if (selectingRow_ || timer1_->isActive() || FastRunActive() || row < 1) {
+    if (selectingRow_ || run_->ClockRunning() || run_->FastRunActive() || row < 1) {
         return;
     }
     if (steuerwerk_->GetIP() != row - 1) {

@@ -1,77 +1,11 @@
-// "Schnelllauf": a continuous run without the clock. Micro-steps run in slices of a few
-// milliseconds per turn of the event loop; the machine's displays are off and the window
-// shows its values about 30 times a second. Every tick is the same decision as a clock
-// tick: breakpoints, the number input, errors, "CPU Stop" and STOP end or pause it the same
-// way.
+// The window during "Schnelllauf": the displays are off and note their values, the output
+// window is reached through a buffer, and the window shows what was noted about 30 times a
+// second and when the run ends.
 #include "dialogs/Ausgabe.h"
-#include "dialogs/Debug.h"
-#include "mainwindow/BusAnimation.h"
-#include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 #include "widgets/OroGrid.h"
 
-#include <QTimer>
-#include <algorithm>
-
 namespace tovak {
-
-namespace {
-
-// Length of one slice: short enough that STOP and the mouse are answered at once.
-constexpr int kSliceMs = 8;
-// About 30 refreshes a second.
-constexpr int kRefreshMs = 33;
-// Micro-steps between two looks at the slice's clock.
-constexpr int kStepsPerCheck = 1024;
-
-} // namespace
-
-bool TFMain::FastRunActive() const {
-    return fastTimer_ != nullptr && fastTimer_->isActive();
-}
-
-void TFMain::MnSchnelllaufClick() {
-    // As "Start von IP": nothing of the machine is reset.
-    ClockOff();
-    decision_->Start(true);
-    SetEditMode(false);
-    // No clips while it runs; the last step's are shown when it ends.
-    StopAnimation();
-    animPhase_ = 0;
-    StartFastClock();
-}
-
-void TFMain::StartFastClock() {
-    if (fastTimer_ == nullptr) {
-        fastTimer_ = new QTimer(this);
-        fastTimer_->setObjectName(QStringLiteral("TimerSchnelllauf"));
-        fastTimer_->setInterval(0);
-        connect(fastTimer_, &QTimer::timeout, this, &TFMain::FastSlice);
-    }
-    breakAt_ = -1;
-    fastNeedsUpdate_ = false;
-    SetDisplaysDeferred(true);
-    sinceRefresh_.start();
-    fastTimer_->start();
-    ScheduleRunStateUpdate();
-}
-
-void TFMain::StopFastClock() {
-    if (!FastRunActive() && !displayRefresh_.Deferred()) {
-        return;
-    }
-    if (fastTimer_ != nullptr) {
-        fastTimer_->stop();
-    }
-    SetDisplaysDeferred(false);
-    // The window then looks as after the last micro-step of a continuous run.
-    if (fastNeedsUpdate_) {
-        fastNeedsUpdate_ = false;
-        OnUpdate();
-    }
-    ShowRunCounters();
-    ScheduleRunStateUpdate();
-}
 
 void TFMain::SetDisplaysDeferred(bool on) {
     if (on) {
@@ -80,123 +14,49 @@ void TFMain::SetDisplaysDeferred(bool on) {
             fastOutput_.SetTarget(ausgabe_);
             eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
         }
-        steuerwerk_->SetAnzeigenAktiv(false);
         displayRefresh_.SetDeferred(true);
         gridSpeicher_->SetDeferred(true);
         gridRegister_->SetDeferred(true);
         return;
     }
-    steuerwerk_->SetAnzeigenAktiv(true);
     ShowPendingEAHex();
     displayRefresh_.SetDeferred(false);
     gridSpeicher_->SetDeferred(false);
     gridRegister_->SetDeferred(false);
-    SelectFastRows();
     if (eaEinheit_->GetAusgabefenster() == &fastOutput_) {
         eaEinheit_->ReplaceAusgabefenster(fastOutput_.Target());
     }
     fastOutput_.SetTarget(nullptr);
 }
 
-void TFMain::FastRefresh() {
-    sinceRefresh_.start();
+void TFMain::RefreshDeferred() {
     // An output window opened during the run is taken into the buffer too.
     if (ausgabe_ != nullptr && eaEinheit_->GetAusgabefenster() == ausgabe_) {
         fastOutput_.SetTarget(ausgabe_);
         eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
     }
-    steuerwerk_->AnzeigenErneuern();
     ShowPendingEAHex();
     displayRefresh_.Flush();
     gridSpeicher_->FlushDeferred();
     gridRegister_->FlushDeferred();
-    SelectFastRows();
-    ShowRunCounters();
 }
 
-void TFMain::SelectFastRows() {
-    selectingRow_ = true;
-    if (fastMemoryRow_ > 0) {
-        gridSpeicher_->SetRow(fastMemoryRow_);
-    }
-    if (fastRegisterRow_ > 0) {
-        gridRegister_->SetRow(fastRegisterRow_);
-    }
-    selectingRow_ = false;
-    fastMemoryRow_ = 0;
-    fastRegisterRow_ = 0;
-}
-
-void TFMain::FastSlice() {
-    // A message box or the number input inside a step runs the event loop again.
-    if (inFastSlice_) {
-        return;
-    }
-    inFastSlice_ = true;
-    // The breakpoints cannot change during a slice; reading them once keeps the steps cheap.
-    fastBreakpoints_ = Breakpoints();
-    NoteJournalStart();
+StepDecision::Followed TFMain::FollowedRows() const {
     StepDecision::Followed followed;
     followed.memoryRows = gridSpeicher_->RowCount() - 1;
     followed.registerRows = gridRegister_->RowCount() - 1;
-    QElapsedTimer slice;
-    slice.start();
-    bool going = true;
-    while (going && slice.elapsed() < kSliceMs) {
-        std::uint64_t ticks = 0;
-        const StepResult result =
-            decision_->Run(kStepsPerCheck, ticks, fastBreakpoints_, &followed, true);
-        // The ticks that performed a micro-step; the last one of a stop is AfterStep's, and
-        // a stop before the number input made no tick.
-        const bool alle = result == StepResult::Performed || result == StepResult::Input;
-        const auto performed = static_cast<long long>(ticks) - (alle ? 0 : 1);
-        if (performed > 0) {
-            stepCount_ += performed;
-            fastNeedsUpdate_ = true;
-        }
-        if (result == StepResult::Performed) {
-            continue;
-        }
-        going = false;
-        NoteFastRows(followed);
-        if (result == StepResult::Input) {
-            FastInputStep();
-        } else {
-            // Everything else ends the run as after a clock tick, with the window showing
-            // where it stands (a thrown error stalls it with the controls in run mode).
-            fastNeedsUpdate_ = false;
-            ClockOff();
-            AfterStep(result);
-        }
-    }
-    if (going) {
-        NoteFastRows(followed);
-        if (sinceRefresh_.elapsed() >= kRefreshMs) {
-            FastRefresh();
-        }
-    }
-    inFastSlice_ = false;
+    return followed;
 }
 
-void TFMain::NoteFastRows(const StepDecision::Followed& followed) {
-    if (followed.memory >= 0) {
-        fastMemoryRow_ = followed.memory + 1;
+void TFMain::SelectFollowedRows(int memoryRow, int registerRow) {
+    selectingRow_ = true;
+    if (memoryRow > 0) {
+        gridSpeicher_->SetRow(memoryRow);
     }
-    if (followed.reg >= 0) {
-        fastRegisterRow_ = followed.reg + 1;
+    if (registerRow > 0) {
+        gridRegister_->SetRow(registerRow);
     }
-}
-
-void TFMain::FastInputStep() {
-    // The window shows where the run stands while the dialog asks.
-    ClockOff();
-    if (animPhase_ != 0) {
-        StopAnimation();
-    }
-    NoteJournalStart();
-    if (AfterStep(decision_->Tick(fastBreakpoints_)) && decision_->Continuous()) {
-        StartFastClock(); // the next slice goes on
-    }
+    selectingRow_ = false;
 }
 
 } // namespace tovak

@@ -1,7 +1,6 @@
 // "Takt zurück" in the window: the menu item and toolbar button, when they are available,
 // what the window does around an undone micro-step, and the run counters of the control
 // unit box.
-#include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 
 #include <QAction>
@@ -11,7 +10,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 
 namespace tovak {
 
@@ -95,63 +93,20 @@ void TFMain::ShowRunCounters() {
     }
 }
 
-void TFMain::ResetRunCounters() {
-    steuerwerk_->ZaehlerZuruecksetzen();
-    ShowRunCounters();
-}
-
-bool TFMain::CanStepBack() const {
-    // Not while the clock runs: the run would go on from a state the learner did not see.
-    return steuerwerk_ && steuerwerk_->KannZuruecknehmen() && !timer1_->isActive() &&
-           !FastRunActive();
-}
-
-void TFMain::UpdateTaktZurueck() {
+void TFMain::ShowTaktZurueck(bool possible) {
     if (mnTaktZurueck_ == nullptr || bnTaktZurueck_ == nullptr) {
         return;
     }
-    const bool can = CanStepBack();
-    mnTaktZurueck_->setEnabled(can);
-    bnTaktZurueck_->setEnabled(can);
+    mnTaktZurueck_->setEnabled(possible);
+    bnTaktZurueck_->setEnabled(possible);
 }
 
-void TFMain::ClearJournal() {
-    if (steuerwerk_) {
-        steuerwerk_->JournalLeeren();
-    }
-    journalStart_.Forget();
-    UpdateTaktZurueck();
+void TFMain::CaptureJournalStart(long long taktzaehler) {
+    journalStart_.Capture(client_, gridSpeicher_, gridRegister_, *animation_, taktzaehler);
 }
 
-void TFMain::NoteJournalStart() {
-    if (!journalStart_.Valid() && !steuerwerk_->KannZuruecknehmen()) {
-        journalStart_.Capture(client_, gridSpeicher_, gridRegister_, *animation_,
-                              steuerwerk_->GetTaktzaehler());
-    }
-}
-
-void TFMain::MnTaktZurueckClick() {
-    if (!CanStepBack()) {
-        return;
-    }
-    StopAnimation();
-    RunGuarded([&] { steuerwerk_->TaktZurueck(); });
-    // Stepping goes on from here, as after "Einzelschritt"; the next Takt performs the
-    // undone micro-step again.
-    decision_->Start(false);
-    breakAt_ = -1;
-    SetEditMode(false);
-    ScheduleRunStateUpdate();
-    // The grid rows follow the micro-step now performed last, without its clip; back at the
-    // start the window looks exactly as before the first step.
-    if (steuerwerk_->KannZuruecknehmen() ||
-        !journalStart_.RestoreAt(steuerwerk_->GetTaktzaehler())) {
-        OnUpdate();
-        StopAnimation();
-    }
-    animPhase_ = 0;
-    ShowRunCounters();
-    UpdateTaktZurueck();
+bool TFMain::RestoreJournalStart(long long taktzaehler) const {
+    return journalStart_.RestoreAt(taktzaehler);
 }
 
 } // namespace tovak

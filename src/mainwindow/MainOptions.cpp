@@ -36,7 +36,7 @@ void TFMain::MnEinstellungenClick() {
         return;
     }
     // A running clock keeps running at the new pace.
-    SetClockInterval(Ini::MainDauer());
+    run_->SetClockInterval(Ini::MainDauer());
     timerBackup_->setInterval(Ini::BackupTime());
     gridSpeicher_->viewport()->update();
     ApplySpeicherMaximal(Ini::SpeicherMaximal());

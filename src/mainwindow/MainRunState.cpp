@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace tovak {
 
@@ -23,19 +22,6 @@ void TFMain::CreateRunStateDisplay() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->addPermanentWidget(runStateLabel_);
-
-    // The state is shown once the command that changed it has finished, so the many
-    // intermediate steps of a command do not each redraw the label.
-    runStateTimer_ = new QTimer(this);
-    runStateTimer_->setSingleShot(true);
-    runStateTimer_->setInterval(0);
-    connect(runStateTimer_, &QTimer::timeout, this, [this] {
-        const QString text = RunStateText();
-        if (runStateLabel_->text() != text) {
-            runStateLabel_->setText(text);
-        }
-    });
-    runStateLabel_->setText(RunStateText());
 }
 
 void TFMain::ShowRunStateInMenuBar() {
@@ -73,53 +59,6 @@ void TFMain::AddRunMenuItems(QMenu* start) {
     for (QAction* item : {mnProgrammReStart_, mnSchnelllauf_}) {
         item->setShortcutContext(Qt::ApplicationShortcut);
     }
-}
-
-void TFMain::ScheduleRunStateUpdate() {
-    if (runStateTimer_ != nullptr && !runStateTimer_->isActive()) {
-        runStateTimer_->start();
-    }
-}
-
-QString TFMain::RunStateText() const {
-    if (inputOpen_) {
-        return QStringLiteral("Eingabe");
-    }
-    if (FastRunActive()) {
-        return QStringLiteral("Schnelllauf");
-    }
-    if (editMode_) {
-        // A halted machine halts again at once on "Start von IP"; say why the run ended.
-        return steuerwerk_ && steuerwerk_->GetFehler() == CPUStop
-                   ? QStringLiteral("Bearbeiten (CPU Stop)")
-                   : QStringLiteral("Bearbeiten");
-    }
-    // A message inside a micro-step left it unfinished: the next Takt only switches the
-    // clock off, and the run waits for "Start von IP", "Takt" or "Stop".
-    if (decision_ && decision_->StartedStep() == steuerwerk_->GetSchritt()) {
-        return QStringLiteral("Angehalten");
-    }
-    if (timer1_->isActive()) {
-        return QStringLiteral("Programmlauf");
-    }
-    if (breakAt_ >= 0) {
-        return QStringLiteral("Haltepunkt bei %1").arg(breakAt_);
-    }
-    // A continuous run whose clock went off without a breakpoint.
-    if (decision_ && decision_->Continuous()) {
-        return QStringLiteral("Angehalten");
-    }
-    return QStringLiteral("Einzelschritt");
-}
-
-int TFMain::AskNumberInput() {
-    inputOpen_ = true;
-    // The dialog runs its own event loop, which shows the label before the user answers.
-    ScheduleRunStateUpdate();
-    const int value = numberInput_ ? numberInput_() : -1;
-    inputOpen_ = false;
-    ScheduleRunStateUpdate();
-    return value;
 }
 
 } // namespace tovak

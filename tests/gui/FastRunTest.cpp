@@ -27,11 +27,11 @@ std::string Zustand(TFMain& w) {
     out << "IP " << sw.GetIP() << " SP " << sw.GetSP() << " Schritt " << int(sw.GetSchritt())
         << " Fehler " << int(sw.GetFehler()) << " Phase " << sw.GetPhase() << " ISR "
         << sw.GetInISR() << " Akku " << w.Rechenwerk().GetAkku() << " E/A "
-        << w.EAEinheit().GetValue() << " Continuous " << w.Continuous() << " StartedStep "
-        << w.StartedStep() << " LastBreakIP " << w.LastBreakIP() << " Takte " << w.StepCount()
-        << " Uhr " << w.Timer1()->isActive() << w.FastRunActive() << " Stop "
-        << w.findChild<QPushButton*>("BnStop")->isEnabled() << " Zustand "
-        << w.RunStateText().toStdString() << "\n";
+        << w.EAEinheit().GetValue() << " Continuous " << w.Run().Continuous() << " StartedStep "
+        << w.Run().StartedStep() << " LastBreakIP " << w.Run().LastBreakIP() << " Takte "
+        << w.Run().StepCount() << " Uhr " << w.Timer1()->isActive() << w.Run().FastRunActive()
+        << " Stop " << w.findChild<QPushButton*>("BnStop")->isEnabled() << " Zustand "
+        << w.Run().RunStateText().toStdString() << "\n";
     for (const char* name :
          {"PanelAkku", "PanelOpearand", "PanelZeroFlag", "PanelCarryFlag", "PanelParityFlag",
           "PanelSignFlag", "PBefehl", "PBefehlRem", "PMicrocode", "PInstructionPointer",
@@ -124,7 +124,7 @@ protected:
     // The fast run goes until it stops by itself (or the step limit is reached).
     std::string Schnelllauf(long long limit = 50000000) {
         Control<QAction>("MnSchnelllauf")->trigger();
-        while (window->FastRunActive() && window->StepCount() < limit) {
+        while (window->Run().FastRunActive() && window->Run().StepCount() < limit) {
             QApplication::processEvents();
         }
         return Zustand(*window);
@@ -141,7 +141,7 @@ TEST_F(FastRun, ReachesCpuStopWithOutputLikeTheClock) {
     const std::string erwartet = Uhrlauf();
     EXPECT_TRUE(Gleich(Schnelllauf(), erwartet));
     EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
-    EXPECT_EQ(window->RunStateText(), "Bearbeiten (CPU Stop)");
+    EXPECT_EQ(window->Run().RunStateText(), "Bearbeiten (CPU Stop)");
 
     // The I/O panels end as after the clock run, also when the last value is above 255 and
     // the run wrote a smaller one between two refreshes.
@@ -157,9 +157,9 @@ TEST_F(FastRun, ReachesCpuStopWithOutputLikeTheClock) {
     EXPECT_TRUE(Gleich(Schnelllauf(), ea));
 
     // Halted stays halted: one more micro-step, as after "Start von IP".
-    const long long schritte = window->StepCount();
+    const long long schritte = window->Run().StepCount();
     Schnelllauf();
-    EXPECT_EQ(window->StepCount(), schritte + 1);
+    EXPECT_EQ(window->Run().StepCount(), schritte + 1);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(FastRun, PausesAtTheBreakpointAndGoesOnPastIt) {
     });
     const std::string erwartet = Uhrlauf();
     EXPECT_TRUE(Gleich(Schnelllauf(), erwartet));
-    EXPECT_EQ(window->RunStateText(), "Haltepunkt bei 4");
+    EXPECT_EQ(window->Run().RunStateText(), "Haltepunkt bei 4");
     // Going on passes the address once, then stops at it on the next round.
     {
         const std::string uhrEnde = Uhrlauf();
@@ -198,18 +198,18 @@ TEST_F(FastRun, StopLeavesTheStateOfAContinuousRunStoppedAfterAsManySteps) {
                                                  {450, "IRET"}});
     BeideLaden(path);
     Control<QAction>("MnSchnelllauf")->trigger();
-    for (int i = 0; i < 5 && window->FastRunActive(); ++i) {
+    for (int i = 0; i < 5 && window->Run().FastRunActive(); ++i) {
         QApplication::processEvents();
     }
-    ASSERT_TRUE(window->FastRunActive());
+    ASSERT_TRUE(window->Run().FastRunActive());
     window->BnStopClick();
-    EXPECT_FALSE(window->FastRunActive());
-    EXPECT_EQ(window->RunStateText(), "Bearbeiten");
-    const long long schritte = window->StepCount();
+    EXPECT_FALSE(window->Run().FastRunActive());
+    EXPECT_EQ(window->Run().RunStateText(), "Bearbeiten");
+    const long long schritte = window->Run().StepCount();
     ASSERT_GT(schritte, 0);
 
     uhr->BnProgrammReStartClick();
-    while (uhr->StepCount() < schritte) {
+    while (uhr->Run().StepCount() < schritte) {
         uhr->MnTaktClick();
     }
     uhr->BnStopClick();
@@ -228,8 +228,8 @@ TEST_F(FastRun, NumberInputAndErrorsEndOrPauseItLikeTheClock) {
     int gefragt = 0;
     window->SetNumberInput([&] {
         // The window shows the run up to here while the dialog asks.
-        EXPECT_EQ(window->RunStateText(), "Eingabe");
-        EXPECT_FALSE(window->FastRunActive());
+        EXPECT_EQ(window->Run().RunStateText(), "Eingabe");
+        EXPECT_FALSE(window->Run().FastRunActive());
         ++gefragt;
         return zahl;
     });
@@ -260,7 +260,7 @@ TEST_F(FastRun, NumberInputAndErrorsEndOrPauseItLikeTheClock) {
         ASSERT_EQ(boxes.boxes.size(), 2u);
         EXPECT_EQ(boxes.boxes[1].text, boxes.boxes[0].text);
     }
-    EXPECT_EQ(window->RunStateText(), "Angehalten");
+    EXPECT_EQ(window->Run().RunStateText(), "Angehalten");
 }
 
 TEST_F(FastRun, TaktZurueckGoesBackThroughItAndItsOutput) {
@@ -282,7 +282,7 @@ TEST_F(FastRun, TaktZurueckGoesBackThroughItAndItsOutput) {
     EXPECT_EQ(window->Ausgabe()->Memo1()->toPlainText(), "");
     EXPECT_EQ(window->Ausgabe()->LRadioButton()->text(), labelVorher);
     EXPECT_EQ(takte->text(), "0 ");
-    EXPECT_EQ(window->RunStateText(), "Einzelschritt");
+    EXPECT_EQ(window->Run().RunStateText(), "Einzelschritt");
 
     // Thousands of lines, far more than a refresh shows: every one reaches the window, and
     // "Takt zurück" takes them back one by one. While the run goes on it waits.
@@ -296,7 +296,7 @@ TEST_F(FastRun, TaktZurueckGoesBackThroughItAndItsOutput) {
     zurueck->setEnabled(true);
     Control<QAction>("MnSchnelllauf")->trigger();
     QApplication::processEvents();
-    if (window->FastRunActive()) {
+    if (window->Run().FastRunActive()) {
         EXPECT_FALSE(zurueck->isEnabled());
     }
     Schnelllauf();

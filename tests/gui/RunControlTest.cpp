@@ -23,13 +23,13 @@ TEST_F(RunControl, StartVon0TaktAndStop) {
     EXPECT_EQ(Panel("PMicrocode"), "Befehl adressieren");
     EXPECT_EQ(Panel("PAdressBus"), "000");
     EXPECT_TRUE(ClockOn());
-    EXPECT_TRUE(window->Continuous());
+    EXPECT_TRUE(window->Run().Continuous());
     EXPECT_EQ(Panel("EStackPointer"), " 255");
     EXPECT_EQ(Panel("PStackPointer"), "0x00FF");
 
     window->MnTaktClick();
     EXPECT_EQ(Panel("PMicrocode"), "Befehl lesen");
-    EXPECT_EQ(window->StepCount(), 2);
+    EXPECT_EQ(window->Run().StepCount(), 2);
 
     window->BnStopClick();
     EXPECT_FALSE(ClockOn());
@@ -60,10 +60,10 @@ TEST_F(RunControl, ProgramRunsToCpuStopSilentlyAndStopsAgainAfterOneStep) {
     EXPECT_EQ(window->Ausgabe()->Memo1()->toPlainText().count('\n'), 2); // 3 lines: 3, 2, 1
     EXPECT_TRUE(Control<QPushButton>("BnProgrammstart")->isEnabled());
 
-    const long long vorher = window->StepCount();
+    const long long vorher = window->Run().StepCount();
     window->BnProgrammReStartClick();
     TicksUntilStop();
-    EXPECT_EQ(window->StepCount(), vorher + 1);
+    EXPECT_EQ(window->Run().StepCount(), vorher + 1);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -80,7 +80,7 @@ TEST_F(RunControl, ErrorCodeStopsWithMessageAndResetsToAddress0) {
     EXPECT_EQ(window->Steuerwerk().GetFehler(), 0);
     EXPECT_EQ(window->GridSpeicher()->Row(), 1);
     EXPECT_TRUE(Control<QSpinBox>("EInstructionPointer")->isEnabled());
-    EXPECT_EQ(window->AnimPhase(), 0);
+    EXPECT_EQ(window->Run().AnimPhase(), 0);
 }
 
 TEST_F(RunControl, ThrownRangeErrorAndDivisionShowOnceAndTheNextTickEndsTheClock) {
@@ -104,10 +104,10 @@ TEST_F(RunControl, ThrownRangeErrorAndDivisionShowOnceAndTheNextTickEndsTheClock
         ASSERT_EQ(boxes.boxes.size(), 1u) << fall.text;
         EXPECT_EQ(boxes.boxes[0].caption, "Fehler");
         EXPECT_EQ(boxes.boxes[0].text, fall.text);
-        const long long schritte = window->StepCount();
+        const long long schritte = window->Run().StepCount();
         window->MnTaktClick();
         EXPECT_FALSE(ClockOn()) << fall.text;
-        EXPECT_EQ(window->StepCount(), schritte);
+        EXPECT_EQ(window->Run().StepCount(), schritte);
         EXPECT_EQ(boxes.boxes.size(), 1u);
         window->BnStopClick();
     }
@@ -142,14 +142,14 @@ TEST_F(RunControl, BreakpointStopsBeforeTheStepAndStartVonIPPassesIt) {
     window->MnProgrammstartClick();
     TicksUntilStop();
     EXPECT_EQ(window->Steuerwerk().GetIP(), 3);
-    EXPECT_FALSE(window->Continuous());
-    EXPECT_EQ(window->LastBreakIP(), 3);
-    const long long schritte = window->StepCount();
+    EXPECT_FALSE(window->Run().Continuous());
+    EXPECT_EQ(window->Run().LastBreakIP(), 3);
+    const long long schritte = window->Run().StepCount();
     const std::string mikro = Panel("PMicrocode").toStdString();
 
     window->BnProgrammReStartClick();
     window->MnTaktClick();
-    EXPECT_EQ(window->StepCount(), schritte + 1);
+    EXPECT_EQ(window->Run().StepCount(), schritte + 1);
     EXPECT_NE(Panel("PMicrocode").toStdString(), mikro);
     EXPECT_TRUE(ClockOn());
 
@@ -165,7 +165,7 @@ TEST_F(RunControl, BreakpointAtAddress0StopsStartVon0WithoutReviving) {
     window->Debug()->Memo1()->setPlainText("0");
     window->MnProgrammstartClick();
     EXPECT_FALSE(ClockOn());
-    EXPECT_EQ(window->StepCount(), 0);
+    EXPECT_EQ(window->Run().StepCount(), 0);
 }
 
 TEST_F(RunControl, EinzelschrittStepsWithoutClockAndEditModeTaktStaysInEditMode) {
@@ -173,7 +173,7 @@ TEST_F(RunControl, EinzelschrittStepsWithoutClockAndEditModeTaktStaysInEditMode)
     window->Steuerwerk().SetIP(2);
     window->MnEinzelschrittClick();
     EXPECT_FALSE(ClockOn());
-    EXPECT_FALSE(window->Continuous());
+    EXPECT_FALSE(window->Run().Continuous());
     EXPECT_EQ(Panel("PAdressBus"), "002"); // fetched at the IP itself
     EXPECT_TRUE(Control<QPushButton>("BnTakt")->isEnabled());
     window->MnTaktClick();
@@ -184,7 +184,7 @@ TEST_F(RunControl, EinzelschrittStepsWithoutClockAndEditModeTaktStaysInEditMode)
     window->MnTaktClick(); // F8 in edit mode
     EXPECT_FALSE(Control<QPushButton>("BnTakt")->isEnabled());
     EXPECT_TRUE(Control<QPushButton>("BnProgrammstart")->isEnabled());
-    EXPECT_EQ(window->StepCount(), 3);
+    EXPECT_EQ(window->Run().StepCount(), 3);
 }
 
 TEST_F(RunControl, EinzelschrittLeavesInterruptServiceOfAStoppedRun) {

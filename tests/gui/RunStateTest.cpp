@@ -19,7 +19,7 @@ protected:
     // The label as the user sees it once the command has finished.
     QString Zustand() {
         QApplication::processEvents();
-        EXPECT_EQ(window->RunStateLabel()->text(), window->RunStateText());
+        EXPECT_EQ(window->RunStateLabel()->text(), window->Run().RunStateText());
         return window->RunStateLabel()->text();
     }
     QAction* StartVonIP() const { return Control<QAction>("MnProgrammReStart"); }
@@ -37,11 +37,11 @@ TEST_F(RunState, NamesEveryStateOfARunWithBreakpointAndStop) {
     EXPECT_EQ(Zustand(), "Haltepunkt bei 3");
     // F5 goes on from the breakpoint; the first tick performs a micro-step at once.
     ASSERT_TRUE(StartVonIP()->isEnabled());
-    const long long schritte = window->StepCount();
+    const long long schritte = window->Run().StepCount();
     StartVonIP()->trigger();
     EXPECT_EQ(Zustand(), "Programmlauf");
     window->MnTaktClick();
-    EXPECT_EQ(window->StepCount(), schritte + 1);
+    EXPECT_EQ(window->Run().StepCount(), schritte + 1);
     // A Takt at a paused breakpoint is a single step.
     window->Debug()->Memo1()->setPlainText("4");
     TicksUntilStop();
@@ -102,7 +102,7 @@ TEST_F(RunState, NumberInputShowsEingabeWhileTheDialogAsks) {
     waehrend.clear();
     window->Steuerwerk().SetIP(0);
     window->MnEinzelschrittClick();
-    while (waehrend.isEmpty() && window->StepCount() < 20) {
+    while (waehrend.isEmpty() && window->Run().StepCount() < 20) {
         window->MnTaktClick();
     }
     EXPECT_EQ(waehrend, "Eingabe");
@@ -133,7 +133,7 @@ TEST_F(RunState, StartVonIPItemHasItsShortcutAndStaysEnabledInEveryState) {
     window->MnProgrammstartClick();
     allEnabled("Programmlauf");
     TicksUntilStop();
-    ASSERT_EQ(window->RunStateText(), "Haltepunkt bei 2");
+    ASSERT_EQ(window->Run().RunStateText(), "Haltepunkt bei 2");
     allEnabled("Haltepunkt");
     window->MnEinzelschrittClick();
     allEnabled("Einzelschritt");

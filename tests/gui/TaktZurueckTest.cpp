@@ -189,9 +189,9 @@ TEST_F(TaktZurueck, NotDuringARunAndForgottenAfterEditsAndNewRuns) {
     for (std::size_t i = 0; i < edits.size(); ++i) {
         window->MnTaktClick();
         window->MnTaktClick();
-        ASSERT_TRUE(window->CanStepBack()) << i;
+        ASSERT_TRUE(window->Run().CanStepBack()) << i;
         edits[i]();
-        EXPECT_EQ(window->CanStepBack(), i == 0) << i; // Einzelschritt's first step only
+        EXPECT_EQ(window->Run().CanStepBack(), i == 0) << i; // Einzelschritt's first step only
         EXPECT_EQ(window->Steuerwerk().GetJournal()->Schritte(), i == 0 ? 1u : 0u) << i;
     }
     EXPECT_EQ(Panel("PTaktzaehler"), "0 ");
