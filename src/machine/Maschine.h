@@ -15,6 +15,17 @@
 
 namespace tovak {
 
+// Where each unit shows its values; a null pointer shows nothing.
+struct MaschinenAnzeigen {
+    GridDisplay* speicherGrid = nullptr;
+    GridDisplay* registerGrid = nullptr;
+    ValueDisplay* datenbus = nullptr;
+    ValueDisplay* adressbus = nullptr;
+    ValueDisplay* ea = nullptr;
+    const RechenwerkAnzeigen* rechenwerk = nullptr;
+    const SteuerwerkAnzeigen* steuerwerk = nullptr;
+};
+
 // One plain display per display of the window, each with the window's text functions.
 struct PlainAnzeigen {
     PlainGrid speicherGrid;
@@ -35,25 +46,30 @@ struct PlainAnzeigen {
     const RechenwerkAnzeigen rechenwerkAnzeigen{akku, operand, zero, carry, parity, sign};
     const SteuerwerkAnzeigen steuerwerkAnzeigen{ipAnzeige,    spAnzeige, isrAnzeige,
                                                 mikroschritt, befehl,    befehlsname};
+
+    MaschinenAnzeigen Alle() {
+        return {&speicherGrid, &registerGrid,       &datenbusPanel,     &adressbusPanel,
+                &eaSpin,       &rechenwerkAnzeigen, &steuerwerkAnzeigen};
+    }
 };
 
 class Maschine {
 public:
-    // Without displays nothing is shown; the callbacks run all the same.
-    explicit Maschine(PlainAnzeigen* anzeigen, SteuerwerkRueckrufe rueckrufe = {})
-        : speicher(TRAM::kMaxCount, anzeigen != nullptr ? &anzeigen->speicherGrid : nullptr),
-          reg(TReg::kMaxCount, anzeigen != nullptr ? &anzeigen->registerGrid : nullptr),
-          datenbus(anzeigen != nullptr ? &anzeigen->datenbusPanel : nullptr, false),
-          adressbus(anzeigen != nullptr ? &anzeigen->adressbusPanel : nullptr, true),
-          ea(anzeigen != nullptr ? &anzeigen->eaSpin : nullptr),
-          rechenwerk(anzeigen != nullptr ? &anzeigen->rechenwerkAnzeigen : nullptr),
-          steuerwerk(speicher, reg, rechenwerk, ea,
-                     anzeigen != nullptr ? &anzeigen->steuerwerkAnzeigen : nullptr, datenbus,
-                     adressbus, std::move(rueckrufe)) {
+    // The callbacks run whatever is shown.
+    explicit Maschine(const MaschinenAnzeigen& anzeigen, SteuerwerkRueckrufe rueckrufe = {})
+        : speicher(TRAM::kMaxCount, anzeigen.speicherGrid),
+          reg(TReg::kMaxCount, anzeigen.registerGrid), datenbus(anzeigen.datenbus, false),
+          adressbus(anzeigen.adressbus, true), ea(anzeigen.ea), rechenwerk(anzeigen.rechenwerk),
+          steuerwerk(speicher, reg, rechenwerk, ea, anzeigen.steuerwerk, datenbus, adressbus,
+                     std::move(rueckrufe)) {
         BefehlstabellenFuellen();
         speicher.FillGrid();
         reg.FillGrid();
     }
+    // Without displays nothing is shown.
+    explicit Maschine(PlainAnzeigen* anzeigen, SteuerwerkRueckrufe rueckrufe = {})
+        : Maschine(anzeigen != nullptr ? anzeigen->Alle() : MaschinenAnzeigen{},
+                   std::move(rueckrufe)) {}
     Maschine(const Maschine&) = delete;
     Maschine& operator=(const Maschine&) = delete;
 

@@ -20,11 +20,11 @@
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
 #include "machine/Steuerwerk.h"
-#include "mainwindow/BufferedOutput.h"
 #include "mainwindow/JournalStartView.h"
+#include "mainwindow/OwnedWindow.h"
 #include "mainwindow/ProgramDocument.h"
 #include "mainwindow/RunController.h"
-#include "mainwindow/WidgetDisplays.h"
+#include "mainwindow/WindowMachine.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -425,33 +425,20 @@ private:
     QSplitter* enlargedSplitter_ = nullptr;
     QRect rechenwerkCreated_;
 
-    // --- Machine, created in this order and living as long as the window ----------------
-    DeferredDisplays displayRefresh_; // outlives the adapters below that note themselves
-    BufferedOutput fastOutput_{displayRefresh_};
-    std::vector<std::unique_ptr<ValueDisplay>> valueDisplays_;
-    std::unique_ptr<SpinDisplay> eaSpinDisplay_;
-    std::unique_ptr<CallbackDisplay> eaHexFollower_;
-    std::unique_ptr<SpinDisplay> ipSpinDisplay_;
-    std::unique_ptr<InstructionLabel> befehlsanzeige_;
-    std::unique_ptr<RechenwerkAnzeigen> rechenwerkAnzeigen_;
-    std::unique_ptr<SteuerwerkAnzeigen> steuerwerkAnzeigen_;
-    std::unique_ptr<TRAM> speicher_;
-    std::unique_ptr<TReg> register_;
-    std::unique_ptr<TBus> datenbus_;
-    std::unique_ptr<TBus> adressbus_;
-    std::unique_ptr<TEAEinheit> eaEinheit_;
-    std::unique_ptr<TRechenwerk> rechenwerk_;
-    std::unique_ptr<TSteuerwerk> steuerwerk_;
-    std::unique_ptr<TEncoder> encoder_;
-    // When micro-steps happen; it goes before the machine it drives.
+    // --- The machine and what drives it, living as long as the window. Members go in the
+    // reverse order of their declaration: the run controller before the machine it drives.
+    std::unique_ptr<WindowMachine> machine_;
+    // The units inside machine_, by name.
+    TRAM* speicher_ = nullptr;
+    TReg* register_ = nullptr;
+    TBus* datenbus_ = nullptr;
+    TBus* adressbus_ = nullptr;
+    TEAEinheit* eaEinheit_ = nullptr;
+    TRechenwerk* rechenwerk_ = nullptr;
+    TSteuerwerk* steuerwerk_ = nullptr;
+    TEncoder* encoder_ = nullptr;
     std::unique_ptr<RunController> run_;
     std::unique_ptr<BusAnimation> animation_;
-
-    QPointer<TFAusgabe> ausgabe_;
-    QPointer<TFDebug> debug_;
-    QPointer<TFBefehlsBottons> befehlsBottons_;
-    QPointer<TFTovakRemark> tovakRemark_;
-    QPointer<TFProgrammtext> programmtext_;
 
     // --- Run control ---------------------------------------------------------------------
     QLabel* runStateLabel_ = nullptr;
@@ -472,6 +459,13 @@ private:
     std::function<QString()> askOpen_;
     std::function<QString()> askSave_;
     std::function<void(TFDialog0&)> befehlsDialogHook_;
+
+    // The tool windows, last: they close first, while everything they show is there.
+    OwnedWindow<TFAusgabe> ausgabe_;
+    OwnedWindow<TFDebug> debug_;
+    QPointer<TFBefehlsBottons> befehlsBottons_;
+    OwnedWindow<TFTovakRemark> tovakRemark_;
+    QPointer<TFProgrammtext> programmtext_;
 };
 
 } // namespace tovak

@@ -113,27 +113,8 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     FitToScreen();
 }
 
-TFMain::~TFMain() {
-    // The grids read the memory and the registers, which go before the widgets.
-    gridSpeicher_->SetSource({});
-    gridRegister_->SetSource({});
-    // The output window writes into the I/O unit's target; detach before the units go.
-    if (eaEinheit_) {
-        eaEinheit_->SetAusgabefenster(nullptr);
-    }
-    if (ausgabe_ != nullptr) {
-        ausgabe_->disconnect(this);
-        delete ausgabe_;
-    }
-    if (debug_ != nullptr) {
-        debug_->disconnect(this);
-        delete debug_;
-    }
-    if (tovakRemark_ != nullptr) {
-        tovakRemark_->disconnect(this);
-        delete tovakRemark_;
-    }
-}
+// The members go in the order their declaration gives.
+TFMain::~TFMain() = default;
 
 QLabel* TFMain::MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* panel = new QLabel(parent);
@@ -498,66 +479,35 @@ void TFMain::SetUpGrids() {
 }
 
 void TFMain::CreateMachine() {
-    auto label = [this](QLabel* widget, TextFunktion text,
-                        TextFunktion hint = nullptr) -> ValueDisplay& {
-        valueDisplays_.push_back(std::make_unique<LabelDisplay>(widget, text, hint));
-        return *valueDisplays_.back();
-    };
-    auto decimalHex = [this](QLabel* decimal, QLabel* hex) -> ValueDisplay& {
-        valueDisplays_.push_back(std::make_unique<DecimalHexDisplay>(decimal, hex));
-        return *valueDisplays_.back();
-    };
-
-    // The grids read the memory and the register file when they draw.
-    speicher_ = std::make_unique<TRAM>(TRAM::kMaxCount, &gridSpeicher_->Adapter());
-    register_ = std::make_unique<TReg>(TReg::kMaxCount, &gridRegister_->Adapter());
-    gridSpeicher_->SetSource([this](int col, int row) { return speicher_->Zellentext(col, row); });
-    gridRegister_->SetSource([this](int col, int row) { return register_->Zellentext(col, row); });
-    speicher_->FillGrid();
-    register_->Reset(true);
-    register_->FillGrid();
-    datenbus_ = std::make_unique<TBus>(&label(pDatenBus_, DatenbusText), false);
-    adressbus_ = std::make_unique<TBus>(&label(pAdressBus_, AdressbusText), true);
-    // The I/O spin edit reports every change itself, so its handler also sees the unit's
-    // own writes (the hexadecimal panel follows values up to 255).
-    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false);
-    eaEinheit_ = std::make_unique<TEAEinheit>(eaSpinDisplay_.get());
-    // While a fast run keeps the displays off, the hexadecimal panel's value is noted: the
-    // run ends with the last value up to 255 there, as a clock run does.
-    eaHexFollower_ = std::make_unique<CallbackDisplay>([this](std::int64_t v) {
-        if (v >= 0 && v <= 255) {
-            eaHexPending_ = static_cast<int>(v);
-        }
-    });
-    eaEinheit_->SetAnzeigeWaehrendAus(eaHexFollower_.get());
-    rechenwerkAnzeigen_ = std::make_unique<RechenwerkAnzeigen>(RechenwerkAnzeigen{
-        label(panelAkku_, BlankHexText, DezimalText),
-        label(panelOperand_, BlankHexText, BlankDezimalText), label(panelZero_, FlagText),
-        label(panelCarry_, FlagText), label(panelParity_, FlagText), label(panelSign_, FlagText)});
-    rechenwerk_ = std::make_unique<TRechenwerk>(rechenwerkAnzeigen_.get());
-    // The IP spin edit stays quiet; the control unit's IP callback runs its handler, also
-    // when the same value is written again.
-    ipSpinDisplay_ = std::make_unique<SpinDisplay>(eInstructionPointer_, true);
-    befehlsanzeige_ = std::make_unique<InstructionLabel>(pBefehl_);
-    steuerwerkAnzeigen_ = std::make_unique<SteuerwerkAnzeigen>(SteuerwerkAnzeigen{
-        *ipSpinDisplay_, decimalHex(eStackPointer_, pStackPointer_),
-        decimalHex(eInteruptAdr_, pInterupt_), label(pMicrocode_, MikroschrittText),
-        *befehlsanzeige_, label(pBefehlRem_, AusfuehrungsnameText)});
     SteuerwerkRueckrufe rueckrufe;
     rueckrufe.ipGeaendert = [this](int) { EInstructionPointerChange(); };
     rueckrufe.zahlEingeben = [this] { return run_->AskNumberInput(); };
     rueckrufe.fehlerBox = [](const std::string& caption, const std::string& message) {
         ShowErrorBox(caption, message);
     };
-    steuerwerk_ = std::make_unique<TSteuerwerk>(*speicher_, *register_, *rechenwerk_, *eaEinheit_,
-                                                steuerwerkAnzeigen_.get(), *datenbus_, *adressbus_,
-                                                std::move(rueckrufe));
-    run_ = std::make_unique<RunController>(*steuerwerk_, *register_, static_cast<RunView&>(*this));
-    ConnectRunController();
     EncoderRueckrufe encoderRueckrufe;
     encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
-    encoder_ = std::make_unique<TEncoder>(*steuerwerk_, *speicher_, std::move(encoderRueckrufe));
-    steuerwerk_->JournalEinschalten();
+    machine_ = std::make_unique<WindowMachine>(
+        MachineWidgets{gridSpeicher_, gridRegister_, pDatenBus_, pAdressBus_, eaEinheit2_,
+                       panelAkku_, panelOperand_, panelZero_, panelCarry_, panelParity_, panelSign_,
+                       eInstructionPointer_, eStackPointer_, pStackPointer_, eInteruptAdr_,
+                       pInterupt_, pMicrocode_, pBefehl_, pBefehlRem_},
+        std::move(rueckrufe), std::move(encoderRueckrufe), [this](std::int64_t v) {
+            if (v >= 0 && v <= 255) {
+                eaHexPending_ = static_cast<int>(v);
+            }
+        });
+    Maschine& m = machine_->Units();
+    speicher_ = &m.speicher;
+    register_ = &m.reg;
+    datenbus_ = &m.datenbus;
+    adressbus_ = &m.adressbus;
+    eaEinheit_ = &m.ea;
+    rechenwerk_ = &m.rechenwerk;
+    steuerwerk_ = &m.steuerwerk;
+    encoder_ = &machine_->Encoder();
+    run_ = std::make_unique<RunController>(*steuerwerk_, *register_, static_cast<RunView&>(*this));
+    ConnectRunController();
     ShowRunCounters();
     EAEinheit2Change();
     EInstructionPointerChange();

@@ -11,32 +11,32 @@ void TFMain::SetDisplaysDeferred(bool on) {
     if (on) {
         // The output window is reached through the buffer while the run goes on.
         if (ausgabe_ != nullptr && eaEinheit_->GetAusgabefenster() == ausgabe_) {
-            fastOutput_.SetTarget(ausgabe_);
-            eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
+            machine_->FastOutput().SetTarget(ausgabe_);
+            eaEinheit_->ReplaceAusgabefenster(&machine_->FastOutput());
         }
-        displayRefresh_.SetDeferred(true);
+        machine_->Refresh().SetDeferred(true);
         gridSpeicher_->SetDeferred(true);
         gridRegister_->SetDeferred(true);
         return;
     }
     ShowPendingEAHex();
-    displayRefresh_.SetDeferred(false);
+    machine_->Refresh().SetDeferred(false);
     gridSpeicher_->SetDeferred(false);
     gridRegister_->SetDeferred(false);
-    if (eaEinheit_->GetAusgabefenster() == &fastOutput_) {
-        eaEinheit_->ReplaceAusgabefenster(fastOutput_.Target());
+    if (eaEinheit_->GetAusgabefenster() == &machine_->FastOutput()) {
+        eaEinheit_->ReplaceAusgabefenster(machine_->FastOutput().Target());
     }
-    fastOutput_.SetTarget(nullptr);
+    machine_->FastOutput().SetTarget(nullptr);
 }
 
 void TFMain::RefreshDeferred() {
     // An output window opened during the run is taken into the buffer too.
     if (ausgabe_ != nullptr && eaEinheit_->GetAusgabefenster() == ausgabe_) {
-        fastOutput_.SetTarget(ausgabe_);
-        eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
+        machine_->FastOutput().SetTarget(ausgabe_);
+        eaEinheit_->ReplaceAusgabefenster(&machine_->FastOutput());
     }
     ShowPendingEAHex();
-    displayRefresh_.Flush();
+    machine_->Refresh().Flush();
     gridSpeicher_->FlushDeferred();
     gridRegister_->FlushDeferred();
 }
