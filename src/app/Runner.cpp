@@ -76,6 +76,7 @@ const char* HilfeText() {
     return R"(Aufruf: tovak --run DATEI.CPU [Optionen]
         tovak --assemble TEXTDATEI -o DATEI.CPU
         tovak --disassemble DATEI.CPU
+        tovak --pruefen AUFGABE.aufgabe DATEI|ORDNER... [--csv DATEI] [--xlsx DATEI]
         tovak --help
         tovak --version
 
@@ -116,6 +117,15 @@ Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
                           der Fehlerausgabe, die Datei bleibt dann unberührt
   --disassemble DATEI.CPU schreibt das Programm als Programmtext auf die
                           Standardausgabe
+  --pruefen AUFGABE.aufgabe DATEI|ORDNER...
+                          prüft jede Datei (.CPU oder Programmtext; Ordner
+                          werden samt Unterordnern nach .CPU- und .txt-Dateien
+                          durchsucht) mit allen Tests der Aufgabe und zeigt
+                          eine Tabelle: Datei, bestandene Tests, Befehle und
+                          Takte (über die Tests summiert), die erste Meldung
+  --csv DATEI             mit --pruefen: die Tabelle zusätzlich als CSV für
+                          eine Tabellenkalkulation (UTF-8, ";")
+  --xlsx DATEI            mit --pruefen: die Tabelle zusätzlich als .xlsx
   -h, --help              zeigt diese Hilfe
   --version               zeigt die Versionsnummer
 
@@ -126,12 +136,15 @@ Rückgabewert:
      der Fehlerausgabe)
   3  Bereichsfehler oder Division durch Null (Meldung auf der Fehlerausgabe)
   4  Schrittgrenze erreicht
+  Mit --pruefen: 0 alle Dateien bestehen alle Tests, 1 mindestens ein Test
+  scheitert, 2 unbrauchbare Aufgabendatei oder falscher Aufruf
 
 Beispiele:
   tovak --run summe.CPU --dump
   tovak --assemble summe.txt -o summe.CPU
   tovak --disassemble summe.CPU > summe.txt
   tovak --run eingabe.CPU --input 72,97,108,108,111 --format ascii
+  tovak --pruefen summe.aufgabe abgaben/ --csv ergebnis.csv
   for f in abgaben/*.CPU; do tovak --run "$f" --input 3,4 > "$f.txt"; done
 )";
 }
@@ -166,6 +179,10 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
             o.dump = true;
             continue;
         }
+        if (!o.pruefen.aufgabe.empty() && !arg.starts_with("-")) {
+            o.pruefen.abgaben.emplace_back(arg);
+            continue;
+        }
         if (!arg.starts_with("--") && arg != "-o" && !arg.starts_with("-o=")) {
             return "Unerwartetes Argument: \"" + std::string(arg) + "\"";
         }
@@ -179,7 +196,8 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
         }
         if (name != "--run" && name != "--format" && name != "--input" &&
             name != "--interrupt-at" && name != "--max-steps" && name != "--assemble" &&
-            name != "--disassemble" && name != "-o" && name != "--output") {
+            name != "--disassemble" && name != "-o" && name != "--output" && name != "--pruefen" &&
+            name != "--csv" && name != "--xlsx") {
             return "Unbekannte Option: \"" + std::string(arg) + "\"";
         }
         if (gleich == std::string_view::npos) {
@@ -201,6 +219,15 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
             o.assemble = wert;
         } else if (name == "--disassemble") {
             o.disassemble = wert;
+        } else if (name == "--pruefen") {
+            if (wert.empty()) {
+                return "Die Option --pruefen verlangt eine Aufgabendatei";
+            }
+            o.pruefen.aufgabe = wert;
+        } else if (name == "--csv") {
+            o.pruefen.csv = wert;
+        } else if (name == "--xlsx") {
+            o.pruefen.xlsx = wert;
         } else if (name == "-o" || name == "--output") {
             o.ausgabe = wert;
         } else if (name == "--format") {
@@ -232,6 +259,10 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
                        "\" (erlaubt: eine ganze Zahl ab 0)";
             }
         }
+    }
+    if (!o.pruefen.aufgabe.empty() || !o.pruefen.csv.empty() || !o.pruefen.xlsx.empty()) {
+        return PruefOptionenPruefen(runGesehen || !o.assemble.empty() || !o.disassemble.empty(),
+                                    o.pruefen);
     }
     std::sort(o.interrupts.begin(), o.interrupts.end());
     o.interrupts.erase(std::unique(o.interrupts.begin(), o.interrupts.end()), o.interrupts.end());
@@ -358,6 +389,9 @@ int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FIL
     if (!fehler.empty()) {
         std::fprintf(err, "Fehler: %s\n%s", fehler.c_str(), kHilfeHinweis);
         return LaufAufrufFehler;
+    }
+    if (!optionen.pruefen.aufgabe.empty()) {
+        return AbgabenPruefenBefehl(optionen.pruefen, out, err);
     }
     if (!optionen.assemble.empty()) {
         return TextAssemblieren(optionen.assemble, optionen.ausgabe, err);

@@ -1,0 +1,26 @@
+// The command-line check of a class's submissions: "--pruefen AUFGABE DATEI…" with the table on
+// the standard output and, on request, the same as CSV and as an .xlsx workbook.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace tovak {
+
+struct PruefOptionen {
+    std::string aufgabe;
+    std::vector<std::string> abgaben; // files and folders
+    std::string csv;
+    std::string xlsx;
+};
+
+// How the check's options go together with the rest of the line: the empty text when they
+// do, else the German message of the usage error.
+std::string PruefOptionenPruefen(bool andererBefehl, const PruefOptionen& optionen);
+
+// Returns 0 when every file passes every test, 1 when any fails, 2 for an unusable exercise
+// file, no submissions, or a report that cannot be written.
+int AbgabenPruefenBefehl(const PruefOptionen& optionen, std::FILE* out, std::FILE* err);
+
+} // namespace tovak
