@@ -60,6 +60,9 @@ void TFMain::CreateMenus() {
     QAction* export_ = AddItem(datei, "MnExportCommandsToClipboard",
                                QStringLiteral("Export der Befehle in die Zwischenablage"));
     connect(export_, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
+    QAction* pdf = AddItem(datei, "MnProgrammlistePdf", QStringLiteral("Programmliste als PDF..."),
+                           QStringLiteral("Das Programm als Liste zum Austeilen (A4)"));
+    connect(pdf, &QAction::triggered, this, &TFMain::MnProgrammlistePdfClick);
     datei->addSeparator()->setObjectName(QStringLiteral("N2"));
     QAction* neueInstanz =
         AddItem(datei, "MnNeueInstanz", QStringLiteral("Neue Instanz des Programms"));
@@ -138,6 +141,8 @@ void TFMain::CreateMenus() {
     mnStop_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
     AddRunMenuItems(start);
+
+    CreateAufgabe(bar);
 
     QMenu* optionen = bar->addMenu(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("MnOptionen"));
