@@ -222,6 +222,7 @@ void AbgabenDialog::Zeigen() {
         modell_->appendRow(zeile);
     }
     tabelle_->setSortingEnabled(true);
+    tabelle_->sortByColumn(0, Qt::AscendingOrder);
     tabelle_->resizeColumnsToContents();
 }
 

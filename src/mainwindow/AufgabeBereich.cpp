@@ -121,7 +121,7 @@ bool AufgabeBereich::Oeffnen(const QString& datei) {
         ShowErrorBox("Fehler", QFileInfo(datei).fileName().toStdString() + ": " + e.what());
         return false;
     }
-    datei_ = datei;
+    datei_ = QFileInfo(datei).absoluteFilePath();
     eingaben_.clear();
     titel_->setText(aufgabe_->titel.empty() ? QFileInfo(datei).completeBaseName()
                                             : Text(aufgabe_->titel));

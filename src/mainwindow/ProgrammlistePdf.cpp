@@ -14,9 +14,12 @@ namespace tovak {
 
 QStringList ProgrammlisteZeilen(const Programminhalt& inhalt) {
     const std::vector<ListenEintrag> liste = Programmliste(inhalt);
+    // The label column is as wide as its heading or the longest label with its colon.
     int markenBreite = 0;
     for (const ListenEintrag& e : liste) {
-        markenBreite = std::max(markenBreite, static_cast<int>(e.marke.size()) + 1);
+        if (!e.marke.empty()) {
+            markenBreite = std::max({markenBreite, 5, static_cast<int>(e.marke.size()) + 1});
+        }
     }
     QStringList zeilen;
     zeilen << QStringLiteral("Adr.  ") +
@@ -93,8 +96,13 @@ bool ProgrammlisteAlsPdf(const Programminhalt& inhalt, const QString& titel, con
         zeile(QString::fromStdString(bemerkung), mono);
     }
     zeile(QString(), mono);
-    for (const QString& text : ProgrammlisteZeilen(inhalt)) {
-        zeile(text, mono);
+    QFont fett = mono;
+    fett.setBold(true);
+    const QStringList zeilen = ProgrammlisteZeilen(inhalt);
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        // The column heads and the register heading stand out.
+        const bool kopfzeile = i == 0 || (i > 0 && zeilen[i - 1].isEmpty());
+        zeile(zeilen[i], kopfzeile ? fett : mono);
     }
     fuss();
     if (!p.end()) {
