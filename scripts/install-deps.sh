@@ -7,7 +7,8 @@
 set -euo pipefail
 
 purpose=${1:-run}
-packages=(g++ cmake ninja-build pkg-config)
+# toml++ (header-only) reads the exercise files, in the Windows build too.
+packages=(g++ cmake ninja-build pkg-config libtomlplusplus-dev)
 if [[ $purpose == wine ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64)
 elif [[ $purpose == windows ]]; then
