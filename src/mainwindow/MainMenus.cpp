@@ -142,8 +142,6 @@ void TFMain::CreateMenus() {
     connect(mnStop_, &QAction::triggered, this, &TFMain::BnStopClick);
     AddRunMenuItems(start);
 
-    CreateAufgabe(bar);
-
     QMenu* optionen = bar->addMenu(QStringLiteral("&Optionen"));
     optionen->setObjectName(QStringLiteral("MnOptionen"));
     QAction* rechner = AddItem(optionen, "MnTaschenrechner", QStringLiteral("&Taschenrechner"),
@@ -154,6 +152,8 @@ void TFMain::CreateMenus() {
     optionen->addSeparator()->setObjectName(QStringLiteral("N10"));
     QAction* einstellungen = AddItem(optionen, "MnEinstellungen", QStringLiteral("&Einstellungen"));
     connect(einstellungen, &QAction::triggered, this, &TFMain::MnEinstellungenClick);
+
+    CreateAufgabe(bar);
 
     QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
