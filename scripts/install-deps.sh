@@ -2,13 +2,15 @@
 # Installs the Debian packages that are missing for building and running (argument "run"),
 # for building the Debian package ("package"), for cross-building the Windows runner
 # ("windows"), for that and running it in Wine ("wine"), for the fuzzers ("fuzz"), for
-# building and testing, the package and the Windows runner included ("test"), or for
-# looking at the windows under a virtual display ("look"). Does nothing when all are present.
+# building and testing, the package and the Windows runner included ("test"), for looking at
+# the windows under a virtual display ("look"), or for the benchmarks and the interpreters
+# they are measured against ("bench"). Does nothing when all are present.
 set -euo pipefail
 
 purpose=${1:-run}
-# toml++ (header-only) reads the exercise files, in the Windows build too.
-packages=(g++ cmake ninja-build pkg-config libtomlplusplus-dev)
+# CLI11 reads the command-line runner's options and toml++ the exercise files; both are
+# header-only and needed by the Windows build too.
+packages=(g++ cmake ninja-build pkg-config libcli11-dev libtomlplusplus-dev)
 if [[ $purpose == wine ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64)
 elif [[ $purpose == windows ]]; then
@@ -30,6 +32,11 @@ if [[ $purpose == test ]]; then
     # pdftoppm, to look at a printed listing rendered to PDF
     packages+=(poppler-utils)
     packages+=(desktop-file-utils g++-mingw-w64-x86-64-posix xvfb xauth)
+fi
+# The benchmarks: SPIM runs the same loop, GNU time measures peak memory, the window's fast
+# run is measured on a virtual display.
+if [[ $purpose == bench ]]; then
+    packages+=(libbenchmark-dev spim time xvfb xauth)
 fi
 # Looking at the windows: a virtual display, driving it by keyboard and mouse, screenshots.
 if [[ $purpose == look ]]; then

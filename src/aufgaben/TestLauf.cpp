@@ -1,15 +1,15 @@
 #include "aufgaben/TestLauf.h"
 
 #include "machine/Fehler.h"
+#include "machine/StepDecision.h"
 
+#include <algorithm>
+#include <exception>
 #include <memory>
 
 namespace tovak {
 
 namespace {
-
-// Micro-step 31 echoes the number it read into the output window; that is no output.
-constexpr int kZahlEinlesen = 31;
 
 // Collects the values the output instructions write; the empty lines and the echo of a
 // number read do not count.
@@ -18,11 +18,13 @@ public:
     OutputValues(const TSteuerwerk& steuerwerk, const TEAEinheit& ea)
         : steuerwerk_(steuerwerk), ea_(ea) {}
     void AppendLine(const std::string& line) override {
-        if (!line.empty() && steuerwerk_.GetPhase() != kZahlEinlesen) {
+        // The number input echoes the number it read into the window; that is no output.
+        if (!line.empty() &&
+            steuerwerk_.GetPhase() != static_cast<int>(Mikroschritt::ZahlEinlesen)) {
             werte.push_back(ea_.GetValue());
         }
     }
-    void SetLabel(const std::string&) override {}
+    void SetLabel(int) override {}
 
     std::vector<int> werte;
 
@@ -92,35 +94,57 @@ TestErgebnis TestAusfuehren(HeadlessMaschine& m, const AufgabenTest& test, std::
     m.ea.SetAusgabefenster(&ausgabe);
     m.StartVon0();
 
+    // As "Start von 0": one continuous run without breakpoints, in one piece up to the next
+    // interrupt request.
+    StepDecision entscheidung(m.steuerwerk);
+    entscheidung.Start(true);
     TestErgebnis ergebnis;
     std::string fehler;
     std::size_t naechsterInterrupt = 0;
     bool gestoppt = false;
     while (!gestoppt && fehler.empty()) {
-        if (ergebnis.takte == maxTakte) {
+        if (ergebnis.takte >= maxTakte) {
             fehler = "Schrittgrenze erreicht";
             break;
         }
-        ++ergebnis.takte;
         if (naechsterInterrupt < test.interrupts.size() &&
-            test.interrupts[naechsterInterrupt] == ergebnis.takte) {
+            test.interrupts[naechsterInterrupt] == ergebnis.takte + 1) {
             m.steuerwerk.SetInterrupt(true);
             ++naechsterInterrupt;
         }
-        try {
-            m.steuerwerk.Takt();
-        } catch (const TovakFehler& e) {
-            fehler = e.what();
-            break;
+        std::uint64_t bis = maxTakte;
+        if (naechsterInterrupt < test.interrupts.size()) {
+            bis = std::min(bis, test.interrupts[naechsterInterrupt] - 1);
         }
-        const int code = m.steuerwerk.GetFehler();
-        if (code == CPUStop) {
+        bis = std::max(bis, ergebnis.takte + 1);
+        std::uint64_t getan = 0;
+        const StepResult schritt = entscheidung.Run(bis - ergebnis.takte, getan);
+        ergebnis.takte += getan;
+        switch (schritt) {
+        case StepResult::Performed:
+            break;
+        case StepResult::CpuStop:
             gestoppt = true;
-        } else if (code == FehlerEingabeAbbruch) {
-            // The only way the number input fails here: the test gave no more values.
-            fehler = "Eingabe fehlt";
-        } else if (code != KeinFehler) {
-            fehler = Fehlermeldung(code);
+            break;
+        case StepResult::Threw:
+            try {
+                std::rethrow_exception(entscheidung.Exception());
+            } catch (const std::exception& e) {
+                fehler = e.what();
+            }
+            break;
+        case StepResult::Error:
+            // The number input fails here only when the test gave no more values.
+            fehler = m.steuerwerk.GetFehler() == FehlerEingabeAbbruch
+                         ? "Eingabe fehlt"
+                         : Fehlermeldung(m.steuerwerk.GetFehler());
+            break;
+        case StepResult::Input:
+        case StepResult::Stalled:
+        case StepResult::Breakpoint:
+            // Cannot happen in a continuous run without breakpoints; never a pass.
+            fehler = "Der Lauf kam nicht weiter";
+            break;
         }
     }
     m.ea.SetAusgabefenster(nullptr);

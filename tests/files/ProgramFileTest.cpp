@@ -140,10 +140,10 @@ TEST(ProgrammdateiLesen, DrittesFeldMachtBefehlszelleMitKurznamen) {
     Lesen(CrLf({"5  Version", "0", "2 Anzahl RAM", "1\t65\tirgendwas", "2\t139\t "}), p);
     EXPECT_TRUE(p.speicher.IstBefehl(0));
     EXPECT_EQ(p.speicher.GetBefehlsnummer(0), 65);
-    EXPECT_EQ(p.speicherGrid.Cell(2, 1), "Move Akku, Konstante");
-    EXPECT_EQ(p.speicherGrid.Cell(1, 1), " 0x0041");
+    EXPECT_EQ(p.speicher.Zellentext(2, 1), "Move Akku, Konstante");
+    EXPECT_EQ(p.speicher.Zellentext(1, 1), " 0x0041");
     EXPECT_TRUE(p.speicher.IstBefehl(1)); // a blank is not empty
-    EXPECT_EQ(p.speicherGrid.Cell(2, 2), "Inc Akku");
+    EXPECT_EQ(p.speicher.Zellentext(2, 2), "Inc Akku");
 }
 
 TEST(ProgrammdateiLesen, FeldEinsWirdNichtBenutzt) {
@@ -190,7 +190,7 @@ TEST(ProgrammdateiLesen, KuerzeresProgrammLaesstNichtsStehen) {
         ASSERT_EQ(p.speicher.GetValue(a), 0) << a;
         ASSERT_FALSE(p.speicher.IstBefehl(a)) << a;
     }
-    EXPECT_EQ(p.speicherGrid.Cell(2, 3), "0");
+    EXPECT_EQ(p.speicher.Zellentext(2, 3), "0");
 }
 
 TEST(ProgrammdateiLesen, BemerkungenMitCrLfVerbunden) {
@@ -361,7 +361,7 @@ TEST(ProgrammdateiFehler, BefehlszeileAusserhalb1Bis1024BeimFuellenDesRasters) {
                              "2\t2000\tx", "-1 Anzahl Register"}),
                        p),
                  Bereichsfehler);
-    EXPECT_EQ(p.speicherGrid.Cell(2, 1), "Move Akku, Konstante");
+    EXPECT_EQ(p.speicher.Zellentext(2, 1), "Move Akku, Konstante");
     EXPECT_EQ(p.speicher.GetValue(1), 2000);
 }
 
@@ -394,14 +394,14 @@ TEST(ProgrammdateiRundreise, AllesKommtZurueck) {
     }
     for (int row = 1; row < 4001; ++row) {
         for (int col = 0; col < 3; ++col) {
-            ASSERT_EQ(b.speicherGrid.Cell(col, row), a.speicherGrid.Cell(col, row)) << row;
+            ASSERT_EQ(b.speicher.Zellentext(col, row), a.speicher.Zellentext(col, row)) << row;
         }
     }
     for (int i = 0; i < TReg::kRegisterZahl; ++i) {
         EXPECT_EQ(b.reg.GetValue(i), a.reg.GetValue(i)) << i;
         EXPECT_EQ(b.reg.GetName(i), a.reg.GetName(i)) << i;
     }
-    EXPECT_EQ(b.registerGrid.Cell(2, 1), "Maß in €");
+    EXPECT_EQ(b.reg.Zellentext(2, 1), "Maß in €");
     EXPECT_EQ(Schreiben(b), text);
 }
 

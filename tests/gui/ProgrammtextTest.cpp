@@ -65,9 +65,9 @@ protected:
         for (int a = 0; a <= 12; ++a) {
             zeilen.push_back(std::to_string(window->Speicher().GetValue(a)) + " " +
                              std::to_string(window->Speicher().GetBefehlsnummer(a)) + " " +
-                             window->GridSpeicher()->Adapter().Cell(2, a + 1));
+                             window->GridSpeicher()->CellText(2, a + 1).toStdString());
         }
-        zeilen.push_back(window->GridRegister()->Adapter().Cell(1, 2));
+        zeilen.push_back(window->GridRegister()->CellText(1, 2).toStdString());
         return zeilen;
     }
     std::string Lauf() {
