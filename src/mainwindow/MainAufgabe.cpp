@@ -19,7 +19,15 @@ void TFMain::CreateAufgabe(QMenuBar* bar) {
     aufgabe_->CreateMenu(bar);
     connect(aufgabe_->AbgabenItem(), &QAction::triggered, this, [this] {
         auto* dialog = new AbgabenDialog(aufgabe_->Datei(), this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        // Closed during a check, it goes once the files begun are done; the window waits
+        // for none of them.
+        connect(dialog, &QDialog::finished, dialog, [dialog] {
+            if (!dialog->PrueftGerade()) {
+                dialog->deleteLater();
+            } else {
+                connect(dialog, &AbgabenDialog::Fertig, dialog, &QObject::deleteLater);
+            }
+        });
         dialog->show();
     });
 }
