@@ -1,5 +1,7 @@
 // The menu bar and the memory grid's popup menu.
 #include "mainwindow/Main.h"
+
+#include "dialogs/Befehlsuebersicht.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>
@@ -60,6 +62,9 @@ void TFMain::CreateMenus() {
     QAction* export_ = AddItem(datei, "MnExportCommandsToClipboard",
                                QStringLiteral("Export der Befehle in die Zwischenablage"));
     connect(export_, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
+    QAction* pdf = AddItem(datei, "MnProgrammlistePdf", QStringLiteral("Programmliste als PDF..."),
+                           QStringLiteral("Das Programm als Liste zum Austeilen (A4)"));
+    connect(pdf, &QAction::triggered, this, &TFMain::MnProgrammlistePdfClick);
     datei->addSeparator()->setObjectName(QStringLiteral("N2"));
     QAction* neueInstanz =
         AddItem(datei, "MnNeueInstanz", QStringLiteral("Neue Instanz des Programms"));
@@ -150,8 +155,15 @@ void TFMain::CreateMenus() {
     QAction* einstellungen = AddItem(optionen, "MnEinstellungen", QStringLiteral("&Einstellungen"));
     connect(einstellungen, &QAction::triggered, this, &TFMain::MnEinstellungenClick);
 
+    CreateAufgabe(bar);
+
     QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    QAction* uebersicht =
+        AddItem(hilfe, "MnBefehlsuebersicht", QStringLiteral("&Befehlsübersicht"),
+                QStringLiteral("Alle Befehle mit Wirkung, Operand, Flags und Mikroschritten"));
+    uebersicht->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(uebersicht, &QAction::triggered, this, [this] { TFBefehlsuebersicht::Zeigen(this); });
     QAction* info = AddItem(hilfe, "Info1", QStringLiteral("In&fo..."));
     connect(info, &QAction::triggered, this, &TFMain::Info1Click);
 
