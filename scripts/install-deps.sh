@@ -8,8 +8,9 @@
 set -euo pipefail
 
 purpose=${1:-run}
-# CLI11 (header-only) reads the command-line runner's options, also in the Windows build.
-packages=(g++ cmake ninja-build pkg-config libcli11-dev)
+# CLI11 reads the command-line runner's options and toml++ the exercise files; both are
+# header-only and needed by the Windows build too.
+packages=(g++ cmake ninja-build pkg-config libcli11-dev libtomlplusplus-dev)
 if [[ $purpose == wine ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine64)
 elif [[ $purpose == windows ]]; then
