@@ -1,6 +1,7 @@
 // Program start: the command-line runner needs no display; everything else opens the window.
 #include "app/CommandLine.h"
 #include "machine/Befehle.h"
+#include "util/Platform.h"
 
 #ifdef TOVAK_WITH_GUI
 #include "mainwindow/DataCheck.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     tovak::BefehlstabellenFuellen();
     if (tovak::IsCommandLineRun(argc, argv)) {
+        tovak::platform::AttachParentConsole();
         return tovak::RunCommandLine(argc, argv);
     }
 #ifdef TOVAK_WITH_GUI

@@ -5,10 +5,25 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/Probes.h"
 
+#include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace tovak {
+
+namespace {
+
+// Windows has no DejaVu fonts; the program folder brings them, so every text keeps the size
+// it has on Linux.
+void LoadFontsBesideProgram() {
+    const QDir folder(TovakApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& name : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        QFontDatabase::addApplicationFont(folder.filePath(name));
+    }
+}
+
+} // namespace
 
 int RunGui(int argc, char** argv) {
     TovakApplication app(argc, argv);
@@ -22,6 +37,8 @@ int RunGui(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         TovakApplication::installTranslator(&translator);
     }
+
+    LoadFontsBesideProgram();
 
     QtMessageBoxes boxes;
     SetMessageBoxHandler(&boxes);
