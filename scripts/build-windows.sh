@@ -71,9 +71,11 @@ rm -f "$zip"
 
 setup=$build/$name-windows-setup.exe
 if $installer; then
-    # The uninstaller removes exactly the files installed.
+    # The uninstaller removes exactly the files installed ($INSTDIR is the installer's).
     list=$build/uninstall-files.nsh
+    # shellcheck disable=SC2016
     (cd "$dist" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|Delete "$INSTDIR\\&"|') >"$list"
+    # shellcheck disable=SC2016
     (cd "$dist" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|RMDir "$INSTDIR\\&"|') >>"$list"
     makensis -V2 -DVERSION="$version" -DSOURCE="$dist" -DOUTFILE="$setup" -DFILE_LIST="$list" \
         -DICON="$build/program/src/app/icon/tovak.ico" "$root/packaging/windows/tovak.nsi" >/dev/null

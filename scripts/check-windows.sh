@@ -97,7 +97,8 @@ Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; "$wine"server -k 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
 
 file=$("$wine" winepath -w "$program/Summe.CPU" 2>/dev/null | tr -d '\r')
 title="Rechner-Simulation für Windows: $file"
@@ -109,7 +110,7 @@ for _ in $(seq 120); do
     sleep 0.5
 done
 if [[ $shown != "$title" ]]; then
-    echo "FEHLER: Fenster nach 60 s: „${shown:-keines}“, erwartet „$title“" >&2
+    echo "FEHLER: Fenster nach 60 s: '${shown:-keines}', erwartet '$title'" >&2
     exit 1
 fi
 echo "Fenster: $shown"

@@ -33,6 +33,7 @@ fi
 
 echo "Baue die Windows-Bibliotheken nach $deps (einmalig, etwa 30 Minuten) ..." >&2
 work=$(mktemp -d "$deps.work.XXXXXX")
+# A failed build stays for a look; the next run starts afresh beside it.
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
 jobs=$(nproc)
@@ -41,7 +42,9 @@ step() {
     local log=$1
     shift
     if ! nice -n 10 "$@" >>"$work/$log" 2>&1; then
-        tail -n 40 "$work/$log" >&2
+        grep -E -m 20 'FAILED|error|Error' "$work/$log" >&2 || tail -n 40 "$work/$log" >&2
+        echo "Fehlgeschlagen: $*; das Protokoll liegt in $work/$log" >&2
+        trap - EXIT
         exit 1
     fi
 }
@@ -79,7 +82,7 @@ sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(ope
     "$qtsrc/src/plugins/platforms/windows/qwindowswindow.cpp"
 qt_features=(
     network sql dbus opengl vulkan testlib concurrent xml tabletevent direct2d
-    freetype fontconfig jpeg gif imageformatplugin
+    freetype fontconfig jpeg gif ico
     system_zlib system_png system_pcre2 system_harfbuzz system_doubleconversion
 )
 qt_options=()
@@ -90,7 +93,8 @@ step qt.log cmake -S "$qtsrc" -B qt -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix/qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF -DINPUT_opengl=no "${qt_options[@]}"
-step qt.log cmake --build qt --parallel "$jobs"
+# -k 0: on a failure, still build what does not depend on it, to show every failure at once.
+step qt.log cmake --build qt --parallel "$jobs" -- -k 0
 step qt.log cmake --install qt
 
 # Unstripped the libraries weigh about four times as much.
