@@ -98,7 +98,7 @@ random_action() {
 
 quit_app() {
     # Dialogs close with Escape, the value dialogs only with "&Abbrechen" (Alt+A); then
-    # "Datei" › "Beenden". A window that does not go counts.
+    # "Datei" › "Beenden", letting the changes go ("&Nein"). A window that does not go counts.
     local window
     for _ in 1 2 3 4 5 6; do
         kill -0 "$app_pid" 2>/dev/null || return 0
@@ -111,7 +111,8 @@ quit_app() {
     window=$({ xdotool search --onlyvisible --pid "$app_pid" --name 'Rechner-Simulation' \
         2>/dev/null || true; } | head -n 1)
     [[ -n $window ]] || window=$(top_window)
-    [[ -n $window ]] && xdotool windowfocus "$window" key alt+d sleep 0.3 key b 2>/dev/null || true
+    [[ -n $window ]] && xdotool windowfocus "$window" key alt+d sleep 0.3 key b sleep 0.5 \
+        key alt+n 2>/dev/null || true
     for _ in $(seq 100); do
         kill -0 "$app_pid" 2>/dev/null || return 0
         sleep 0.1

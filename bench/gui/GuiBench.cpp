@@ -152,7 +152,11 @@ void StopLatency(const QString& program, int runs) {
             QCoreApplication::postEvent(stop, press);
             QCoreApplication::postEvent(stop, release);
         });
-        QTimer::singleShot(5000, qApp, &QCoreApplication::quit);
+        // A timer of this run only: a single shot left by an earlier run would end this one.
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        limit.start(5000);
         QApplication::exec();
         user.join();
         state->removeEventFilter(&watch);

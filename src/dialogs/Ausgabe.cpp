@@ -11,6 +11,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tovak {
 
 TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
@@ -39,7 +41,10 @@ TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo_->setFont(PixelFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, 16));
-    // No block limit: a lesson's whole output stays readable.
+    // Every line a lesson writes stays readable; only a program that runs on and on loses
+    // its oldest lines, so that it cannot take the whole memory (a line costs about half a
+    // kilobyte here).
+    memo_->setMaximumBlockCount(kMaxLines);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,7 +61,9 @@ TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void TFAusgabe::AppendLine(const std::string& line) {
     memo_->appendPlainText(QString::fromStdString(line));
-    ++lines_;
+    // A fast run hands over many lines at once.
+    lines_ =
+        std::min<long long>(lines_ + 1 + std::count(line.begin(), line.end(), '\n'), kMaxLines);
 }
 
 void TFAusgabe::SetLabel(const std::string& text) {

@@ -15,6 +15,9 @@ class TFAusgabe final : public QWidget, public OutputWindow {
     Q_OBJECT
 
 public:
+    // The window keeps at most this many lines, the newest.
+    static constexpr int kMaxLines = 500000;
+
     explicit TFAusgabe(QWidget* parent = nullptr);
 
     void AppendLine(const std::string& line) override;
@@ -40,7 +43,7 @@ private:
     QPlainTextEdit* memo_ = nullptr;
     // Lines appended since the last Clear: an empty first line leaves the text empty, so
     // the text alone cannot tell.
-    int lines_ = 0;
+    long long lines_ = 0;
 };
 
 } // namespace tovak

@@ -73,8 +73,12 @@ std::vector<int> TFDebug::Haltepunkte() const {
     return adressen;
 }
 
-void TFDebug::ShowBeside(int mainTop, int mainLeft) {
-    move(mainLeft < 200 ? 0 : mainLeft - 200, mainTop);
+void TFDebug::ShowBeside(int mainTop, int mainLeft, int belowTop) {
+    if (mainLeft < 200) {
+        move(0, belowTop);
+    } else {
+        move(mainLeft - 200, mainTop);
+    }
     show();
 }
 

@@ -22,8 +22,10 @@ public:
     // Every address that IsBreakpoint accepts now; empty when the box is unchecked.
     std::vector<int> Haltepunkte() const;
 
-    // Places the window left of the main window (at the screen edge when there is no room).
-    void ShowBeside(int mainTop, int mainLeft);
+    // Places the window left of the main window. Without room there it goes to the screen
+    // edge (left 0), below belowTop, the bottom of the main window's menus and toolbar, so
+    // that it covers none of them.
+    void ShowBeside(int mainTop, int mainLeft, int belowTop);
 
     QPlainTextEdit* Memo1() const { return memo_; }
     QCheckBox* chkBreakpointsOn() const { return check_; }

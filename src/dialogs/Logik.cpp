@@ -6,7 +6,9 @@
 #include "widgets/SpinEdit.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -29,6 +31,14 @@ TFLogik::TFLogik(QWidget* parent) : TFDialog0(QStringLiteral("Logikbefehle"), pa
     setFont(PlainFont());
     SetFrame({482, 340}, {4, 8, 469, 205}, {276, 232}, {380, 232});
 
+    // The caption comes and goes with the constant input. Drawn on the frame line it never
+    // moves the frame, as a caption above the frame would (onto the first radio button).
+    const int halbeZeile = QFontMetrics(GroupBox1()->font()).height() / 2;
+    GroupBox1()->setStyleSheet(
+        QStringLiteral("QGroupBox#GroupBox1 { border: 1px solid palette(mid); border-radius: 3px; "
+                       "margin-top: %1px; } QGroupBox#GroupBox1::title { subcontrol-origin: "
+                       "margin; subcontrol-position: top left; left: 8px; padding: 0 3px; }")
+            .arg(halbeZeile));
     AddRadios(kRadios, 24);
     AddLabel("Label1", QStringLiteral("Konstante"), 324, 36);
     eKonstante_ = AddLineEdit("EKonstante", {324, 60, 125, 25});
@@ -58,6 +68,17 @@ TFLogik::TFLogik(QWidget* parent) : TFDialog0(QStringLiteral("Logikbefehle"), pa
     connect(eKonstante_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         popupMenuZahlensystem_->popup(eKonstante_->mapToGlobal(pos));
     });
+
+    // The style sheet keeps the dialog's font from reaching the box's controls.
+    for (QWidget* control : GroupBox1()->findChildren<QWidget*>()) {
+        if (!control->testAttribute(Qt::WA_SetFont)) {
+            control->setFont(font());
+            if (qobject_cast<QLabel*>(control) != nullptr ||
+                qobject_cast<QRadioButton*>(control) != nullptr) {
+                control->adjustSize();
+            }
+        }
+    }
 
     eRegister_->SetMaxValue(127);
     eKonstante_->setText(QStringLiteral("0"));

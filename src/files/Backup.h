@@ -1,6 +1,7 @@
 // The rotating backup copies "Temp01.CPU" .. "Temp99.CPU" of the program being entered: where
-// they live, what the next one is called, and their removal. The copies themselves are
-// ordinary program files, written by the caller.
+// they live, what the next one is called, whether they hold work no save has covered, and
+// what becomes of them when the program is replaced. The copies themselves are ordinary
+// program files, written by the caller.
 #pragma once
 
 #include <string>
@@ -10,28 +11,45 @@ namespace tovak {
 class BackupCopies {
 public:
     static constexpr int kMaxCopies = 99;
-    // Where a new start keeps the copies the previous session left behind.
+    // Where the copies of a replaced program or of an earlier session are kept.
     static constexpr const char* kPreviousSession = "Vorherige Sitzung";
+    // Present while the newest copy holds work that no save covers; it names that copy.
+    static constexpr const char* kUnsavedMarker = "Ungesichert.txt";
 
-    // Decides the folder once: "Temp" in base when it exists or can be created and takes
-    // files, else "Temp" in fallbackBase (empty: base itself). Keeps the previous session's
-    // copies and starts counting afresh.
-    void Prepare(const std::string& base, const std::string& fallbackBase);
+    // The folder for the copies: "Temp" in base when it exists or can be created and takes
+    // files, else "Temp" in fallbackBase (empty: base itself). With a trailing separator.
+    static std::string ChooseFolder(const std::string& base, const std::string& fallbackBase);
+
+    // Takes the folder for this session. Copies an earlier session left there move into
+    // kPreviousSession (replacing what lies there); counting starts afresh. Returns the path
+    // of the earlier session's newest copy when it held unsaved work, else an empty text.
+    std::string Open(const std::string& dir);
 
     // The folder, with a trailing separator.
     const std::string& Dir() const { return dir_; }
-    // The running number of the last copy, 1..99; 0 after DeleteAll and at the start.
+    // The running number of the last copy, 1..99; 0 after the copies were put away and at
+    // the start.
     int Counter() const { return counter_; }
 
     // Advances the counter (99 is followed by 1) and gives the next copy's path. Empty when
     // the folder cannot be created; the counter then stays.
     std::string Next();
+    // After the copy Next named was written: whether it holds work that no save covers.
+    void CopyWritten(bool unsaved);
+    // The program was saved: every copy so far is covered by the file.
+    void Saved();
+    // Some copy of this program holds work that no save covers.
+    bool HoldsUnsavedWork() const { return unsaved_; }
+
+    // Before another program replaces this one: copies with unsaved work move into
+    // kPreviousSession, other copies are deleted. The counter restarts.
+    void PutAway();
 
     // Deletes every "Temp*.CPU" in the folder, read-only ones too; what cannot be deleted
     // stays silently. The counter restarts.
     void DeleteAll();
 
-    // Moves the copies into the sub-folder kPreviousSession, replacing the copies there.
+    // Moves the copies (and the marker) into kPreviousSession, replacing the copies there.
     // With no copy to move the sub-folder keeps what it holds.
     void KeepPreviousSession();
 
@@ -41,8 +59,12 @@ public:
     static bool IsBackupName(const std::string& fileName);
 
 private:
+    void SetMarker(bool on);
+
     std::string dir_;
+    std::string newest_; // file name of the last copy written
     int counter_ = 0;
+    bool unsaved_ = false;
 };
 
 } // namespace tovak

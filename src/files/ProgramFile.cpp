@@ -10,7 +10,6 @@
 #include "util/Platform.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -25,6 +24,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUngueltigeZahl = "Ungültige numerische Eingabe";
+constexpr const char* kZuGross =
+    "Die Datei ist zu groß für ein TOVAK-Programm (höchstens 4 MB) und wurde nicht geladen.";
+constexpr const char* kZuVieleBemerkungen = "Die Datei hat mehr als 10000 Bemerkungszeilen und ist "
+                                            "kein TOVAK-Programm; sie wurde nicht geladen.";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::size_t kLeseBlock = 64 * 1024;
 
@@ -107,7 +110,8 @@ int LiesZahlzeile(ZeilenLeser& leser, std::string& zeile) {
 
 ZeilenLeser::ZeilenLeser(std::string_view daten) : rest_(daten) {}
 
-ZeilenLeser::ZeilenLeser(std::FILE* datei) : datei_(datei) {}
+ZeilenLeser::ZeilenLeser(std::FILE* datei, std::uintmax_t grenze)
+    : datei_(datei), grenze_(grenze) {}
 
 bool ZeilenLeser::Nachladen() {
     if (datei_ == nullptr) {
@@ -121,6 +125,12 @@ bool ZeilenLeser::Nachladen() {
         }
         datei_ = nullptr;
         return false;
+    }
+    // Counted as read, not taken from the file's size: a device or a growing file is
+    // stopped as well.
+    gelesen_ += n;
+    if (gelesen_ > grenze_) {
+        throw DateiFehler(kZuGross);
     }
     rest_ = std::string_view(puffer_.data(), n);
     return true;
@@ -319,6 +329,10 @@ LeseErgebnis LeseProgramm(ZeilenLeser& leser, std::vector<std::string>& remarkLi
     const int n = LiesZahlzeile(leser, zeile);
     // Lines missing at the end of the file are not made up, so a huge count costs nothing.
     for (int i = 0; i < n && leser.Lies(zeile); ++i) {
+        if (i == kMaxBemerkungszeilen) {
+            // Each line becomes a paragraph of the remarks window, hundreds of bytes each.
+            throw DateiFehler(kZuVieleBemerkungen);
+        }
         remarkLines.push_back(AlsUtf8(zeile, utf8));
     }
     SpeicherReadFromFile(leser, speicher);
@@ -334,98 +348,9 @@ LeseErgebnis LeseProgrammText(std::string_view daten, std::vector<std::string>& 
 
 // --- Files ---------------------------------------------------------------------------------
 
-std::string DateiFehlerText(int err, bool schreiben) {
-    int code = schreiben ? 101 : 100; // disk write / read error
-    switch (err) {
-    case ENOENT:
-        return "Datei nicht gefunden";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-        return "Dateizugriff verweigert";
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        code = 3; // path not found
-        break;
-    case EMFILE:
-    case ENFILE:
-        code = 4; // too many open files
-        break;
-    default:
-        break;
-    }
-    return "E/A-Fehler " + std::to_string(code);
-}
-
-void DateiErsetzen(const std::string& fileName, std::string_view bytes) {
-    std::error_code ec;
-    fs::path ziel = PathFromUtf8(fileName);
-    if (fileName.empty()) {
-        throw DateiFehler(DateiFehlerText(ENOENT, true));
-    }
-    // Through a link, the file it names is replaced, not the link.
-    if (fs::is_symlink(ziel, ec)) {
-        fs::path aufgeloest = fs::weakly_canonical(ziel, ec);
-        if (!ec) {
-            ziel = aufgeloest;
-        }
-    }
-    const fs::file_status status = fs::status(ziel, ec);
-    const bool vorhanden = fs::exists(status);
-    if (vorhanden && fs::is_directory(status)) {
-        throw DateiFehler(DateiFehlerText(EISDIR, true));
-    }
-    // A read-only file is refused, as writing it in place would be.
-    if (vorhanden && !platform::IsWritable(ziel)) {
-        throw DateiFehler(DateiFehlerText(EACCES, true));
-    }
-
-    static std::atomic<unsigned> zaehler{0};
-    fs::path temp;
-    DateiZeiger datei;
-    for (int versuch = 0; versuch < 100 && !datei; ++versuch) {
-        temp = ziel;
-        temp += ".~tmp" + std::to_string(platform::ProcessId()) + "-" + std::to_string(zaehler++);
-        datei.reset(platform::CreateNewFile(temp));
-        if (!datei && errno != EEXIST) {
-            throw DateiFehler(DateiFehlerText(errno, true));
-        }
-    }
-    if (!datei) {
-        throw DateiFehler(DateiFehlerText(EEXIST, true));
-    }
-    auto verwerfen = [&](int err) {
-        datei.reset();
-        std::error_code ignoriert;
-        fs::remove(temp, ignoriert);
-        throw DateiFehler(DateiFehlerText(err, true));
-    };
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), datei.get()) != bytes.size()) {
-        verwerfen(errno);
-    }
-    if (std::fflush(datei.get()) != 0) {
-        verwerfen(errno);
-    }
-    if (!platform::FlushToDisk(datei.get())) {
-        verwerfen(errno);
-    }
-    if (std::fclose(datei.release()) != 0) {
-        verwerfen(errno);
-    }
-    if (vorhanden) {
-        fs::permissions(temp, status.permissions(), ec);
-    }
-    if (const int err = platform::MoveReplacing(temp, ziel); err != 0) {
-        verwerfen(err);
-    }
-}
-
 void WriteDatei(const std::string& fileName, const std::vector<std::string>& remarkLines,
-                const TRAM& speicher, const TReg& reg) {
-    DateiErsetzen(fileName, ProgrammText(remarkLines, speicher, reg));
+                const TRAM& speicher, const TReg& reg, const std::string& kopieVorOrtSchreiben) {
+    DateiErsetzen(fileName, ProgrammText(remarkLines, speicher, reg), kopieVorOrtSchreiben);
 }
 
 LeseErgebnis ReadDatei(const std::string& fileName, std::vector<std::string>& remarkLines,
@@ -434,7 +359,13 @@ LeseErgebnis ReadDatei(const std::string& fileName, std::vector<std::string>& re
     if (!datei) {
         throw DateiFehler(DateiFehlerText(errno, false));
     }
-    ZeilenLeser leser(datei.get());
+    // Refused before anything is read; a smaller size proves nothing about what follows.
+    std::error_code ec;
+    const std::uintmax_t groesse = fs::file_size(PathFromUtf8(fileName), ec);
+    if (!ec && groesse > kMaxDateigroesse) {
+        throw DateiFehler(kZuGross);
+    }
+    ZeilenLeser leser(datei.get(), kMaxDateigroesse);
     return LeseProgramm(leser, remarkLines, speicher, reg);
 }
 

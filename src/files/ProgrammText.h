@@ -8,6 +8,7 @@
 #include "machine/Reg.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -24,8 +25,9 @@ public:
     static constexpr std::size_t kMaxZeilenLaenge = 64 * 1024;
 
     explicit ZeilenLeser(std::string_view daten);
-    // Reads from the file (not owned); a read error throws DateiFehler.
-    explicit ZeilenLeser(std::FILE* datei);
+    // Reads from the file (not owned); a read error throws DateiFehler, and so does reading
+    // more than grenze bytes.
+    ZeilenLeser(std::FILE* datei, std::uintmax_t grenze);
 
     // The next line without its end; false (and an empty line) when the input is used up.
     bool Lies(std::string& zeile);
@@ -34,6 +36,8 @@ private:
     bool Nachladen();
 
     std::FILE* datei_ = nullptr;
+    std::uintmax_t grenze_ = 0;
+    std::uintmax_t gelesen_ = 0;
     std::string puffer_;
     std::string_view rest_;
     bool lfUeberspringen_ = false;
@@ -62,8 +66,16 @@ void RegisterReadFromFile(ZeilenLeser& leser, TReg& reg, bool utf8 = false);
 bool ZahlAmZeilenanfang(std::string_view zeile, int& n);
 
 // Writes the bytes to the file: first into a new file beside it, which replaces the target
-// only when it was written, flushed and closed without error. Throws DateiFehler.
-void DateiErsetzen(const std::string& fileName, std::string_view bytes);
+// only when it was written, flushed and closed without error. When the folder refuses the
+// new file but the existing target may be written, the target is written in place once its
+// old content was copied to kopieVorOrtSchreiben (empty: refused as before). Throws
+// DateiFehler.
+void DateiErsetzen(const std::string& fileName, std::string_view bytes,
+                   const std::string& kopieVorOrtSchreiben = {});
+
+// Deletes the new files that saves of processes no longer running left in the folder
+// ("NAME.~tmp<PID>-<n>"); returns how many.
+int VerwaisteTempDateienEntfernen(const std::string& ordner);
 
 // The German message for a failed file operation with the given errno value.
 std::string DateiFehlerText(int err, bool schreiben);

@@ -7,25 +7,14 @@
 
 namespace tovak {
 
-BufferedOutput::BufferedOutput(DeferredDisplays& refresh)
-    : refresh_(refresh), ring_(kLinesPerRefresh) {}
+BufferedOutput::BufferedOutput(DeferredDisplays& refresh) : refresh_(refresh) {}
 
 void BufferedOutput::SetTarget(TFAusgabe* target) {
     if (target == target_) {
         return;
     }
     Push();
-    if (target_ != nullptr) {
-        target_->Memo1()->setMaximumBlockCount(0);
-    }
     target_ = target;
-    if (target_ != nullptr) {
-        target_->Memo1()->setMaximumBlockCount(kMaxLines);
-    }
-}
-
-std::string BufferedOutput::SkippedNote(long long count) {
-    return "[Schnelllauf: " + std::to_string(count) + " Zeilen ausgelassen]";
 }
 
 void BufferedOutput::Note() {
@@ -43,15 +32,8 @@ void BufferedOutput::AppendLine(const std::string& line) {
         }
         return;
     }
-    if (count_ == ring_.size()) {
-        // Full: the oldest line makes room.
-        head_ = (head_ + 1) % ring_.size();
-        --count_;
-        ++skipped_;
-        skippedAny_ = true;
-    }
-    ring_[(head_ + count_) % ring_.size()] = line;
-    ++count_;
+    lines_ += line;
+    lines_ += '\n';
     Note();
 }
 
@@ -73,8 +55,11 @@ std::string BufferedOutput::Label() const {
 }
 
 void BufferedOutput::RemoveLastLine() {
-    if (count_ > 0) {
-        --count_;
+    if (!lines_.empty()) {
+        // The line before the last line break, with that break.
+        const std::size_t before =
+            lines_.size() >= 2 ? lines_.rfind('\n', lines_.size() - 2) : std::string::npos;
+        lines_.resize(before == std::string::npos ? 0 : before + 1);
         return;
     }
     if (target_ != nullptr) {
@@ -85,8 +70,7 @@ void BufferedOutput::RemoveLastLine() {
 void BufferedOutput::Push() {
     noted_ = false;
     if (target_ == nullptr) {
-        count_ = 0;
-        skipped_ = 0;
+        lines_.clear();
         labelPending_ = false;
         return;
     }
@@ -95,34 +79,19 @@ void BufferedOutput::Push() {
         labelPending_ = false;
         target_->SetLabel(label_);
     }
-    if (skipped_ == 0 && count_ == 0) {
-        head_ = 0;
+    if (lines_.empty()) {
         return;
     }
-    // One call for all: the window makes a paragraph of each line, and one append of many
-    // lines costs a fraction of many appends.
-    std::string lines;
-    bool first = true;
-    if (skipped_ > 0) {
-        lines = SkippedNote(skipped_);
-        skipped_ = 0;
-        first = false;
-    }
-    for (; count_ > 0; --count_) {
-        if (!first) {
-            lines += '\n';
-        }
-        first = false;
-        lines += ring_[head_];
-        head_ = (head_ + 1) % ring_.size();
-    }
-    head_ = 0;
+    lines_.pop_back();
     // A window following its newest line keeps following it, also when the label's longer
     // text has made the text field a little lower since the last refresh.
     QScrollBar* bar = target_->Memo1()->verticalScrollBar();
     constexpr int kNearBottom = 3;
     const bool following = bar->value() >= bar->maximum() - kNearBottom;
-    target_->AppendLine(lines);
+    // One append for all: the window makes a paragraph of each line, and one append of many
+    // lines costs a fraction of many appends.
+    target_->AppendLine(lines_);
+    lines_.clear();
     if (following) {
         bar->setValue(bar->maximum());
     }

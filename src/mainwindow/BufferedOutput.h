@@ -1,14 +1,12 @@
 // Stands between the input/output unit and the output window during a fast run: lines are
-// kept and reach the window at the next refresh, a limited number per refresh.
+// kept and reach the window at the next refresh, all of them in one append.
 #pragma once
 
 #include "mainwindow/WidgetDisplays.h"
 
 #include <QPointer>
 
-#include <cstddef>
 #include <string>
-#include <vector>
 
 namespace tovak {
 
@@ -16,13 +14,6 @@ class TFAusgabe;
 
 class BufferedOutput final : public OutputWindow, private DeferredDisplay {
 public:
-    // A text window takes microseconds per line, a fast run can write a million lines a
-    // second, and the window shows about fifteen. A program that writes more than this many
-    // lines per refresh has the older lines of that refresh skipped and counted in a note.
-    static constexpr std::size_t kLinesPerRefresh = 100;
-    // The output window keeps at most this many lines while a fast run goes on.
-    static constexpr int kMaxLines = 100000;
-
     explicit BufferedOutput(DeferredDisplays& refresh);
 
     // The window the lines go to; may close at any time.
@@ -34,29 +25,17 @@ public:
     std::string Label() const override;
     void RemoveLastLine() override;
 
-    // True when lines were skipped since the last ForgetSkipped: the window then lacks lines
-    // that "Takt zurück" would take back.
-    bool SkippedAny() const { return skippedAny_; }
-    void ForgetSkipped() { skippedAny_ = false; }
-
-    // The note that stands for skipped lines.
-    static std::string SkippedNote(long long count);
-
 private:
     void Push() override;
     void Note();
 
     DeferredDisplays& refresh_;
     QPointer<TFAusgabe> target_;
-    // Ring of the latest lines: the oldest is at head_.
-    std::vector<std::string> ring_;
-    std::size_t head_ = 0;
-    std::size_t count_ = 0;
-    long long skipped_ = 0;
+    // The lines since the last refresh, each ended by a line break.
+    std::string lines_;
     std::string label_;
     bool labelPending_ = false;
     bool noted_ = false;
-    bool skippedAny_ = false;
 };
 
 } // namespace tovak

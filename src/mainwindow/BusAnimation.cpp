@@ -201,8 +201,7 @@ UpdateResult BusAnimation::OnUpdate(int phase) {
     case 27: // "Flags wiederherstellen"
     case 28: // "Akku wiederherstellen"
     case 29: // "IP wiederherstellen"
-        // Restoring reads the stack: the value leaves the memory, as in any read cycle.
-        setAnimation(m_Sp_Db, Oben);
+        setAnimation(m_Sp_Db, Unten);
         PlayAll(m_Sp_Db);
         PlayAll(m_Sp_Read);
         m_Sw_Ab->Seek(1);

@@ -40,6 +40,25 @@ bool QtMessageBoxes::AskYesNo(const std::string& caption, const std::string& tex
     return box.exec() == QMessageBox::Yes;
 }
 
+Antwort QtMessageBoxes::AskYesNoCancel(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), Shown(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Antwort::Ja;
+    case QMessageBox::No:
+        return Antwort::Nein;
+    default:
+        return Antwort::Abbrechen;
+    }
+}
+
 void ShowFehler(const std::exception& e) {
     if (dynamic_cast<const std::bad_alloc*>(&e) != nullptr) {
         ShowErrorBox("Fehler", "Zu wenig Arbeitsspeicher");

@@ -17,6 +17,7 @@ public:
     void ShowError(const std::string& caption, const std::string& text) override;
     void ShowWarning(const std::string& caption, const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text, int helpContext) override;
+    Antwort AskYesNoCancel(const std::string& caption, const std::string& text) override;
 };
 
 // Shows a failure that reached the window: its German text under the caption "Fehler".

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 namespace tovak {
@@ -47,9 +48,14 @@ int RunGui(int argc, char** argv) {
     int result = 0;
     {
         TFMain window;
-        window.LoadStartFile(TovakApplication::arguments());
+        const bool startFile = window.LoadStartFile(TovakApplication::arguments());
         InstallProbes(window);
         window.show();
+        // Asked once the window is up; a file named on the command line is what the user
+        // wants to see.
+        if (!startFile) {
+            QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
+        }
         result = TovakApplication::exec();
     }
     SetMessageBoxHandler(nullptr);

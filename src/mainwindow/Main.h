@@ -10,7 +10,6 @@
 #include "dialogs/BefehlsBottons.h"
 #include "dialogs/Debug.h"
 #include "dialogs/TovakRemark.h"
-#include "files/Backup.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
 #include "machine/Encoder.h"
@@ -19,6 +18,8 @@
 #include "machine/Reg.h"
 #include "machine/Steuerwerk.h"
 #include "mainwindow/BufferedOutput.h"
+#include "mainwindow/JournalStartView.h"
+#include "mainwindow/ProgramDocument.h"
 #include "mainwindow/WidgetDisplays.h"
 
 #include <QElapsedTimer>
@@ -31,6 +32,7 @@
 #include <vector>
 
 class QAction;
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -45,6 +47,7 @@ class QToolButton;
 
 namespace tovak {
 
+class BackupSession;
 class BusAnimation;
 class TFDialog0;
 class TOroGrid;
@@ -53,7 +56,7 @@ class TFMain final : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr const char* kCaption = "Rechner-Simulation für Windows";
+    static constexpr const char* kCaption = ProgramDocument::kTitle;
     // Widths of the memory grid's address and hex columns in the normal view.
     static constexpr int kSpeicherAdrBreite = 45;
     static constexpr int kSpeicherHexBreite = 80;
@@ -131,17 +134,26 @@ public:
     void Info1Click();
     void MnNeueInstanzClick();
 
-    // --- Files ---------------------------------------------------------------------------
+    // --- Files (MainFiles.cpp) ------------------------------------------------------------
+    // Each command that replaces the program first asks about unsaved changes.
     void MnOeffnenClick();
     void MnSpeichernClick();
     void MnSpeichernUnterClick();
-    // Steps after the open dialog: reset, read, take over the name. False when nothing or
-    // not everything was loaded.
+    // "&Speichern" and "Speichern &unter...": false when cancelled or failed.
+    bool Save();
+    bool SaveAs();
+    // Steps after the open dialog: read, then reset and take the program over. A file that
+    // cannot be read whole leaves the program as it was; false then.
     bool OpenProgramFile(const QString& fileName);
     bool SaveProgramFile(const QString& fileName);
     // The command-line load: the first argument after the program name, if it is a file.
-    void LoadStartFile(const QStringList& arguments);
-    const QString& FileName() const { return fileName_; }
+    // True when it named one.
+    bool LoadStartFile(const QStringList& arguments);
+    const QString& FileName() const { return document_->FileName(); }
+    ProgramDocument& Document() { return *document_; }
+    // At start-up: offers the copy an earlier session left with unsaved changes; true when
+    // it was loaded.
+    bool OfferRecovery();
 
     // --- Instruction entry (MainBefehle.cpp) -------------------------
     void MnTransportbefehleClick();
@@ -154,10 +166,13 @@ public:
 
     // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
     void WriteBackup();
+    // Puts the copies away before another program replaces this one: copies with unsaved
+    // work are kept in "Vorherige Sitzung", the others deleted.
     void DeleteBackupFiles();
     void TimerBackupTimer();
     QString BackupDir() const;
-    int BackupCounter() const { return backup_.Counter(); }
+    int BackupCounter() const;
+    BackupSession& Backups() { return *backupSession_; }
     QTimer* TimerBackup() const { return timerBackup_; }
     // The folder whose "Temp" holds the copies of windows created afterwards (empty: the
     // program's folder). Tests point it at a folder of their own.
@@ -230,6 +245,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing asks about unsaved changes like "&Neu".
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Creation (MainCreate.cpp)
@@ -316,11 +333,22 @@ private:
     void SetRemarkLines(const std::vector<std::string>& lines);
     QString AskOpenFileName();
     QString AskSaveFileName();
-    void SetCaptionFor(const QString& fileName);
+    // The question before the program is replaced; true when the command may go on.
+    bool MayDiscardProgram();
+    // Warns of characters the file cannot hold; false when the learner calls the save off.
+    bool ConfirmUnencodable();
+    bool WriteProgram(const QString& fileName);
+    // The document's change mark follows the grids and the remarks.
+    void WatchForChanges();
 
     // Backup copies (MainBackup.cpp)
     void PrepareBackupFolder();
     void SwitchBackupTimerOn();
+    // What the window shows before the first micro-step that can be undone (MainJournal.cpp).
+    void NoteJournalStart();
+
+    // The I/O value in the hexadecimal panel and its tooltip (MainEdits.cpp).
+    void ShowEAHex(int v);
 
     // New program and resets (MainReset.cpp): empty memory, row 1 selected.
     void ClearMemory();
@@ -451,6 +479,7 @@ private:
     QElapsedTimer sinceRefresh_;
     std::vector<int> fastBreakpoints_;
     bool fastNeedsUpdate_ = false; // the last step's display reaction is still due
+    int eaHexPending_ = -1;        // the I/O value up to 255 a fast run wrote last; -1 none
     bool inFastSlice_ = false;
     int fastMemoryRow_ = 0; // rows to select at the next refresh; 0 = none
     int fastRegisterRow_ = 0;
@@ -460,8 +489,9 @@ private:
     // A selection the window makes itself is no user click.
     bool selectingRow_ = false;
 
-    QString fileName_;
-    BackupCopies backup_;
+    std::unique_ptr<ProgramDocument> document_;
+    std::unique_ptr<BackupSession> backupSession_;
+    JournalStartView journalStart_;
     bool backupWriting_ = false;
     std::unique_ptr<QPrinter> printer_;
     std::function<bool(QPrinter&)> askPrint_;

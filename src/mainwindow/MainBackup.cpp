@@ -1,5 +1,6 @@
-// The rotating backup copies of the program being entered.
-#include "files/ProgramFile.h"
+// The rotating backup copies of the program being entered, in this instance's own folder.
+#include "files/ProgrammText.h"
+#include "mainwindow/BackupSession.h"
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 #include "util/Paths.h"
@@ -28,12 +29,18 @@ void TFMain::PrepareBackupFolder() {
                                  ? ProgrammPfad()
                                  : QDir::toNativeSeparators(BackupBase()).toStdString();
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    backup_.Prepare(base, QDir::toNativeSeparators(userFolder).toStdString());
+    const std::string root =
+        BackupCopies::ChooseFolder(base, QDir::toNativeSeparators(userFolder).toStdString());
+    backupSession_ = std::make_unique<BackupSession>(QString::fromStdString(root));
     connect(timerBackup_, &QTimer::timeout, this, &TFMain::TimerBackupTimer);
 }
 
 QString TFMain::BackupDir() const {
-    return QString::fromStdString(backup_.Dir());
+    return backupSession_->Dir();
+}
+
+int TFMain::BackupCounter() const {
+    return backupSession_->Copies().Counter();
 }
 
 void TFMain::SwitchBackupTimerOn() {
@@ -52,17 +59,21 @@ void TFMain::WriteBackup() {
     if (backupWriting_) {
         return;
     }
-    const std::string name = backup_.Next();
+    BackupCopies& copies = backupSession_->Copies();
+    const std::string name = copies.Next();
     if (name.empty()) {
         return;
     }
     backupWriting_ = true;
-    RunGuarded([&] { WriteDatei(name, RemarkLines(), *speicher_, *register_); });
+    const std::string text = ProgrammText(RemarkLines(), *speicher_, *register_);
+    if (RunGuarded([&] { DateiErsetzen(name, text); })) {
+        copies.CopyWritten(document_->Differs(text));
+    }
     backupWriting_ = false;
 }
 
 void TFMain::DeleteBackupFiles() {
-    backup_.DeleteAll();
+    backupSession_->Copies().PutAway();
 }
 
 } // namespace tovak

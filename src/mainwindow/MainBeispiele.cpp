@@ -18,7 +18,11 @@ void TFMain::CreateBeispielMenu(QMenu* datei) {
         QAction* item = mnBeispielprogramme_->addAction(b.titel);
         item->setStatusTip(b.pfad);
         item->setData(b.pfad);
-        connect(item, &QAction::triggered, this, [this, pfad = b.pfad] { OpenProgramFile(pfad); });
+        connect(item, &QAction::triggered, this, [this, pfad = b.pfad] {
+            if (MayDiscardProgram()) {
+                OpenProgramFile(pfad);
+            }
+        });
     }
     if (beispiele.empty()) {
         mnBeispielprogramme_->addAction(QStringLiteral("(keine Beispielprogramme gefunden)"))

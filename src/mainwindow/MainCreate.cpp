@@ -1,6 +1,8 @@
 // Creation of the main window: the block diagram's boxes, panels and bus bars, the grids
 // and the machine objects that write into them.
 #include "dialogs/InputValue.h"
+#include "files/ProgrammText.h"
+#include "mainwindow/BackupSession.h"
 #include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
@@ -97,6 +99,9 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
 
     // 7.
     memoRemark_->clear();
+    document_ = std::make_unique<ProgramDocument>(
+        this, [this] { return ProgrammText(RemarkLines(), *speicher_, *register_); });
+    WatchForChanges();
     timer1_->setInterval(Ini::MainDauer());
     timerBackup_->setInterval(Ini::BackupTime());
     connect(timer1_, &QTimer::timeout, this, &TFMain::Timer1Timer);
@@ -506,7 +511,19 @@ void TFMain::CreateMachine() {
     adressbus_ = std::make_unique<TBus>(text(pAdressBus_), true);
     // The I/O spin edit reports every change itself, so its handler also sees the unit's
     // own writes (the hexadecimal panel follows values up to 255).
-    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false, &displayRefresh_);
+    // A fast run pushes only the latest value; the hexadecimal panel shows the last value it
+    // would have followed in a clock run (up to 255), as it does after one.
+    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false, &displayRefresh_, [this] {
+        if (eaHexPending_ >= 0) {
+            ShowEAHex(eaHexPending_);
+            eaHexPending_ = -1;
+        }
+    });
+    eaSpinDisplay_->SetEveryValue([this](int v) {
+        if (displayRefresh_.Deferred() && v >= 0 && v <= 255) {
+            eaHexPending_ = v;
+        }
+    });
     eaEinheit_ = std::make_unique<TEAEinheit>(*eaSpinDisplay_);
     rechenwerk_ = std::make_unique<TRechenwerk>(
         RechenwerkAnzeigen{text(panelAkku_), text(panelOperand_), text(panelZero_),

@@ -35,13 +35,17 @@ void TFMain::EAEinheit2Change() {
     if (v < 0 || v > 255) {
         return;
     }
-    eaEinheit1_->setText(QString::fromStdString(IntToHex0x(v)));
-    eaEinheit1_->setToolTip(QStringLiteral(" ") + QString::number(v));
+    ShowEAHex(v);
     if (eaEinheit_ && eaEinheit_->GetValue() != v) {
         // The user's edit (the unit's own writes show the value it already holds).
         ClearJournal();
         RunGuarded([&] { eaEinheit_->SetValue(v); });
     }
+}
+
+void TFMain::ShowEAHex(int v) {
+    eaEinheit1_->setText(QString::fromStdString(IntToHex0x(v)));
+    eaEinheit1_->setToolTip(QStringLiteral(" ") + QString::number(v));
 }
 
 void TFMain::GridSpeicherClick(int row) {

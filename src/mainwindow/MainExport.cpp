@@ -41,7 +41,7 @@ void TFMain::MnDruckenClick() {
             return;
         }
     }
-    PrintProgram(fileName_);
+    PrintProgram(FileName());
 }
 
 void TFMain::MnDruckereinrichtungClick() {

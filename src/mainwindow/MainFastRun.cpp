@@ -52,7 +52,6 @@ void TFMain::StartFastClock() {
     }
     breakAt_ = -1;
     fastNeedsUpdate_ = false;
-    fastOutput_.ForgetSkipped();
     SetDisplaysDeferred(true);
     sinceRefresh_.start();
     fastTimer_->start();
@@ -67,11 +66,6 @@ void TFMain::StopFastClock() {
         fastTimer_->stop();
     }
     SetDisplaysDeferred(false);
-    // Thinned output cannot be taken back line by line.
-    if (fastOutput_.SkippedAny()) {
-        fastOutput_.ForgetSkipped();
-        ClearJournal();
-    }
     // The window then looks as after the last micro-step of a continuous run.
     if (fastNeedsUpdate_) {
         fastNeedsUpdate_ = false;
@@ -193,6 +187,7 @@ bool TFMain::FastStep() {
         startedStep_ = -1;
         return false;
     }
+    NoteJournalStart();
     try {
         steuerwerk_->Takt();
     } catch (const std::exception& e) {

@@ -1,11 +1,17 @@
-// The file commands: open, save, save under a new name, and the load of a file named on
-// the command line.
+// The file commands: open, save, save under a new name, the load of a file named on the
+// command line, the question before a changed program is let go, and the recovery of the
+// copy an earlier session left with unsaved work.
 #include "files/ProgramFile.h"
+#include "files/ProgrammText.h"
+#include "files/Programmbild.h"
+#include "mainwindow/BackupSession.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 #include "util/MessageBoxes.h"
+#include "widgets/OroGrid.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -19,19 +25,19 @@ namespace {
 const char* const kVersionZuAlt =
     "Die Datei hat ein veraltetes Format (Version kleiner als 5) und wurde nicht geladen.";
 
-// The open dialog starts where the example programs are.
-QString ExamplesFolder() {
-    return DataFolder();
-}
-
-// The save dialog starts there too, unless that is a system folder the user cannot write.
-QString SaveFolder() {
-    const QString examples = ExamplesFolder();
-    if (QFileInfo(examples).isWritable()) {
-        return examples;
+// Both dialogs start in the program's folder, unless that is a system folder the user cannot
+// write (an installed program): then in the user's documents.
+QString DialogFolder() {
+    const QString programFolder = DataFolder();
+    if (QFileInfo(programFolder).isWritable()) {
+        return programFolder;
     }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+std::string FolderOf(const QString& fileName) {
+    return QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()).toStdString();
 }
 
 } // namespace
@@ -64,15 +70,11 @@ void TFMain::SetRemarkLines(const std::vector<std::string>& lines) {
     memoRemark_->setPlainText(text.join(QLatin1Char('\n')));
 }
 
-void TFMain::SetCaptionFor(const QString& fileName) {
-    setWindowTitle(QString::fromUtf8(kCaption) + QStringLiteral(": ") + fileName);
-}
-
 QString TFMain::AskOpenFileName() {
     if (askOpen_) {
         return askOpen_();
     }
-    QFileDialog dialog(this, QStringLiteral("Einlesen einer TOVAK-Datei"), ExamplesFolder());
+    QFileDialog dialog(this, QStringLiteral("Einlesen einer TOVAK-Datei"), DialogFolder());
     dialog.setNameFilters(
         {QStringLiteral("TOVAK-Dateien (*.CPU *.cpu)"), QStringLiteral("Alle Dateien (*)")});
     dialog.setDefaultSuffix(QStringLiteral("CPU"));
@@ -88,7 +90,7 @@ QString TFMain::AskSaveFileName() {
     if (askSave_) {
         return askSave_();
     }
-    QFileDialog dialog(this, QStringLiteral("Speichern einer TOVAK-Datei"), SaveFolder());
+    QFileDialog dialog(this, QStringLiteral("Speichern einer TOVAK-Datei"), DialogFolder());
     dialog.setNameFilters(
         {QStringLiteral("Tovak-Dateien (*.CPU *.cpu)"), QStringLiteral("Alle Dateien (*)")});
     dialog.setDefaultSuffix(QStringLiteral("CPU"));
@@ -100,7 +102,22 @@ QString TFMain::AskSaveFileName() {
     return dialog.selectedFiles().first();
 }
 
+bool TFMain::MayDiscardProgram() {
+    return document_->MayDiscard([this] { return Save(); });
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+    if (MayDiscardProgram()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 void TFMain::MnOeffnenClick() {
+    if (!MayDiscardProgram()) {
+        return;
+    }
     const QString name = AskOpenFileName();
     if (!name.isEmpty()) {
         OpenProgramFile(name);
@@ -108,66 +125,141 @@ void TFMain::MnOeffnenClick() {
 }
 
 bool TFMain::OpenProgramFile(const QString& fileName) {
-    // The remarks window shows the old remarks.
-    CloseRemarkWindow();
-    ResetRunState(true);
-    std::vector<std::string> lines;
+    VerwaisteTempDateienEntfernen(FolderOf(fileName));
+    // Read apart from the machine: a failure half way leaves the program as it was, so a
+    // later "Speichern" cannot put a half-read file in place of the good one.
+    auto bild = std::make_unique<Programmbild>();
     LeseErgebnis ergebnis = LeseErgebnis::Geladen;
-    const bool read = RunGuarded(
-        [&] { ergebnis = ReadDatei(fileName.toStdString(), lines, *speicher_, *register_); });
-    ClearJournal();
-    if (!read) {
-        // What was read before the failure stays, the remarks included.
-        SetRemarkLines(lines);
+    if (!RunGuarded([&] { ergebnis = ReadDatei(fileName.toStdString(), *bild); })) {
         return false;
     }
     if (ergebnis == LeseErgebnis::VersionZuAlt) {
         ShowWarningBox("Hinweis", kVersionZuAlt);
         return false;
     }
-    SetRemarkLines(lines);
-    fileName_ = fileName;
-    SetCaptionFor(fileName);
+    // The remarks window shows the old remarks.
+    CloseRemarkWindow();
+    ResetRunState(true);
+    RunGuarded([&] { Uebernehmen(*bild, *speicher_, *register_); });
+    SetRemarkLines(bild->bemerkungen);
+    ClearJournal();
+    document_->Opened(fileName);
     SwitchBackupTimerOn();
     DeleteBackupFiles();
     MnTovakRemarkClick();
     return true;
 }
 
-void TFMain::MnSpeichernClick() {
-    if (fileName_.isEmpty()) {
-        MnSpeichernUnterClick();
-        return;
+bool TFMain::ConfirmUnencodable() {
+    QString text = memoRemark_->toPlainText();
+    for (int i = 0; i < TReg::kRegisterZahl; ++i) {
+        text += QString::fromStdString(register_->GetName(i));
     }
-    RunGuarded([&] { WriteDatei(fileName_.toStdString(), RemarkLines(), *speicher_, *register_); });
+    const QString zeichen = ProgramDocument::Unencodable(text);
+    if (zeichen.isEmpty()) {
+        return true;
+    }
+    QStringList einzeln;
+    for (const char32_t c : zeichen.toUcs4()) {
+        einzeln.append(QStringLiteral("„") + QString::fromUcs4(&c, 1) + QStringLiteral("“"));
+    }
+    const QString frage =
+        QStringLiteral("Die Bemerkungen oder Registernamen enthalten Zeichen, die eine "
+                       "TOVAK-Datei nicht aufnehmen kann:\n%1\n\nSie werden als „?“ "
+                       "gespeichert. Trotzdem speichern?")
+            .arg(einzeln.join(QStringLiteral(" ")));
+    return AskYesNo("Hinweis", frage.toStdString());
 }
 
-void TFMain::MnSpeichernUnterClick() {
-    const QString name = AskSaveFileName();
-    if (!name.isEmpty()) {
-        SaveProgramFile(name);
-    }
-}
-
-bool TFMain::SaveProgramFile(const QString& fileName) {
-    fileName_ = fileName;
+bool TFMain::WriteProgram(const QString& fileName) {
+    VerwaisteTempDateienEntfernen(FolderOf(fileName));
+    const std::string kopie =
+        QDir::toNativeSeparators(backupSession_->CopyBeforeWritingInPlace(fileName)).toStdString();
     const bool written = RunGuarded(
-        [&] { WriteDatei(fileName.toStdString(), RemarkLines(), *speicher_, *register_); });
+        [&] { WriteDatei(fileName.toStdString(), RemarkLines(), *speicher_, *register_, kopie); });
     if (written) {
-        SetCaptionFor(fileName);
-        SwitchBackupTimerOn();
+        backupSession_->Copies().Saved();
     }
     return written;
 }
 
-void TFMain::LoadStartFile(const QStringList& arguments) {
+void TFMain::MnSpeichernClick() {
+    Save();
+}
+
+bool TFMain::Save() {
+    if (document_->FileName().isEmpty()) {
+        return SaveAs();
+    }
+    if (!ConfirmUnencodable() || !WriteProgram(document_->FileName())) {
+        return false;
+    }
+    document_->Saved();
+    return true;
+}
+
+void TFMain::MnSpeichernUnterClick() {
+    SaveAs();
+}
+
+bool TFMain::SaveAs() {
+    const QString name = AskSaveFileName();
+    return !name.isEmpty() && SaveProgramFile(name);
+}
+
+bool TFMain::SaveProgramFile(const QString& fileName) {
+    if (!ConfirmUnencodable()) {
+        return false;
+    }
+    // A failed write has taken over the name already, not the title.
+    document_->SetFileName(fileName);
+    if (!WriteProgram(fileName)) {
+        return false;
+    }
+    document_->Opened(fileName);
+    SwitchBackupTimerOn();
+    return true;
+}
+
+bool TFMain::LoadStartFile(const QStringList& arguments) {
     if (arguments.size() < 2) {
-        return;
+        return false;
     }
     const QString& name = arguments.at(1);
-    if (QFileInfo(name).isFile()) {
-        OpenProgramFile(name);
+    if (!QFileInfo(name).isFile()) {
+        return false;
     }
+    OpenProgramFile(name);
+    return true;
+}
+
+bool TFMain::OfferRecovery() {
+    const QString copy = backupSession_->TakeRecoverableCopy();
+    if (copy.isEmpty() ||
+        !AskYesNo("Rechner-Simulation", "Die letzte Sitzung wurde mit ungesicherten Änderungen "
+                                        "beendet. Letzte Sicherungskopie öffnen?")) {
+        return false;
+    }
+    if (!OpenProgramFile(copy)) {
+        return false;
+    }
+    document_->Recovered();
+    return true;
+}
+
+void TFMain::WatchForChanges() {
+    // The grids go after the document when the window is destroyed.
+    auto changed = [this] {
+        if (document_) {
+            document_->ContentMayHaveChanged();
+        }
+    };
+    for (TOroGrid* grid : {gridSpeicher_, gridRegister_}) {
+        QAbstractItemModel* model = grid->model();
+        connect(model, &QAbstractItemModel::dataChanged, this, changed);
+        connect(model, &QAbstractItemModel::modelReset, this, changed);
+    }
+    connect(memoRemark_, &QPlainTextEdit::textChanged, this, changed);
 }
 
 } // namespace tovak

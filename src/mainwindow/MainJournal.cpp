@@ -17,7 +17,11 @@ namespace tovak {
 
 namespace {
 
+const char* const kTaktZurueckName = "Takt zurück (F7)";
 const char* const kTaktZurueckHinweis = "Macht den letzten Takt rückgängig (F7)";
+// The counters show up to this many digits: a fast run passes ten million micro-steps in
+// seconds.
+constexpr int kZaehlerStellen = 10;
 
 } // namespace
 
@@ -38,13 +42,15 @@ void TFMain::CreateTaktZurueckButton() {
     bnTaktZurueck_->setGeometry(bnTakt_->geometry().right() + 4, bnTakt_->y(), 24,
                                 bnTakt_->height());
     bnTaktZurueck_->setFocusPolicy(Qt::NoFocus);
-    bnTaktZurueck_->setToolTip(QString::fromUtf8(kTaktZurueckHinweis));
+    bnTaktZurueck_->setToolTip(QString::fromUtf8(kTaktZurueckName));
+    bnTaktZurueck_->setStatusTip(QString::fromUtf8(kTaktZurueckHinweis));
     bnTaktZurueck_->setEnabled(false);
     connect(bnTaktZurueck_, &QPushButton::clicked, this, &TFMain::MnTaktZurueckClick);
 }
 
 void TFMain::CreateRunCounters() {
-    // One line between the micro-step box and the IP row.
+    // One line between the micro-step box and the IP row, from the left edge of the panels
+    // above it to the right edge of the box.
     QWidget* box = groupBoxSteuerwerk_;
     QFont labelFont = pBefehl_->font();
     labelFont.setPointSize(8);
@@ -55,18 +61,21 @@ void TFMain::CreateRunCounters() {
         l->setGeometry(x, 166, metrics.horizontalAdvance(text) + 2, 17);
         return l;
     };
-    auto panel = [&](const char* name, int x, int width, const QString& tip) {
-        QLabel* p = MakePanel(box, name, QRect(x, 165, width, 19));
+    auto panel = [&](const char* name, int x, const QString& tip) {
+        QLabel* p = MakePanel(box, name, QRect(x, 165, 0, 19));
+        p->setFont(labelFont);
+        // Ten digits and the blank the counters end with, inside the panel's frame.
+        const QString widest = QString(kZaehlerStellen, QLatin1Char('8')) + QLatin1Char(' ');
+        p->resize(QFontMetrics(p->font()).horizontalAdvance(widest) + 2 * p->frameWidth() + 4, 19);
         p->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         p->setToolTip(tip);
         return p;
     };
     QLabel* befehle = label(QStringLiteral("Befehle"), 24);
-    pBefehlszaehler_ = panel("PBefehlszaehler", befehle->geometry().right() + 5, 74,
+    pBefehlszaehler_ = panel("PBefehlszaehler", befehle->geometry().right() + 4,
                              QStringLiteral("Ausgeführte Befehle seit dem Start des Laufs"));
-    QLabel* takte = label(QStringLiteral("Takte"), pBefehlszaehler_->geometry().right() + 12);
-    const int x = takte->geometry().right() + 5;
-    pTaktzaehler_ = panel("PTaktzaehler", x, 277 - x,
+    QLabel* takte = label(QStringLiteral("Takte"), pBefehlszaehler_->geometry().right() + 8);
+    pTaktzaehler_ = panel("PTaktzaehler", takte->geometry().right() + 4,
                           QStringLiteral("Ausgeführte Takte (Mikroschritte) seit dem Start des "
                                          "Laufs"));
     ShowRunCounters();
@@ -110,7 +119,15 @@ void TFMain::ClearJournal() {
     if (steuerwerk_) {
         steuerwerk_->JournalLeeren();
     }
+    journalStart_.Forget();
     UpdateTaktZurueck();
+}
+
+void TFMain::NoteJournalStart() {
+    if (!journalStart_.Valid() && !steuerwerk_->KannZuruecknehmen()) {
+        journalStart_.Capture(client_, gridSpeicher_, gridRegister_, *animation_,
+                              steuerwerk_->GetTaktzaehler());
+    }
 }
 
 void TFMain::MnTaktZurueckClick() {
@@ -126,9 +143,13 @@ void TFMain::MnTaktZurueckClick() {
     breakAt_ = -1;
     SetEditMode(false);
     ScheduleRunStateUpdate();
-    // The grid rows follow the micro-step now performed last, without its clip.
-    OnUpdate();
-    StopAnimation();
+    // The grid rows follow the micro-step now performed last, without its clip; back at the
+    // start the window looks exactly as before the first step.
+    if (steuerwerk_->KannZuruecknehmen() ||
+        !journalStart_.RestoreAt(steuerwerk_->GetTaktzaehler())) {
+        OnUpdate();
+        StopAnimation();
+    }
     animPhase_ = 0;
     ShowRunCounters();
     UpdateTaktZurueck();

@@ -120,8 +120,12 @@ void TFMain::PlaceSpeicherBox() {
     if (speicherMaximalInForce_) {
         height += belowEA;
         top = belowEA;
-        // On a compact screen the grown box must still end inside the window.
-        height = std::min(height, ClientHeight() - top - 8);
+        // On a compact screen the grown box ends with the register box, inside the window.
+        // (The laid-out client height is no measure: before the window is first shown the
+        // client area has no size yet.)
+        if (compact_) {
+            height = std::min(height, groupBoxRegister_->geometry().bottom() + 1 - top);
+        }
     }
     groupBoxSpeicher_->setGeometry(8, top, kSpeicherWidth, height);
 }

@@ -159,31 +159,25 @@ void TFMain::CreateMenus() {
 }
 
 void TFMain::CreateGridPopup() {
-    QMenu* popup = gridSpeicher_->ContextMenu();
+    // The memory grid's own menu of the main window; it takes the place of the grid's.
+    auto* popup = new QMenu(gridSpeicher_);
     popup->setObjectName(QStringLiteral("GridPopupMenu"));
-    QAction* first = popup->actions().isEmpty() ? nullptr : popup->actions().first();
-    auto insert = [popup, first](QAction* item) {
-        popup->insertAction(first, item);
-        return item;
-    };
-    lkBefehlEinfuegen_ = insert(new QAction(QStringLiteral("Befehl einfügen"), popup));
+    lkBefehlEinfuegen_ = popup->addAction(QStringLiteral("Befehl einfügen"));
     lkBefehlEinfuegen_->setObjectName(QStringLiteral("LkBefehlEinfuegen"));
-    lkBefehlLoeschen_ = insert(new QAction(QStringLiteral("Befehl löschen"), popup));
+    lkBefehlLoeschen_ = popup->addAction(QStringLiteral("Befehl löschen"));
     lkBefehlLoeschen_->setObjectName(QStringLiteral("LkBefehlLoeschen"));
-    if (first != nullptr) {
-        popup->insertSeparator(first)->setObjectName(QStringLiteral("N12"));
-    }
-    QAction* lkExport = insert(new QAction(QStringLiteral("Export in die Zwischenablage"), popup));
+    popup->addSeparator()->setObjectName(QStringLiteral("N12"));
+    QAction* lkExport = popup->addAction(QStringLiteral("Export in die Zwischenablage"));
     lkExport->setObjectName(QStringLiteral("LkExportToClipboard"));
-    connect(lkExport, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
-    connect(lkBefehlEinfuegen_, &QAction::triggered, this, &TFMain::LkBefehlEinfuegenClick);
-    connect(lkBefehlLoeschen_, &QAction::triggered, this, &TFMain::LkBefehlLoeschenClick);
-
     popup->addSeparator()->setObjectName(QStringLiteral("N13"));
     lkResizeRam_ = popup->addAction(QStringLiteral("Anspassen der Höhe"));
     lkResizeRam_->setObjectName(QStringLiteral("LkResizeRam"));
     lkResizeRam_->setCheckable(true);
+    connect(lkBefehlEinfuegen_, &QAction::triggered, this, &TFMain::LkBefehlEinfuegenClick);
+    connect(lkBefehlLoeschen_, &QAction::triggered, this, &TFMain::LkBefehlLoeschenClick);
+    connect(lkExport, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
     connect(lkResizeRam_, &QAction::triggered, this, &TFMain::LkResizeRamClick);
+    gridSpeicher_->SetContextMenu(popup);
 }
 
 } // namespace tovak

@@ -21,13 +21,15 @@ void TFMain::ClearMemory() {
 }
 
 void TFMain::MnNeuClick() {
+    if (!MayDiscardProgram()) {
+        return;
+    }
     memoRemark_->clear();
     ClearMemory();
     register_->Reset(false);
     register_->FillGrid();
     ResetRunState(true);
-    fileName_.clear();
-    setWindowTitle(QString());
+    document_->New();
     SwitchBackupTimerOn();
     DeleteBackupFiles();
 }

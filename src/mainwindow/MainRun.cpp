@@ -66,6 +66,7 @@ TFMain::StepOutcome TFMain::PerformMicroStep() {
         breakAt_ = -1;
         ScheduleRunStateUpdate();
     }
+    NoteJournalStart();
     try {
         steuerwerk_->Takt();
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QMenuBar>
 
 namespace tovak {
 
@@ -33,7 +34,11 @@ void TFMain::MnDebugfensterClick() {
     if (debug_ == nullptr) {
         debug_ = new TFDebug(this);
         connect(debug_, &TFDebug::closed, this, &TFMain::DebugWindowClosed);
-        debug_->ShowBeside(frameGeometry().top(), frameGeometry().left());
+        // The bottom edge of what a window at the screen's left edge must not cover.
+        QWidget* top = symbolleiste_->isVisible() ? static_cast<QWidget*>(symbolleiste_)
+                                                  : static_cast<QWidget*>(menuBar());
+        const int belowTop = top->mapToGlobal(QPoint(0, top->height())).y() + 2;
+        debug_->ShowBeside(frameGeometry().top(), frameGeometry().left(), belowTop);
     }
 }
 

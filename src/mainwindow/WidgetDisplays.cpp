@@ -110,6 +110,9 @@ void DecimalHexDisplay::Push() {
 }
 
 void SpinDisplay::SetNumber(int value) {
+    if (seen_) {
+        seen_(value);
+    }
     if (refresh_ != nullptr && refresh_->Deferred()) {
         value_ = value;
         if (!noted_) {

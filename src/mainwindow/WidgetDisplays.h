@@ -82,13 +82,15 @@ private:
 
 // A spin edit showing a number. When quiet, setting the value raises no change signal;
 // the owner then reacts through its own callback, and after a deferred push through
-// pushed.
+// pushed. An owner that must see every value, also those a deferred push skips, sets
+// SetEveryValue.
 class SpinDisplay final : public NumberDisplay, private DeferredDisplay {
 public:
     SpinDisplay(QSpinBox* spin, bool quiet, DeferredDisplays* refresh = nullptr,
                 std::function<void()> pushed = {})
         : spin_(spin), quiet_(quiet), refresh_(refresh), pushed_(std::move(pushed)) {}
     void SetNumber(int value) override;
+    void SetEveryValue(std::function<void(int)> seen) { seen_ = std::move(seen); }
 
 private:
     void Push() override;
@@ -98,6 +100,7 @@ private:
     bool quiet_;
     DeferredDisplays* refresh_;
     std::function<void()> pushed_;
+    std::function<void(int)> seen_;
     int value_ = 0;
     bool noted_ = false;
 };

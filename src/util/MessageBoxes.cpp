@@ -15,6 +15,9 @@ public:
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
     bool AskYesNo(const std::string&, const std::string&, int) override { return false; }
+    Antwort AskYesNoCancel(const std::string&, const std::string&) override {
+        return Antwort::Abbrechen;
+    }
 };
 
 StderrMessageBoxes gStderrBoxes;
@@ -36,6 +39,10 @@ void ShowWarningBox(const std::string& caption, const std::string& text) {
 
 bool AskYesNo(const std::string& caption, const std::string& text, int helpContext) {
     return gHandler->AskYesNo(caption, text, helpContext);
+}
+
+Antwort AskYesNoCancel(const std::string& caption, const std::string& text) {
+    return gHandler->AskYesNoCancel(caption, text);
 }
 
 } // namespace tovak

@@ -17,6 +17,7 @@
 #include <process.h>
 #include <sys/stat.h>
 #else
+#include <csignal>
 #include <unistd.h>
 #endif
 
@@ -98,6 +99,23 @@ long ProcessId() {
     return _getpid();
 }
 
+bool ProcessRunning(long pid) {
+    if (pid <= 0) {
+        return false;
+    }
+    // PROCESS_QUERY_LIMITED_INFORMATION, which older MinGW headers name only for newer targets.
+    constexpr DWORD kQueryLimited = 0x1000;
+    HANDLE process = OpenProcess(kQueryLimited, FALSE, static_cast<DWORD>(pid));
+    if (process == nullptr) {
+        // A process of another user cannot be opened but runs.
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     int n = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &n);
@@ -171,6 +189,14 @@ int MoveReplacing(const std::filesystem::path& from, const std::filesystem::path
 
 long ProcessId() {
     return static_cast<long>(getpid());
+}
+
+bool ProcessRunning(long pid) {
+    if (pid <= 0) {
+        return false;
+    }
+    // Signal 0 only asks; a process of another user answers EPERM.
+    return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {

@@ -29,6 +29,9 @@ bool FlushToDisk(std::FILE* file);
 int MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 long ProcessId();
+// True while a process with this number runs (also one of another user); false for
+// numbers of no process.
+bool ProcessRunning(long pid);
 
 // The arguments after the program name as UTF-8; Windows hands argv over in its ANSI code
 // page, which cannot hold every file name.

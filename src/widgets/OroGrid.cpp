@@ -5,6 +5,7 @@
 #include "widgets/OroGridExport.h"
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -50,6 +51,12 @@ TOroGrid::TOroGrid(QWidget* parent) : QTableView(parent), model_(this), adapter_
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { menu_->popup(viewport()->mapToGlobal(pos)); });
+}
+
+void TOroGrid::SetContextMenu(QMenu* menu) {
+    if (menu != nullptr) {
+        menu_ = menu;
+    }
 }
 
 TOroGrid::~TOroGrid() {
@@ -178,6 +185,10 @@ QString TOroGrid::ExportNachExcel() {
     const QString path = NewExportPath(baseName);
     if (path.isEmpty() || !WriteWorkbook(AllTexts(), baseName, path) ||
         !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        // A workbook no program opened would only pile up in the temporary folder.
+        if (!path.isEmpty()) {
+            QFile::remove(path);
+        }
         ShowWarningBox("Error", "Can't start Excel");
         return {};
     }

@@ -45,8 +45,10 @@ public:
     int Modus() const { return modus_; }
     void SetModus(int modus) { modus_ = modus; }
 
-    // Callers may add their own items after the built-in ones.
+    // The menu a right click opens: the grid's own, or the one an owner put in its place.
     QMenu* ContextMenu() const { return menu_; }
+    // Puts the owner's menu (not owned) in place of the grid's own.
+    void SetContextMenu(QMenu* menu);
     QAction* SpaltenbreiteOptimierenAction() const { return fitAction_; }
     QAction* ExportNachExcelAction() const { return exportAction_; }
 

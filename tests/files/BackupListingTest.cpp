@@ -40,7 +40,7 @@ protected:
 TEST_F(Folders, OnlyASessionWithCopiesReplacesTheKeptOnes) {
     auto session = [this](std::initializer_list<const char*> texts) {
         BackupCopies copies;
-        copies.Prepare(Path(), "");
+        copies.Open(BackupCopies::ChooseFolder(Path(), ""));
         for (const char* text : texts) {
             Write(copies.Next(), text);
         }

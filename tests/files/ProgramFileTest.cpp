@@ -13,7 +13,13 @@
 #include <cstdlib>
 #include <functional>
 
+#include <algorithm>
+#include <climits>
+#include <fstream>
+
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tovak::test {
 namespace {
@@ -560,6 +566,88 @@ TEST_F(ProgrammdateiAufPlatte, VolleDateiIstSchnell) {
     // Generous bounds: sanitizer builds are many times slower than a release build.
     EXPECT_LT(schreiben, 500.0);
     EXPECT_LT(lesen, 500.0);
+}
+
+// A school share lets the learner write the file but create none beside it, and a name too
+// long for the new file is refused alike. The file is then written in place, once its old
+// content was copied away; without a place for that copy the save stays refused.
+TEST_F(ProgrammdateiAufPlatte, OhneNeueDateiImOrdnerWirdNachEinerKopieAnOrtGeschrieben) {
+    Programmspeicher p;
+    p.speicher.SetCell(451, 0, 451, true);
+    const std::string lang = Pfad(std::string(NAME_MAX - 4, 'x') + ".CPU");
+    DateiAnlegen(lang, "alter Inhalt");
+    EXPECT_EQ(FehlerText<DateiFehler>([&] { WriteDatei(lang, {}, p.speicher, p.reg); }),
+              "E/A-Fehler 3");
+    EXPECT_EQ(DateiInhalt(lang), "alter Inhalt");
+    const std::string kopie = Pfad("Temp/Vor dem Speichern/x.CPU");
+    WriteDatei(lang, {}, p.speicher, p.reg, kopie);
+    EXPECT_EQ(DateiInhalt(lang), Schreiben(p));
+    EXPECT_EQ(DateiInhalt(kopie), "alter Inhalt");
+    EXPECT_EQ(Eintraege().size(), 2u); // the file and the copy's folder, nothing left over
+
+    if (geteuid() == 0) {
+        return; // root may create files in every folder
+    }
+    fs::create_directory(Pfad("fest"));
+    const std::string datei = Pfad("fest/p.CPU");
+    DateiAnlegen(datei, "alt");
+    fs::permissions(Pfad("fest"), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(FehlerText<DateiFehler>([&] { WriteDatei(datei, {}, p.speicher, p.reg); }),
+              "Dateizugriff verweigert");
+    WriteDatei(datei, {}, p.speicher, p.reg, kopie);
+    EXPECT_EQ(DateiInhalt(datei), Schreiben(p));
+    EXPECT_EQ(DateiInhalt(kopie), "alt");
+    fs::permissions(Pfad("fest"), fs::perms::owner_all);
+}
+
+TEST_F(ProgrammdateiAufPlatte, VerwaisteTempDateienBeendeterProzesseVerschwinden) {
+    const pid_t kind = fork();
+    if (kind == 0) {
+        std::_Exit(0);
+    }
+    waitpid(kind, nullptr, 0);
+    const std::string eigene = "a.CPU.~tmp" + std::to_string(getpid()) + "-7";
+    DateiAnlegen(Pfad("a.CPU"), "a");
+    DateiAnlegen(Pfad("a.CPU.~tmp" + std::to_string(kind) + "-0"), "halb geschrieben");
+    DateiAnlegen(Pfad(eigene), "wird gerade geschrieben");
+    DateiAnlegen(Pfad("b.CPU.~tmpx-1"), "kein Prozess");
+    EXPECT_EQ(VerwaisteTempDateienEntfernen(ordner_.string()), 1);
+    std::vector<std::string> namen = Eintraege();
+    std::sort(namen.begin(), namen.end());
+    EXPECT_EQ(namen, (std::vector<std::string>{"a.CPU", eigene, "b.CPU.~tmpx-1"}));
+}
+
+// A file that would take the window minutes and gigabytes is refused at once.
+TEST_F(ProgrammdateiAufPlatte, FeindlicheDateienWerdenAbgewiesen) {
+    const std::string zuGross =
+        "Die Datei ist zu groß für ein TOVAK-Programm (höchstens 4 MB) und wurde nicht geladen.";
+    {
+        std::ofstream out(Pfad("gross.CPU"), std::ios::binary);
+        out << "5  Version\r\n5000000\r\n" << std::string(5 * 1024 * 1024, '\n');
+    }
+    Programmspeicher p;
+    p.remarks = {"vorher"};
+    EXPECT_EQ(FehlerText<DateiFehler>(
+                  [&] { ReadDatei(Pfad("gross.CPU"), p.remarks, p.speicher, p.reg); }),
+              zuGross);
+    EXPECT_EQ(p.remarks, std::vector<std::string>{"vorher"});
+    // A device has no size: it is stopped after as many bytes.
+    EXPECT_EQ(
+        FehlerText<DateiFehler>([&] { ReadDatei("/dev/zero", p.remarks, p.speicher, p.reg); }),
+        zuGross);
+    // Small, but more remark lines than a program has.
+    std::string text = "5  Version\r\n20000\r\n";
+    for (int i = 0; i < 20000; ++i) {
+        text += "\r\n";
+    }
+    EXPECT_EQ(FehlerText<DateiFehler>([&] { Lesen(text, p); }),
+              "Die Datei hat mehr als 10000 Bemerkungszeilen und ist kein TOVAK-Programm; sie "
+              "wurde nicht geladen.");
+    text = "5  Version\r\n10000\r\n";
+    for (int i = 0; i < 10000; ++i) {
+        text += "\r\n";
+    }
+    EXPECT_EQ(Lesen(text, p), LeseErgebnis::Geladen);
 }
 
 } // namespace

@@ -58,6 +58,9 @@ TEST_F(Backups, AFailedCopyShowsOneBoxEvenWhenTheTimerTicksMeanwhile) {
         }
         void ShowWarning(const std::string&, const std::string&) override {}
         bool AskYesNo(const std::string&, const std::string&, int) override { return false; }
+        Antwort AskYesNoCancel(const std::string&, const std::string&) override {
+            return Antwort::Abbrechen;
+        }
         TFMain& window;
         int errors = 0;
     } ticking(*window);

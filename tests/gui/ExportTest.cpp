@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QUrl>
 
 namespace tovak::test {
@@ -100,6 +102,34 @@ TEST_F(Export, UnwritableFolderSaysCantStartExcel) {
     EXPECT_EQ(boxes.boxes[0].caption, "Error");
     EXPECT_EQ(boxes.boxes[0].text, "Can't start Excel");
     EXPECT_TRUE(spreadsheet.opened.empty());
+}
+
+TEST_F(Export, WithoutASpreadsheetProgramNoWorkbookIsLeftBehind) {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file")); // nothing opens it offscreen
+    EXPECT_TRUE(window->GridRegister()->ExportNachExcel().isEmpty());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Can't start Excel");
+    EXPECT_TRUE(QDir(dir.filePath("TOVAK-Export")).entryList(QDir::Files).isEmpty());
+}
+
+// The memory grid offers the window's five entries only; the register grid, which has no menu
+// of the window, keeps the grid's own.
+TEST_F(Export, EachGridHasItsOwnPopup) {
+    auto captions = [](const QMenu* menu) {
+        QStringList texts;
+        for (const QAction* item : menu->actions()) {
+            texts << (item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        return texts;
+    };
+    const QMenu* speicher = window->GridSpeicher()->ContextMenu();
+    EXPECT_EQ(speicher->objectName(), "GridPopupMenu");
+    EXPECT_EQ(captions(speicher),
+              QStringList({QString::fromUtf8("Befehl einfügen"),
+                           QString::fromUtf8("Befehl löschen"), "-", "Export in die Zwischenablage",
+                           "-", QString::fromUtf8("Anspassen der Höhe")}));
+    EXPECT_EQ(captions(window->GridRegister()->ContextMenu()),
+              QStringList({"Spaltenbreite optimieren", "-", "Export nach Excel"}));
 }
 
 } // namespace

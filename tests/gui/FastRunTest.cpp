@@ -4,6 +4,7 @@
 
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
+#include "machine/EAEinheit.h"
 #include "mainwindow/BufferedOutput.h"
 #include "widgets/OroGrid.h"
 
@@ -141,6 +142,20 @@ TEST_F(FastRun, ReachesCpuStopWithOutputLikeTheClock) {
     EXPECT_TRUE(Gleich(Schnelllauf(), erwartet));
     EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
     EXPECT_EQ(window->RunStateText(), "Bearbeiten (CPU Stop)");
+
+    // The I/O panels end as after the clock run, also when the last value is above 255 and
+    // the run wrote a smaller one between two refreshes.
+    BeideLaden(Programm("ea.CPU", {{65, "Move Akku, Konstante"},
+                                   {7},
+                                   {387, "OUT Akku"},
+                                   {65, "Move Akku, Konstante"},
+                                   {22852},
+                                   {387, "OUT Akku"},
+                                   {0}}));
+    const std::string ea = Uhrlauf();
+    ASSERT_EQ(uhr->findChild<QLabel*>("EAEinheit1")->text(), "0x0007");
+    EXPECT_TRUE(Gleich(Schnelllauf(), ea));
+
     // Halted stays halted: one more micro-step, as after "Start von IP".
     const long long schritte = window->StepCount();
     Schnelllauf();
@@ -248,7 +263,7 @@ TEST_F(FastRun, NumberInputAndErrorsEndOrPauseItLikeTheClock) {
     EXPECT_EQ(window->RunStateText(), "Angehalten");
 }
 
-TEST_F(FastRun, TaktZurueckGoesBackThroughItUnlessItsOutputWasThinned) {
+TEST_F(FastRun, TaktZurueckGoesBackThroughItAndItsOutput) {
     auto* zurueck = Control<QAction>("MnTaktZurueck");
     auto* takte = window->findChild<QLabel*>("PTaktzaehler");
     BeideLaden(Programm("schleife.CPU", kSchleife),
@@ -269,10 +284,10 @@ TEST_F(FastRun, TaktZurueckGoesBackThroughItUnlessItsOutputWasThinned) {
     EXPECT_EQ(takte->text(), "0 ");
     EXPECT_EQ(window->RunStateText(), "Einzelschritt");
 
-    // Far more lines than a refresh takes: the window lacks the skipped ones, so there is
-    // nothing to go back through. While it runs, "Takt zurück" waits.
+    // Thousands of lines, far more than a refresh shows: every one reaches the window, and
+    // "Takt zurück" takes them back one by one. While the run goes on it waits.
     BeideLaden(Programm("viel.CPU", {{65, "Move Akku, Konstante"},
-                                     {20000},
+                                     {3000},
                                      {387, "OUT Akku"},
                                      {140, "Dec Akku"},
                                      {325, "JNZ zu Adresse"},
@@ -286,11 +301,20 @@ TEST_F(FastRun, TaktZurueckGoesBackThroughItUnlessItsOutputWasThinned) {
     }
     Schnelllauf();
     ASSERT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
-    EXPECT_TRUE(window->Ausgabe()->Memo1()->toPlainText().contains("ausgelassen"));
-    EXPECT_FALSE(zurueck->isEnabled());
+    auto zeilen = [this] { return window->Ausgabe()->Memo1()->toPlainText().split('\n'); };
+    auto zeile = [](int wert) { return QString::fromStdString(AusgabeZeile(wert, FormatBinaer)); };
+    ASSERT_EQ(zeilen().size(), 3000);
+    EXPECT_EQ(zeilen().first(), zeile(3000));
+    EXPECT_EQ(zeilen().last(), zeile(1));
+    ASSERT_TRUE(zurueck->isEnabled());
+    for (int n = 0; zeilen().size() == 3000 && n < 100; ++n) {
+        zurueck->trigger();
+    }
+    ASSERT_EQ(zeilen().size(), 2999);
+    EXPECT_EQ(zeilen().last(), zeile(2));
 }
 
-TEST_F(FastRun, DisplaysWaitForTheRefreshAndLongOutputIsThinned) {
+TEST_F(FastRun, DisplaysWaitForTheRefreshAndOutputKeepsEveryLine) {
     DeferredDisplays refresh;
     QLabel label;
     LabelDisplay panel(&label, &refresh);
@@ -318,22 +342,28 @@ TEST_F(FastRun, DisplaysWaitForTheRefreshAndLongOutputIsThinned) {
     grid->SetDeferred(false);
     EXPECT_EQ(grid->Row(), 10);
 
-    // More lines than one refresh takes: the newest stay, a note counts the others.
+    // Thousands of lines in one refresh reach the window in one append, all of them; the
+    // last line is taken back from the buffer or, once shown, from the window.
     window->MnShowAusgabefensterClick();
     BufferedOutput output(refresh);
     output.SetTarget(window->Ausgabe());
     refresh.SetDeferred(true);
-    const int zeilen = static_cast<int>(BufferedOutput::kLinesPerRefresh) + 30;
-    for (int i = 0; i < zeilen; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         output.AppendLine(std::to_string(i));
     }
     output.AppendLine({});
+    output.RemoveLastLine();
+    EXPECT_TRUE(window->Ausgabe()->Memo1()->toPlainText().isEmpty());
     refresh.Flush();
-    const QStringList text = window->Ausgabe()->Memo1()->toPlainText().split('\n');
-    ASSERT_EQ(text.size(), static_cast<int>(BufferedOutput::kLinesPerRefresh) + 1);
-    EXPECT_EQ(text.first().toStdString(), BufferedOutput::SkippedNote(31));
-    EXPECT_EQ(text[1], QString::number(31));
-    EXPECT_EQ(text.last(), "");
+    QStringList text = window->Ausgabe()->Memo1()->toPlainText().split('\n');
+    ASSERT_EQ(text.size(), 3000);
+    EXPECT_EQ(text.first(), "0");
+    EXPECT_EQ(text.last(), "2999");
+    output.RemoveLastLine();
+    output.RemoveLastLine();
+    text = window->Ausgabe()->Memo1()->toPlainText().split('\n');
+    ASSERT_EQ(text.size(), 2998);
+    EXPECT_EQ(text.last(), "2997");
     refresh.SetDeferred(false);
 }
 

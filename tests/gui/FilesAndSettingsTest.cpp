@@ -43,7 +43,10 @@ TEST_F(Files, SaveAsAndSaveWriteTheMachine) {
     window->MemoRemark()->clear();
     window->MnSpeichernClick(); // same name, no question
     window->MemoRemark()->setPlainText("anders");
-    window->MnOeffnenClick();
+    window->MnOeffnenClick(); // the changed remark is let go: "&Nein"
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].kind, "question3");
+    boxes.boxes.clear();
     EXPECT_EQ(window->MemoRemark()->toPlainText(), "");
     EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
 

@@ -3,6 +3,8 @@
 
 #include "dialogs/Ausgabe.h"
 #include "mainwindow/Beispielprogramme.h"
+#include "mainwindow/BusAnimation.h"
+#include "widgets/Animate.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>
@@ -58,6 +60,7 @@ TEST_F(TaktZurueck, MenuItemWithF7AfterTaktAndAButtonBesideIt) {
     EXPECT_EQ(*(takt + 1), Item());
     EXPECT_EQ(Item()->text(), QString::fromUtf8("Takt &zurück"));
     EXPECT_EQ(Item()->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_EQ(Knopf()->toolTip(), QString::fromUtf8("Takt zurück (F7)"));
 
     // Beside "Takt", overlapping no other control of the toolbar.
     const QRect knopf = Knopf()->geometry();
@@ -106,6 +109,47 @@ TEST_F(TaktZurueck, StepsBackByKeyButtonAndMenuAndForwardAgainWithTakt) {
     Control<QPushButton>("BnTakt")->click();
     EXPECT_EQ(Anzeige(), nachEinem);
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The window clears some panels itself and owns the clips and rows: back at the start every
+// one shows what it showed before the first step, not what a former run left in the machine.
+TEST_F(TaktZurueck, BackAtTheStartTheWindowLooksAsBeforeTheFirstStep) {
+    Laden(Programm("schleife.CPU", kSchleife));
+    window->MnProgrammstartClick();
+    TicksUntilStop();
+    ASSERT_EQ(Panel("PBefehlRem"), "CPU Stop");
+    auto bild = [this] {
+        std::string text = Anzeige() + " | " + std::to_string(window->GridRegister()->Row());
+        for (TAnimate* clip : window->Animation().Controls()) {
+            text += " | " + clip->FileName().section('/', -1).toStdString() + "@" +
+                    std::to_string(clip->CurrentFrame()) + (clip->Active() ? "+" : "");
+        }
+        return text;
+    };
+    for (const bool programmstart : {false, true}) {
+        std::string vorher;
+        if (programmstart) { // its first step follows at once, the output cleared before
+            window->ResetRunState(false);
+            window->Ausgabe()->Clear();
+            window->GridRegister()->SetRow(5);
+            vorher = bild();
+            window->MnProgrammstartClick();
+            window->BnStopClick();
+        } else { // F8 in edit mode after STOP
+            window->ResetRunState(false);
+            vorher = bild();
+        }
+        for (int i = 0; i < 40; ++i) {
+            window->MnTaktClick();
+        }
+        int schritte = 0;
+        while (Verfuegbar() && schritte < 100) {
+            Item()->trigger();
+            ++schritte;
+        }
+        EXPECT_EQ(Panel("PTaktzaehler"), "0 ");
+        EXPECT_EQ(bild(), vorher) << programmstart;
+    }
 }
 
 TEST_F(TaktZurueck, NotDuringARunAndForgottenAfterEditsAndNewRuns) {

@@ -102,6 +102,45 @@ TEST_F(Window, MaximalMemoryLayoutAndFitToHeight) {
     EXPECT_EQ(box->geometry(), QRect(8, 208, 321, 384));
 }
 
+// With the option ticked once, the memory box must be there at every start, also on a compact
+// screen and with a file named on the command line.
+TEST_F(Window, MaximalMemoryAtStartShowsTheMemoryBox) {
+    const QString programm = Programm("p.CPU", kSchleife);
+    Ini::SetSpeicherMaximal(true);
+    for (const int screen : {800, 600}) {
+        window.reset();
+        window = std::make_unique<TFMain>(screen);
+        Laden(programm);
+        window->show();
+        QApplication::processEvents();
+        auto* box = Control<QGroupBox>("GroupBoxSpeicher");
+        ASSERT_TRUE(box->isVisible());
+        EXPECT_EQ(box->geometry().top(), 121) << screen;
+        if (screen == 800) {
+            EXPECT_EQ(box->geometry(), QRect(8, 121, 321, 505));
+        } else { // ends with the register box, inside the compact window
+            EXPECT_EQ(box->geometry().bottom(), Control("GroupBoxRegister")->geometry().bottom());
+        }
+        EXPECT_GT(window->GridSpeicher()->viewport()->height(), 300) << screen;
+        EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
+    }
+    Ini::SetSpeicherMaximal(false);
+}
+
+// A fast run passes ten million micro-steps in seconds: the counters show ten digits whole.
+TEST_F(Window, RunCountersShowTenDigits) {
+    for (const char* name : {"PBefehlszaehler", "PTaktzaehler"}) {
+        auto* panel = Control<QLabel>(name);
+        const QString text = QStringLiteral("9999999999 ");
+        EXPECT_LE(panel->fontMetrics().horizontalAdvance(text), panel->contentsRect().width())
+            << name;
+        EXPECT_LE(panel->geometry().right(), Control("GroupBoxSteuerwerk")->contentsRect().right())
+            << name;
+    }
+    EXPECT_LT(Control("PBefehlszaehler")->geometry().right(),
+              Control("PTaktzaehler")->geometry().left());
+}
+
 TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
     QList<QRect> vorher;
     QList<QFont> schriften;

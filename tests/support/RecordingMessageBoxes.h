@@ -31,9 +31,15 @@ public:
         boxes.push_back({"question", caption, text});
         return answer;
     }
+    Antwort AskYesNoCancel(const std::string& caption, const std::string& text) override {
+        boxes.push_back({"question3", caption, text});
+        return threeWay;
+    }
 
     std::vector<RecordedBox> boxes;
     bool answer = false;
+    // Without a word from the test the learner lets the changes go, as before the question.
+    Antwort threeWay = Antwort::Nein;
 };
 
 } // namespace tovak::test

@@ -13,9 +13,11 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -317,9 +319,14 @@ TEST_F(InstructionDialog, StatusLineFollowsTheChoiceButStaysInTheJumpDialog) {
 TEST_F(InstructionDialog, LogicNumberBaseNamesTheGroupAndKeepsTheText) {
     auto& logik = static_cast<TFLogik&>(Open(Logik));
     EXPECT_TRUE(logik.GroupBox1()->title().isEmpty());
+    // The frame stays put when the caption comes: a strip right of the caption, above the
+    // inputs, holds the frame's top edge at the same height in both forms.
+    auto rahmen = [&] { return logik.GroupBox1()->grab(QRect(220, 0, 80, 30)).toImage(); };
+    const QImage ohneTitel = rahmen();
     EXPECT_EQ(logik.EKonstante()->toolTip(), "Popupmenü mit Binär- und Hexadezimalsystem");
     Choose(194);
     EXPECT_EQ(logik.GroupBox1()->title(), "Dezimale Eingabe");
+    EXPECT_EQ(rahmen(), ohneTitel);
     Type("EKonstante", "101");
     Base("LkHexadezimalsystem");
     EXPECT_EQ(logik.GroupBox1()->title(), "Hexadezimale Eingabe");

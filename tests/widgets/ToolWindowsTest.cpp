@@ -75,15 +75,16 @@ TEST(Debug, BreakpointsComeFromNumericLinesWhileSwitchedOn) {
     EXPECT_TRUE(window.IsBreakpoint(10));
 }
 
-TEST(Debug, SitsLeftOfTheMainWindowOrAtTheScreenEdge) {
+TEST(Debug, SitsLeftOfTheMainWindowOrAtTheScreenEdgeBelowItsToolbar) {
     TFDebug window;
     QSignalSpy closed(&window, &TFDebug::closed);
     window.setAttribute(Qt::WA_DeleteOnClose, false); // lives on the stack here
-    window.ShowBeside(40, 500);
+    window.ShowBeside(40, 500, 120);
     EXPECT_EQ(window.pos(), QPoint(300, 40));
-    window.ShowBeside(40, 199);
-    EXPECT_EQ(window.pos(), QPoint(0, 40));
-    window.ShowBeside(40, 200);
+    // At the edge it would cover the main window's menus and toolbar at their height.
+    window.ShowBeside(40, 199, 120);
+    EXPECT_EQ(window.pos(), QPoint(0, 120));
+    window.ShowBeside(40, 200, 120);
     EXPECT_EQ(window.pos(), QPoint(0, 40));
     window.close();
     EXPECT_EQ(closed.count(), 1);
