@@ -31,7 +31,9 @@ dist=$build/$name
 rm -rf "$dist"
 mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations" "$dist/fonts"
 bin=$build/program/bin
-cp "$bin/tovak.exe" "$bin/tovak-run.exe" "$root"/examples/*.CPU "$dist/"
+cp "$bin/tovak.exe" "$bin/tovak-run.exe" "$dist/"
+# The lessons, as programs and, where there is one, in their text form.
+find "$root/examples" -maxdepth 1 -type f \( -name '*.CPU' -o -name '*.txt' \) -exec cp -t "$dist/" {} +
 cp "$build/host/bin"/*.avi "$dist/"
 cp "$deps/qt/plugins/platforms/qwindows.dll" "$dist/platforms/"
 cp "$deps/qt/plugins/styles"/*.dll "$dist/styles/"

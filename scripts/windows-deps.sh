@@ -77,19 +77,21 @@ step xlsx.log cmake --install xlsx
 # Qt: Core, Gui, Widgets and PrintSupport with the Windows platform and style plugins, using
 # the host tools (moc, rcc, uic) of the installed Qt of the same version.
 qtsrc=$(echo qt6-base-*/)
-# replace_line FILE OLD NEW: a fix to Qt's source, which stops the build when the line is gone.
-replace_line() {
-    grep -qxF "$2" "$1" || { echo "Nicht in $1: $2" >&2 && exit 1; }
-    OLD=$2 NEW=$3 perl -i -pe 'chomp; $_ = $ENV{NEW} if $_ eq $ENV{OLD}; $_ .= "\n"' "$1"
+# replace_start FILE OLD NEW: a fix to Qt's source on every line that starts with OLD; stops
+# the build when there is none.
+replace_start() {
+    OLD=$2 NEW=$3 perl -i -pe '$n += s/^\Q$ENV{OLD}\E(?=\s|$)/$ENV{NEW}/; END { exit !$n }' "$1" ||
+        { echo "Nicht in $1: $2" >&2 && exit 1; }
 }
 # With OpenGL off, the window's software-OpenGL checks have nothing to ask.
-replace_line "$qtsrc/src/plugins/platforms/windows/qwindowswindow.cpp" \
+replace_start "$qtsrc/src/plugins/platforms/windows/qwindowswindow.cpp" \
     '#if QT_CONFIG(dynamicgl)' '#if QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)'
-# Printing uses the DirectWrite font engine whenever DirectWrite is on, but Gui builds it only
-# with Direct2D too, whose extra platform plugin nobody here needs.
-replace_line "$qtsrc/src/gui/CMakeLists.txt" \
-    'qt_internal_extend_target(Gui CONDITION QT_FEATURE_direct2d AND QT_FEATURE_directwrite AND WIN32' \
-    'qt_internal_extend_target(Gui CONDITION QT_FEATURE_directwrite AND WIN32'
+# Printing and the platform plugin use the DirectWrite font engine and font database whenever
+# DirectWrite is on, but Gui builds them only with Direct2D too, whose extra platform plugin
+# nobody here needs.
+replace_start "$qtsrc/src/gui/CMakeLists.txt" \
+    'qt_internal_extend_target(Gui CONDITION QT_FEATURE_direct2d AND QT_FEATURE_directwrite' \
+    'qt_internal_extend_target(Gui CONDITION QT_FEATURE_directwrite'
 qt_features=(
     network sql dbus opengl vulkan testlib concurrent xml tabletevent direct2d
     freetype fontconfig jpeg gif ico
