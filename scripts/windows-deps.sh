@@ -92,6 +92,10 @@ replace_start "$qtsrc/src/plugins/platforms/windows/qwindowswindow.cpp" \
 replace_start "$qtsrc/src/gui/CMakeLists.txt" \
     'qt_internal_extend_target(Gui CONDITION QT_FEATURE_direct2d AND QT_FEATURE_directwrite' \
     'qt_internal_extend_target(Gui CONDITION QT_FEATURE_directwrite'
+for file in qwindowsfontdatabase.cpp qwindowsfontdatabasebase.cpp; do
+    replace_start "$qtsrc/src/gui/text/windows/$file" \
+        '#if QT_CONFIG(directwrite) && QT_CONFIG(direct2d)' '#if QT_CONFIG(directwrite)'
+done
 qt_features=(
     network sql dbus opengl vulkan testlib concurrent xml tabletevent direct2d
     freetype fontconfig jpeg gif ico
