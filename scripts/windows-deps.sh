@@ -115,7 +115,7 @@ step qt.log cmake --install qt
 
 # Unstripped the libraries weigh about four times as much.
 find "$prefix" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
-# The package descriptions name the folder they were installed to.
-sed -i "s|$prefix|$deps|g" "$prefix"/lib/pkgconfig/*.pc
+# Package descriptions and Qt's build records name the folder they were installed to.
+grep -rlIF "$prefix" "$prefix" | xargs -r sed -i "s|$prefix|$deps|g"
 mv "$prefix" "$deps"
 echo "$deps"
