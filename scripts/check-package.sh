@@ -24,7 +24,7 @@ expected=(/usr/bin/tovak /usr/share/applications/tovak.desktop
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/tovak.png")
 done
-for file in "$build"/bin/*.avi "$root"/examples/*.CPU; do
+for file in "$build"/bin/*.avi "$root"/examples/*.CPU "$root"/examples/*.txt; do
     expected+=("/usr/share/tovak/$(basename "$file")")
 done
 for file in "${expected[@]}"; do

@@ -33,13 +33,16 @@ mkdir -p "$HOME"
 
 failed=0
 passed=0
-# tovak_golden(NAME PROGRAM STATUS ARGUMENTS...)
+# tovak_golden(NAME PROGRAM STATUS ARGUMENTS...); each lesson runs as file and as text, with
+# both programs.
 while read -r name file status args; do
     golden=$root/tests/files/golden/$name
-    for exe in tovak.exe tovak-run.exe; do
+    for run in {tovak,tovak-run}.exe\ {"$file","${file%.CPU}.txt"}; do
+        exe=${run%% *}
+        form=${run#* }
         set +e
         # shellcheck disable=SC2086 # the arguments are separate words
-        "$wine" "$program/$exe" --run "$program/$file" $args >"$work/out" 2>"$work/err"
+        "$wine" "$program/$exe" --run "$program/$form" $args >"$work/out" 2>"$work/err"
         actual=$?
         set -e
         # Windows ends the lines with CR LF.
@@ -47,7 +50,7 @@ while read -r name file status args; do
         tr -d '\r' <"$work/err" >"$work/err.lf"
         if [[ $actual != "$status" ]] || ! cmp -s "$work/out.lf" "$golden.out" ||
             { [[ -f $golden.err ]] && ! cmp -s "$work/err.lf" "$golden.err"; }; then
-            echo "FEHLER: $exe $name (Status $actual, erwartet $status)" >&2
+            echo "FEHLER: $exe $name mit $form (Status $actual, erwartet $status)" >&2
             diff "$golden.out" "$work/out.lf" | head -n 20 >&2 || true
             failed=$((failed + 1))
         else

@@ -14,7 +14,8 @@ bool IsCommandLineRun(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h" ||
-            arg == "--version") {
+            arg == "--version" || arg == "--assemble" || arg.starts_with("--assemble=") ||
+            arg == "--disassemble" || arg.starts_with("--disassemble=")) {
             return true;
         }
     }

@@ -1,5 +1,8 @@
 #include "app/Runner.h"
 
+#include "app/TextBefehle.h"
+#include "files/TextDatei.h"
+
 #include "files/ProgramFile.h"
 #include "machine/Fehler.h"
 #include "machine/Maschine.h"
@@ -71,6 +74,8 @@ private:
 
 const char* HilfeText() {
     return R"(Aufruf: tovak --run DATEI.CPU [Optionen]
+        tovak --assemble TEXTDATEI -o DATEI.CPU
+        tovak --disassemble DATEI.CPU
         tovak --help
         tovak --version
 
@@ -83,6 +88,9 @@ wenn die Schrittgrenze erreicht ist.
 Jede Zeile, die das Ausgabefenster bekäme, erscheint sofort auf der
 Standardausgabe (UTF-8, eine Zeile je Ausgabe). "OUT NewLine" und jede
 eingelesene Zahl ergeben zusätzlich eine Leerzeile.
+
+Statt einer .CPU-Datei darf auch ein Programmtext (Befehle als Text, mit
+Marken, wie im Fenster "Programmtext") stehen; er wird am Inhalt erkannt.
 
 Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
   --format bin|hex|ascii  Ausgabeformat; Voreinstellung bin (wie "Binär")
@@ -103,18 +111,26 @@ Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
                           R<n>= für jedes Register ungleich 0 und M<a>= für
                           jede Speicherzelle, die sich gegenüber der Datei
                           geändert hat (alle Werte dezimal)
+  --assemble TEXTDATEI    übersetzt den Programmtext in eine .CPU-Datei, die
+  -o DATEI.CPU            -o nennt; Fehler erscheinen als "Zeile N: ..." auf
+                          der Fehlerausgabe, die Datei bleibt dann unberührt
+  --disassemble DATEI.CPU schreibt das Programm als Programmtext auf die
+                          Standardausgabe
   -h, --help              zeigt diese Hilfe
   --version               zeigt die Versionsnummer
 
 Rückgabewert:
   0  beendet bei "CPU Stop"
   1  Fehler 1 bis 6 des Steuerwerks (Meldung auf der Fehlerausgabe)
-  2  falscher Aufruf oder Dateifehler (Meldung auf der Fehlerausgabe)
+  2  falscher Aufruf, Dateifehler oder Fehler im Programmtext (Meldung auf
+     der Fehlerausgabe)
   3  Bereichsfehler oder Division durch Null (Meldung auf der Fehlerausgabe)
   4  Schrittgrenze erreicht
 
 Beispiele:
   tovak --run summe.CPU --dump
+  tovak --assemble summe.txt -o summe.CPU
+  tovak --disassemble summe.CPU > summe.txt
   tovak --run eingabe.CPU --input 72,97,108,108,111 --format ascii
   for f in abgaben/*.CPU; do tovak --run "$f" --input 3,4 > "$f.txt"; done
 )";
@@ -150,7 +166,7 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
             o.dump = true;
             continue;
         }
-        if (!arg.starts_with("--")) {
+        if (!arg.starts_with("--") && arg != "-o" && !arg.starts_with("-o=")) {
             return "Unerwartetes Argument: \"" + std::string(arg) + "\"";
         }
         // Options with a value: "--name value" or "--name=value".
@@ -162,7 +178,8 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
             wert = arg.substr(gleich + 1);
         }
         if (name != "--run" && name != "--format" && name != "--input" &&
-            name != "--interrupt-at" && name != "--max-steps") {
+            name != "--interrupt-at" && name != "--max-steps" && name != "--assemble" &&
+            name != "--disassemble" && name != "-o" && name != "--output") {
             return "Unbekannte Option: \"" + std::string(arg) + "\"";
         }
         if (gleich == std::string_view::npos) {
@@ -180,6 +197,12 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
             }
             runGesehen = true;
             o.datei = wert;
+        } else if (name == "--assemble") {
+            o.assemble = wert;
+        } else if (name == "--disassemble") {
+            o.disassemble = wert;
+        } else if (name == "-o" || name == "--output") {
+            o.ausgabe = wert;
         } else if (name == "--format") {
             if (wert == "bin") {
                 o.format = FormatBinaer;
@@ -212,10 +235,7 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     }
     std::sort(o.interrupts.begin(), o.interrupts.end());
     o.interrupts.erase(std::unique(o.interrupts.begin(), o.interrupts.end()), o.interrupts.end());
-    if (!runGesehen) {
-        return "Keine Programmdatei angegeben (tovak --run DATEI.CPU)";
-    }
-    return {};
+    return TextOptionenPruefen(runGesehen, o.assemble, o.disassemble, o.ausgabe);
 }
 
 int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
@@ -236,14 +256,14 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
 
     std::vector<std::string> remarks;
     try {
-        if (ReadDatei(o.datei, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
+        if (ProgrammLaden(o.datei, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
             std::fprintf(err,
                          "Fehler: %s: Die Datei hat eine Version unter 5 und wurde nicht geladen\n",
                          o.datei.c_str());
             return LaufAufrufFehler;
         }
     } catch (const TovakFehler& e) {
-        std::fprintf(err, "Fehler: %s: %s\n", o.datei.c_str(), e.what());
+        LadefehlerMelden(o.datei, e, err);
         return LaufAufrufFehler;
     }
     std::array<int, TRAM::kZellen> geladen{};
@@ -338,6 +358,12 @@ int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FIL
     if (!fehler.empty()) {
         std::fprintf(err, "Fehler: %s\n%s", fehler.c_str(), kHilfeHinweis);
         return LaufAufrufFehler;
+    }
+    if (!optionen.assemble.empty()) {
+        return TextAssemblieren(optionen.assemble, optionen.ausgabe, err);
+    }
+    if (!optionen.disassemble.empty()) {
+        return TextDisassemblieren(optionen.disassemble, out, err);
     }
     try {
         return ProgrammLaufen(optionen, out, err);

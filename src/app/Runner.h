@@ -28,6 +28,10 @@ struct LaufOptionen {
     std::uint64_t maxSchritte = 10'000'000;
     bool trace = false;
     bool dump = false;
+    // The program text commands (TextBefehle.h).
+    std::string assemble;
+    std::string ausgabe; // -o
+    std::string disassemble;
 };
 
 // Reads the arguments (without the program name). Returns the empty text when they are

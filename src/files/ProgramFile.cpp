@@ -24,8 +24,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUngueltigeZahl = "Ungültige numerische Eingabe";
-constexpr const char* kZuGross =
-    "Die Datei ist zu groß für ein TOVAK-Programm (höchstens 4 MB) und wurde nicht geladen.";
 constexpr const char* kZuVieleBemerkungen = "Die Datei hat mehr als 10000 Bemerkungszeilen und ist "
                                             "kein TOVAK-Programm; sie wurde nicht geladen.";
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -130,7 +128,7 @@ bool ZeilenLeser::Nachladen() {
     // stopped as well.
     gelesen_ += n;
     if (gelesen_ > grenze_) {
-        throw DateiFehler(kZuGross);
+        throw DateiFehler(kZuGrossText);
     }
     rest_ = std::string_view(puffer_.data(), n);
     return true;
@@ -363,7 +361,7 @@ LeseErgebnis ReadDatei(const std::string& fileName, std::vector<std::string>& re
     std::error_code ec;
     const std::uintmax_t groesse = fs::file_size(PathFromUtf8(fileName), ec);
     if (!ec && groesse > kMaxDateigroesse) {
-        throw DateiFehler(kZuGross);
+        throw DateiFehler(kZuGrossText);
     }
     ZeilenLeser leser(datei.get(), kMaxDateigroesse);
     return LeseProgramm(leser, remarkLines, speicher, reg);

@@ -19,6 +19,8 @@ enum class LeseErgebnis {
 // in proportion to the file, up to these sizes.
 inline constexpr std::uintmax_t kMaxDateigroesse = 4 * 1024 * 1024;
 inline constexpr int kMaxBemerkungszeilen = 10000;
+inline constexpr const char* kZuGrossText =
+    "Die Datei ist zu groß für ein TOVAK-Programm (höchstens 4 MB) und wurde nicht geladen.";
 
 // Writes the whole file. Failures throw DateiFehler (or Bereichsfehler) with the German
 // message; an existing file is only replaced when the new one was written completely, or,

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace tovak {
 
@@ -29,6 +30,15 @@ QString FindDataFolder(const QString& programFolder) {
 
 QString DataFolder() {
     return FindDataFolder(QCoreApplication::applicationDirPath());
+}
+
+QString DialogFolder() {
+    const QString programFolder = DataFolder();
+    if (QFileInfo(programFolder).isWritable()) {
+        return programFolder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace tovak

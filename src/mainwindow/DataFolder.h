@@ -13,4 +13,8 @@ QString FindDataFolder(const QString& programFolder);
 // FindDataFolder for the folder of the running executable.
 QString DataFolder();
 
+// Where the file dialogs start: the program's folder, unless that is a system folder the user
+// cannot write (an installed program): then the user's documents.
+QString DialogFolder();
+
 } // namespace tovak

@@ -9,6 +9,7 @@
 #include "dialogs/Ausgabe.h"
 #include "dialogs/BefehlsBottons.h"
 #include "dialogs/Debug.h"
+#include "dialogs/Programmtext.h"
 #include "dialogs/TovakRemark.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
@@ -126,6 +127,11 @@ public:
     void MnTovakRemarkClick();
     void CloseRemarkWindow();
     TFTovakRemark* TovakRemark() const { return tovakRemark_; }
+    // The "Programmtext" window (MainProgrammtext.cpp) and what it asks of the window.
+    void MnProgrammtextClick();
+    TFProgrammtext* Programmtext() const { return programmtext_; }
+    Programminhalt ProgrammImSpeicher() const;
+    bool ProgrammErsetzen(const Programminhalt& inhalt);
 
     // --- Options, help and other programs (MainOptions.cpp) -------------------------------
     void MnTaschenrechnerClick();
@@ -362,6 +368,7 @@ private:
     QToolButton* bnSpeicherReset_ = nullptr;
     QToolButton* bnRegisterReset_ = nullptr;
     QPushButton* bnBefehlsfenster_ = nullptr;
+    QPushButton* bnProgrammtext_ = nullptr;
     QComboBox* cbAnzeigeZahlen_ = nullptr;
     QPushButton* bnProgrammstart_ = nullptr;
     QPushButton* bnProgrammReStart_ = nullptr;
@@ -456,6 +463,7 @@ private:
     QPointer<TFDebug> debug_;
     QPointer<TFBefehlsBottons> befehlsBottons_;
     QPointer<TFTovakRemark> tovakRemark_;
+    QPointer<TFProgrammtext> programmtext_;
 
     // --- Run control -----------------------------------------------------------------
     bool continuous_ = false;

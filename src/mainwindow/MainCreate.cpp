@@ -303,6 +303,20 @@ void TFMain::CreateToolbar() {
     bnBefehlsfenster_->setToolTip(
         QStringLiteral("Erzeugt ein Fenster für die einfachere Eingabe von Befehlen"));
     connect(bnBefehlsfenster_, &QPushButton::clicked, this, &TFMain::MnShowBefehlsfensterClick);
+    // "Programmtext" at the right end of what a 1024-pixel-wide screen shows of the window;
+    // "Befehle" and "Interrupt" move left to make room, "Interrupt" narrower if need be.
+    constexpr int kRechterRand = 1000;
+    constexpr int kNachTrenner = 771; // right of the separator before "Interrupt"
+    bnProgrammtext_ = button("BnProgrammtext", QStringLiteral("Programmtext"), 908, 92);
+    bnProgrammtext_->setToolTip(QStringLiteral("Das Programm als Text schreiben und lesen"));
+    bnProgrammtext_->resize(std::max(60, bnProgrammtext_->sizeHint().width()), 25);
+    bnProgrammtext_->move(kRechterRand - bnProgrammtext_->width(), 4);
+    bnBefehlsfenster_->move(std::min(904, bnProgrammtext_->x() - 4 - bnBefehlsfenster_->width()),
+                            4);
+    const int interruptRechts = std::min(877, bnBefehlsfenster_->x() - 4);
+    const int interruptLinks = std::max(kNachTrenner, interruptRechts - 85);
+    bnInterrupt_->setGeometry(interruptLinks, 4, interruptRechts - interruptLinks, 25);
+    connect(bnProgrammtext_, &QPushButton::clicked, this, &TFMain::MnProgrammtextClick);
     bnReset_ = button("BnReset", QStringLiteral("System"), 964, 60);
     bnReset_->setToolTip(QStringLiteral("Halt und IP Auf Null"));
     bnReset_->hide();

@@ -28,6 +28,9 @@ void TFMain::EInstructionPointerChange() {
     if (pInstructionPointer_->text() != hex) {
         pInstructionPointer_->setText(hex);
     }
+    if (programmtext_ != nullptr) {
+        programmtext_->IPGeaendert(v);
+    }
 }
 
 void TFMain::EAEinheit2Change() {

@@ -25,17 +25,6 @@ namespace {
 const char* const kVersionZuAlt =
     "Die Datei hat ein veraltetes Format (Version kleiner als 5) und wurde nicht geladen.";
 
-// Both dialogs start in the program's folder, unless that is a system folder the user cannot
-// write (an installed program): then in the user's documents.
-QString DialogFolder() {
-    const QString programFolder = DataFolder();
-    if (QFileInfo(programFolder).isWritable()) {
-        return programFolder;
-    }
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
 std::string FolderOf(const QString& fileName) {
     return QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()).toStdString();
 }

@@ -74,6 +74,9 @@ void TFMain::CreateMenus() {
     ansicht->setObjectName(QStringLiteral("MainAnsicht"));
     QAction* remark = AddItem(ansicht, "MnTovakRemark", QStringLiteral("Programm-Bemerkungen"));
     connect(remark, &QAction::triggered, this, &TFMain::MnTovakRemarkClick);
+    QAction* programmtext = AddItem(ansicht, "MnProgrammtext", QStringLiteral("Programm&text"),
+                                    QStringLiteral("Das Programm als Text schreiben und lesen"));
+    connect(programmtext, &QAction::triggered, this, &TFMain::MnProgrammtextClick);
     ansicht->addSeparator()->setObjectName(QStringLiteral("N8"));
     QAction* befehlsfenster =
         AddItem(ansicht, "MnShowBefehlsfenster", QStringLiteral("Befehlsfenster"));

@@ -51,6 +51,13 @@ std::vector<View> Views() {
         {"hauptfenster", [](TFMain& w) -> QWidget* { return &w; }},
         {"ausgabe", [](TFMain& w) -> QWidget* { return w.Ausgabe(); }},
         {"debug", [](TFMain& w) -> QWidget* { return w.Debug(); }},
+        {"programmtext",
+         [](TFMain& w) -> QWidget* {
+             // The running program as text, the line of the IP highlighted.
+             w.MnProgrammtextClick();
+             w.Programmtext()->BnAusDemSpeicherClick();
+             return w.Programmtext();
+         }},
         {"eingabe",
          [](TFMain& w) -> QWidget* {
              auto* dialog = new TFInputValue(&w);

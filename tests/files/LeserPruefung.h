@@ -4,6 +4,7 @@
 #pragma once
 
 #include "files/ProgrammText.h"
+#include "files/TextSyntax.h"
 #include "machine/Befehle.h"
 #include "machine/Fehler.h"
 #include "machine/PlainDisplays.h"
@@ -28,48 +29,7 @@ public:
     void SetRow(int) override {}
 };
 
-inline bool IstUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        int folge = 0;
-        unsigned min = 0;
-        unsigned cp = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            folge = 1;
-            min = 0x80;
-            cp = c & 0x1Fu;
-        } else if ((c & 0xF0) == 0xE0) {
-            folge = 2;
-            min = 0x800;
-            cp = c & 0x0Fu;
-        } else if ((c & 0xF8) == 0xF0) {
-            folge = 3;
-            min = 0x10000;
-            cp = c & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + static_cast<std::size_t>(folge) >= text.size()) {
-            return false;
-        }
-        for (int k = 1; k <= folge; ++k) {
-            const auto f = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((f & 0xC0) != 0x80) {
-                return false;
-            }
-            cp = (cp << 6) | (f & 0x3Fu);
-        }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            return false;
-        }
-        i += static_cast<std::size_t>(folge) + 1;
-    }
-    return true;
-}
+using textform::IstUtf8;
 
 // Empty when the reader behaved on these bytes, else what went wrong.
 inline std::string PruefeLeser(std::string_view daten) {

@@ -33,6 +33,8 @@ TEST(RunnerOptionen, WannDieKommandozeileLaeuft) {
     EXPECT_TRUE(IstKommandozeile({"tovak", "-h"}));
     EXPECT_TRUE(IstKommandozeile({"tovak", "--version"}));
     EXPECT_TRUE(IstKommandozeile({"tovak", "--dump", "--run", "x"}));
+    EXPECT_TRUE(IstKommandozeile({"tovak", "--assemble", "a.txt", "-o", "a.CPU"}));
+    EXPECT_TRUE(IstKommandozeile({"tovak", "--disassemble=a.CPU"}));
 }
 
 TEST(RunnerOptionen, Voreinstellungen) {
@@ -305,9 +307,14 @@ TEST_F(RunnerLauf, Datei_Fehler) {
     EXPECT_EQ(lauf.status, LaufAufrufFehler);
     EXPECT_NE(lauf.err.find("Fehler bei Bereichsprüfung"), std::string::npos);
 
-    lauf = Starte({"--run", Datei("kein Programm")});
+    lauf = Starte({"--run", Datei("5  Version\r\nzwei\r\n")});
     EXPECT_EQ(lauf.status, LaufAufrufFehler);
     EXPECT_NE(lauf.err.find("Ungültige numerische Eingabe"), std::string::npos);
+
+    // Without a version line it is read as program text, whatever the file's name.
+    lauf = Starte({"--run", Datei("kein Programm")});
+    EXPECT_EQ(lauf.status, LaufAufrufFehler);
+    EXPECT_EQ(lauf.err, "Zeile 1: Unbekannter Befehl „kein Programm“\n");
 }
 
 TEST_F(RunnerLauf, AufrufFehlerNennenDieHilfe) {
@@ -316,6 +323,61 @@ TEST_F(RunnerLauf, AufrufFehlerNennenDieHilfe) {
     EXPECT_EQ(lauf.err, "Fehler: Unbekanntes Ausgabeformat: \"oct\" (erlaubt: bin, hex, ascii)\n"
                         "Hilfe: tovak --help\n");
     EXPECT_EQ(lauf.out, "");
+}
+
+// --- Program text ----------------------------------------------------------------------------
+
+TEST_F(RunnerLauf, ProgrammtextUebersetzenZurueckUndLaufen) {
+    const std::string text = Pfad("summe.txt");
+    DateiAnlegen(text, ".REGISTER 1 a = 17\n.REGISTER 2 b = 25\nMove Akku, Register a\n"
+                       "Add Akku, Register b\nOUT Akku\n");
+    const std::string cpu = Pfad("summe.CPU");
+    Lauf lauf = Starte({"--assemble", text, "-o", cpu});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.err, "");
+    EXPECT_EQ(DateiInhalt(cpu),
+              Programm({"1\t66\tMove Akku, Register", "2\t1\t", "3\t129\tAdd Akku, Register",
+                        "4\t2\t", "5\t387\tOUT Akku"},
+                       {"1\t0\t", "2\t17\ta", "3\t25\tb"}));
+
+    lauf = Starte({"--disassemble", cpu});
+    EXPECT_EQ(lauf.status, 0);
+    EXPECT_EQ(lauf.out, ".REGISTER 1 a = 17\n.REGISTER 2 b = 25\n\n    Move Akku, Register a\n"
+                        "    Add Akku, Register b\n    OUT Akku\n");
+
+    // --run tells the text by its content, also under the other extension.
+    const std::string alsCpu = Datei(DateiInhalt(text));
+    lauf = Starte({"--run", alsCpu, "--dump"});
+    EXPECT_EQ(lauf.status, LaufCpuStop);
+    EXPECT_NE(lauf.out.find("Akku=42\n"), std::string::npos) << lauf.out;
+}
+
+TEST_F(RunnerLauf, FehlerImProgrammtext) {
+    const std::string text = Pfad("fehler.txt");
+    DateiAnlegen(text, "NOP\nMove Akku, Konstante 70000\nJump zu Adresse Weg\n");
+    const std::string cpu = Pfad("fehler.CPU");
+    DateiAnlegen(cpu, "alt");
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--assemble", text, "-o", cpu}, {"--run", text}, {"--disassemble", text}}) {
+        const Lauf lauf = Starte(args);
+        EXPECT_EQ(lauf.status, LaufAufrufFehler) << args[0];
+        EXPECT_EQ(lauf.err, "Zeile 2: Die Konstante „70000“ liegt nicht zwischen 0 und 65535\n"
+                            "Zeile 3: Unbekannte Marke „Weg“\n")
+            << args[0];
+        EXPECT_EQ(lauf.out, "");
+    }
+    EXPECT_EQ(DateiInhalt(cpu), "alt");
+
+    for (const auto& [args, meldung] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--assemble", text}, "Die Option --assemble verlangt die Zieldatei: -o DATEI.CPU"},
+             {{"--disassemble", cpu, "-o", text}, "Die Option -o gehört zu --assemble"},
+             {{"--run", cpu, "--disassemble", cpu},
+              "Nur eine der Optionen --run, --assemble und --disassemble ist erlaubt"}}) {
+        const Lauf lauf = Starte(args);
+        EXPECT_EQ(lauf.status, LaufAufrufFehler);
+        EXPECT_EQ(lauf.err, "Fehler: " + meldung + "\nHilfe: tovak --help\n");
+    }
 }
 
 } // namespace

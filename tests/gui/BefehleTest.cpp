@@ -1,13 +1,12 @@
 // Entering instructions through the "&Befehle" menu: dialog, memory cells, IP and grid.
+#include "DialogAusfuellen.h"
 #include "GuiFixture.h"
 
 #include "dialogs/Dialog0.h"
 #include "mainwindow/Ini.h"
 #include "widgets/OroGrid.h"
-#include "widgets/SpinEdit.h"
 
 #include <QAction>
-#include <QRadioButton>
 #include <QTest>
 
 namespace tovak::test {
@@ -25,13 +24,7 @@ protected:
                 QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
                 return;
             }
-            dialog.Radio(befehl)->click();
-            if (field != nullptr) {
-                auto* spin = dialog.findChild<TSpinEdit*>(QString::fromLatin1(field));
-                spin->setFocus();
-                spin->SetText(QString::fromLatin1(text));
-            }
-            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+            DialogAusfuellen(dialog, befehl, field, text);
         });
         window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
