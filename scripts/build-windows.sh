@@ -67,6 +67,9 @@ while ((${#pending[@]} > 0)); do
     done < <(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p')
 done
 
+# The MinGW runtime comes unstripped: libstdc++ alone would weigh 23 MB.
+x86_64-w64-mingw32-strip --strip-unneeded "$dist"/*.dll
+
 zip=$build/$name-windows.zip
 rm -f "$zip"
 (cd "$build" && zip -qr9X "$zip" "$name")

@@ -25,6 +25,8 @@ program=$(echo "$work"/unpacked/TOVAK-*)
 # Debian's wine64 keeps its command in Wine's library folder.
 wine=/usr/lib/wine/wine64
 [[ -x $wine ]] || wine=$(command -v wine64 || command -v wine)
+wineserver=/usr/lib/wine/wineserver64
+[[ -x $wineserver ]] || wineserver=$(command -v wineserver)
 # A prefix of its own, without the offers to install Mono and Gecko.
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
@@ -70,7 +72,7 @@ installed=$(unix_path "$(windows_path '%LOCALAPPDATA%')\Programs\TOVAK")
 shortcut=$(unix_path "$(windows_path '%APPDATA%')\Microsoft\Windows\Start Menu\Programs\TOVAK Rechner-Simulation.lnk")
 registered() { "$wine" reg query "$1" /ve 2>/dev/null | tr -d '\r' | grep -q "REG_SZ.*$2"; }
 "$wine" "$setup" /S
-"$wine"server -w
+"$wineserver" -w
 problems=()
 [[ -f $installed/tovak.exe && -f $installed/Qt6Widgets.dll && -f $installed/Summe.CPU ]] ||
     problems+=("Programm fehlt in $installed")
@@ -83,7 +85,7 @@ registered 'HKCU\Software\Classes\TOVAK.Programm\shell\open\command' 'tovak.exe"
 "$wine" "$installed/tovak.exe" --run "$installed/Summe.CPU" --dump 2>/dev/null | tr -d '\r' |
     cmp -s - "$root/tests/files/golden/Summe.out" || problems+=("installiertes tovak.exe --run")
 "$wine" "$installed/Deinstallieren.exe" /S
-"$wine"server -w
+"$wineserver" -w
 [[ ! -e $installed && ! -e $shortcut ]] || problems+=("Deinstallation ließ Dateien zurück")
 registered 'HKCU\Software\Classes\.CPU' TOVAK.Programm && problems+=(".CPU noch verknüpft")
 "$wine" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\TOVAK' >/dev/null 2>&1 &&
@@ -98,7 +100,7 @@ $window || exit 0
 # The window on a virtual display of its own.
 Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; "$wine"server -k 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
@@ -133,7 +135,7 @@ xdotool windowfocus --sync "$dialog" key Tab ctrl+a type 250
 xdotool key Return
 sleep 1
 xdotool windowfocus --sync "$main" key alt+F4
-"$wine"server -w
+"$wineserver" -w
 
 settings=$("$wine" reg query 'HKCU\Software\KORVALD\TOVAK' 2>/dev/null | tr -d '\r')
 echo "$settings"

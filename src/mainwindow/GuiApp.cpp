@@ -6,6 +6,7 @@
 #include "mainwindow/Probes.h"
 
 #include <QDir>
+#include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -16,11 +17,16 @@ namespace tovak {
 namespace {
 
 // Windows has no DejaVu fonts; the program folder brings them, so every text keeps the size
-// it has on Linux.
+// it has on Linux. They are the default too: the dialogs' system font may be missing there
+// (Wine has none), and with it the text of the spin boxes.
 void LoadFontsBesideProgram() {
     const QDir folder(TovakApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    bool loaded = false;
     for (const QString& name : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
-        QFontDatabase::addApplicationFont(folder.filePath(name));
+        loaded = QFontDatabase::addApplicationFont(folder.filePath(name)) >= 0 || loaded;
+    }
+    if (loaded) {
+        TovakApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     }
 }
 
