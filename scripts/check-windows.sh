@@ -32,6 +32,8 @@ export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
 mkdir -p "$HOME"
 "$wine" wineboot --init >/dev/null 2>&1
+# Wine's server keeps writing to the prefix for a while after the last program: end it first.
+trap '"$wineserver" -k 2>/dev/null; "$wineserver" -w 2>/dev/null; rm -rf "$work"' EXIT
 
 failed=0
 passed=0
@@ -100,7 +102,7 @@ $window || exit 0
 # The window on a virtual display of its own.
 Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null; "$wineserver" -w 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 DISPLAY=:$(cat "$work/display")
 export DISPLAY
@@ -110,7 +112,8 @@ title="Rechner-Simulation für Windows: $file"
 "$wine" "$program/tovak.exe" "$file" >/dev/null 2>&1 &
 shown=""
 for _ in $(seq 120); do
-    shown=$(xdotool search --name '^Rechner-Simulation für Windows: ' getwindowname 2>/dev/null | head -n 1)
+    shown=$(xdotool search --name '^Rechner-Simulation für Windows: ' getwindowname 2>/dev/null |
+        head -n 1) || true
     [[ -n $shown ]] && break
     sleep 0.5
 done
@@ -122,20 +125,21 @@ echo "Fenster: $shown"
 main=$(xdotool search --name '^Rechner-Simulation für Windows: ' | head -n 1)
 # Let the clips and grids draw before the picture.
 sleep 3
-import -window root "$root/docs/windows.png"
+import -window "$main" "$root/docs/windows.png"
 echo "Bild: docs/windows.png"
 
 # Optionen › Einstellungen, a new animation time, Ok.
-xdotool windowfocus --sync "$main" key alt+o e
+xdotool windowfocus --sync "$main" key alt+o sleep 1 key e
 for _ in $(seq 40); do
-    dialog=$(xdotool search --name '^Einstellungen$' | head -n 1) && [[ -n $dialog ]] && break
+    dialog=$(xdotool search --name '^Einstellungen$' | head -n 1) || true
+    [[ -n $dialog ]] && break
     sleep 0.5
 done
+[[ -n $dialog ]] || { echo "FEHLER: kein Dialog Einstellungen" >&2 && exit 1; }
 xdotool windowfocus --sync "$dialog" key Tab ctrl+a type 250
 xdotool key Return
-sleep 1
-xdotool windowfocus --sync "$main" key alt+F4
-"$wineserver" -w
+# The settings are written as the dialog closes; the program ends with the virtual display.
+sleep 2
 
 settings=$("$wine" reg query 'HKCU\Software\KORVALD\TOVAK' 2>/dev/null | tr -d '\r')
 echo "$settings"
