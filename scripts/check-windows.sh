@@ -125,7 +125,8 @@ echo "Fenster: $shown"
 main=$(xdotool search --name '^Rechner-Simulation für Windows: ' | head -n 1)
 # Let the clips and grids draw before the picture.
 sleep 3
-import -window "$main" "$root/docs/windows.png"
+# The screen is black around the window and its tool windows.
+import -window root -trim +repage "$root/docs/windows.png"
 echo "Bild: docs/windows.png"
 
 # Optionen › Einstellungen, a new animation time, Ok.
