@@ -19,7 +19,7 @@ fail() {
 
 # The files: program, clips and examples, desktop entry, file type, icons.
 dpkg-deb -c "$deb" | awk '{ print substr($6, 2) }' >"$work/contents"
-expected=(/usr/bin/tovak /usr/share/applications/tovak.desktop
+expected=(/usr/bin/tovak /usr/bin/tovak-run /usr/share/applications/tovak.desktop
     /usr/share/mime/packages/tovak.xml /usr/share/icons/hicolor/scalable/apps/tovak.svg)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/tovak.png")
@@ -62,6 +62,14 @@ version=$("$usr/bin/tovak" --version)
     fail "tovak --run Summe.CPU endet mit $?"
 cmp -s "$work/summe.out" "$root/tests/files/golden/Summe.out" ||
     fail "tovak --run Summe.CPU gibt nicht die erwartete Ausgabe"
+# The runner on its own: the same output, and no Qt or FFmpeg library loaded.
+"$usr/bin/tovak-run" --run "$usr/share/tovak/Summe.CPU" --dump >"$work/summe-run.out" ||
+    fail "tovak-run --run Summe.CPU endet mit $?"
+cmp -s "$work/summe-run.out" "$root/tests/files/golden/Summe.out" ||
+    fail "tovak-run --run Summe.CPU gibt nicht die erwartete Ausgabe"
+if ldd "$usr/bin/tovak-run" | grep -qE 'libQt|libav'; then
+    fail "tovak-run lädt Qt oder FFmpeg: $(ldd "$usr/bin/tovak-run" | grep -E 'libQt|libav')"
+fi
 if "$usr/bin/tovak" --check-data >"$work/check.out"; then
     grep -qxF "Datenordner: $usr/share/tovak" "$work/check.out" ||
         fail "Daten nicht in $usr/share/tovak gesucht: $(cat "$work/check.out")"

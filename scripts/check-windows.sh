@@ -52,8 +52,10 @@ while read -r name file status args; do
         # Windows ends the lines with CR LF.
         tr -d '\r' <"$work/out" >"$work/out.lf"
         tr -d '\r' <"$work/err" >"$work/err.lf"
+        # The messages name the program as it was called.
+        [[ -f $golden.err ]] && sed "s/tovak --help/${exe%.exe} --help/" "$golden.err" >"$work/err.golden"
         if [[ $actual != "$status" ]] || ! cmp -s "$work/out.lf" "$golden.out" ||
-            { [[ -f $golden.err ]] && ! cmp -s "$work/err.lf" "$golden.err"; }; then
+            { [[ -f $golden.err ]] && ! cmp -s "$work/err.lf" "$work/err.golden"; }; then
             echo "FEHLER: $exe $name mit $form (Status $actual, erwartet $status)" >&2
             diff "$golden.out" "$work/out.lf" | head -n 20 >&2 || true
             failed=$((failed + 1))

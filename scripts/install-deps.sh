@@ -4,13 +4,15 @@
 # Windows program from Debian's sources ("windows-deps"), for building the Windows program,
 # its ZIP and installer ("windows"), for that and running it in Wine ("wine"), for the
 # fuzzers ("fuzz"), for building and testing, the package and the Windows program included
-# ("test"), or for looking at the windows under a virtual display ("look"). Does nothing when
-# all are present.
+# ("test"), for looking at the windows under a virtual display ("look"), or for the
+# benchmarks and the interpreters they are measured against ("bench"). Does nothing when all
+# are present.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 purpose=${1:-run}
-packages=(g++ cmake ninja-build pkg-config)
+# CLI11 (header-only) reads the command-line runner's options, also in the Windows build.
+packages=(g++ cmake ninja-build pkg-config libcli11-dev)
 windows=false
 [[ $purpose == windows* || $purpose == wine || $purpose == test ]] && windows=true
 if $windows; then
@@ -45,6 +47,11 @@ if [[ $purpose == test ]]; then
     # pdftoppm, to look at a printed listing rendered to PDF
     packages+=(poppler-utils)
     packages+=(desktop-file-utils xvfb xauth)
+fi
+# The benchmarks: SPIM runs the same loop, GNU time measures peak memory, the window's fast
+# run is measured on a virtual display.
+if [[ $purpose == bench ]]; then
+    packages+=(libbenchmark-dev spim time xvfb xauth)
 fi
 # Looking at the windows: a virtual display, driving it by keyboard and mouse, screenshots.
 if [[ $purpose == look ]]; then

@@ -3,6 +3,7 @@
 // the time from a click on STOP to the stopped window, the time from process start to the
 // first painted window, and loading a full memory with the grid refill.
 //   gui_bench [seconds per run] [clock|fast|stop|start|memory]   (default: all of them)
+//   gui_bench SECONDS fastfile PROGRAM.CPU   the fast run of that program, without output window
 #include "files/ProgramFile.h"
 #include "machine/Befehle.h"
 #include "mainwindow/Ini.h"
@@ -75,8 +76,8 @@ void ClockRun(const QString& program, int intervalMs, int seconds) {
                 intervalMs, rate, 1000.0 / intervalMs, cpu, elapsed, 100.0 * cpu / elapsed);
 }
 
-// The fast run of the loop program for some seconds, with or without the output window
-// taking a line every 19 micro-steps.
+// The fast run of a program for some seconds, with or without the output window (the loop
+// program gives it a line every 19 micro-steps).
 void FastRun(const QString& program, int seconds, bool outputWindow) {
     tovak::TFMain window(800);
     window.show();
@@ -96,11 +97,11 @@ void FastRun(const QString& program, int seconds, bool outputWindow) {
     const double cpu = CpuSeconds() - cpuBefore;
     const long long steps = window.StepCount() - before;
     window.BnStopClick();
-    std::printf("fast run%s: %6.2f million micro-steps/s (%.2f million per CPU second), "
-                "CPU %.2f s in %.2f s\n",
+    std::printf("fast run%s: %6.2f million micro-steps/s (%.2f million per CPU second, "
+                "%.2f ns CPU per micro-step), CPU %.2f s in %.2f s, %lld micro-steps\n",
                 outputWindow ? " with output window   " : " without output window",
                 static_cast<double>(steps) / elapsed / 1e6, static_cast<double>(steps) / cpu / 1e6,
-                cpu, elapsed);
+                cpu * 1e9 / static_cast<double>(steps), cpu, elapsed, steps);
 }
 
 // Clicks STOP from another thread at a moment the window does not choose, like a user, and
@@ -265,6 +266,10 @@ int main(int argc, char** argv) {
     if (wanted("clock")) {
         ClockRun(loop, 1, seconds);
         ClockRun(loop, 100, seconds);
+    }
+    if (only == "fastfile" && argc > 3) {
+        FastRun(QString::fromLocal8Bit(argv[3]), seconds, false);
+        return 0;
     }
     if (wanted("fast")) {
         FastRun(loop, seconds, false);

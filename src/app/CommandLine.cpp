@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/Runner.h"
+#include "machine/Befehle.h"
 #include "util/Platform.h"
 
 #include <cstdio>
@@ -22,7 +23,25 @@ bool IsCommandLineRun(int argc, char** argv) {
     return false;
 }
 
+namespace {
+
+// The program's name as the user called it, for the help and the messages.
+std::string Programmname(int argc, char** argv) {
+    std::string name = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+    const std::size_t trenner = name.find_last_of("/\\");
+    if (trenner != std::string::npos) {
+        name.erase(0, trenner + 1);
+    }
+    if (name.size() > 4 && (name.ends_with(".exe") || name.ends_with(".EXE"))) {
+        name.resize(name.size() - 4);
+    }
+    return name.empty() ? "tovak" : name;
+}
+
+} // namespace
+
 int RunCommandLine(int argc, char** argv) {
+    BefehlstabellenFuellen();
     const std::vector<std::string> args = platform::Utf8Arguments(argc, argv);
     platform::UseUtf8Console();
     // Output lines appear as they happen, one write per line. The trace is a stream of its
@@ -36,7 +55,7 @@ int RunCommandLine(int argc, char** argv) {
             break;
         }
     }
-    const int status = Kommandozeile(args, stdout, stderr);
+    const int status = Kommandozeile(args, stdout, stderr, Programmname(argc, argv));
     std::fflush(stdout);
     std::fflush(stderr);
     return status;

@@ -6,6 +6,9 @@
 #include "files/ProgramFile.h"
 #include "machine/Fehler.h"
 #include "machine/Maschine.h"
+#include "machine/StepDecision.h"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <array>
@@ -17,8 +20,6 @@
 namespace tovak {
 
 namespace {
-
-constexpr const char* kHilfeHinweis = "Hilfe: tovak --help\n";
 
 // Digits only: no sign, no blanks, nothing after them, at most `hoechstens`.
 bool LiesZahl(std::string_view text, std::uint64_t hoechstens, std::uint64_t& zahl) {
@@ -63,17 +64,26 @@ public:
         std::fwrite(line.data(), 1, line.size(), out_);
         std::fputc('\n', out_);
     }
-    void SetLabel(const std::string&) override {}
+    void SetLabel(int) override {}
 
 private:
     std::FILE* out_;
     std::FILE* trace_;
 };
 
+std::string Ersetze(std::string text, std::string_view alt, std::string_view neu) {
+    for (std::size_t pos = text.find(alt); pos != std::string::npos;
+         pos = text.find(alt, pos + neu.size())) {
+        text.replace(pos, alt.size(), neu);
+    }
+    return text;
+}
+
 } // namespace
 
-const char* HilfeText() {
-    return R"(Aufruf: tovak --run DATEI.CPU [Optionen]
+std::string HilfeText(std::string_view programm) {
+    // The examples and the usage name the program as it was called.
+    return Ersetze(R"(Aufruf: tovak --run DATEI.CPU [Optionen]
         tovak --assemble TEXTDATEI -o DATEI.CPU
         tovak --disassemble DATEI.CPU
         tovak --help
@@ -133,15 +143,18 @@ Beispiele:
   tovak --disassemble summe.CPU > summe.txt
   tovak --run eingabe.CPU --input 72,97,108,108,111 --format ascii
   for f in abgaben/*.CPU; do tovak --run "$f" --input 3,4 > "$f.txt"; done
-)";
+)",
+                   "tovak ", std::string(programm) + " ");
 }
 
-std::string VersionText() {
-    return std::string("tovak ") + TOVAK_VERSION + " (TOVAK – Rechner-Simulation)\n";
+std::string VersionText(std::string_view programm) {
+    return std::string(programm) + " " + TOVAK_VERSION + " (TOVAK – Rechner-Simulation)\n";
 }
 
-std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& o) {
-    // The help wins over everything else on the line, then the version.
+std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& o,
+                              std::string_view programm) {
+    // The help wins over everything else on the line, then the version, also over what the
+    // parser would refuse.
     auto steht = [&args](std::initializer_list<std::string_view> namen) {
         return std::any_of(args.begin(), args.end(), [&namen](const std::string& arg) {
             return std::find(namen.begin(), namen.end(), arg) != namen.end();
@@ -155,87 +168,106 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
         o.version = true;
         return {};
     }
-    bool runGesehen = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string_view arg = args[i];
-        if (arg == "--trace") {
-            o.trace = true;
-            continue;
-        }
-        if (arg == "--dump") {
-            o.dump = true;
-            continue;
-        }
-        if (!arg.starts_with("--") && arg != "-o" && !arg.starts_with("-o=")) {
-            return "Unerwartetes Argument: \"" + std::string(arg) + "\"";
-        }
-        // Options with a value: "--name value" or "--name=value".
-        std::string_view name = arg;
-        std::string_view wert;
-        const std::size_t gleich = arg.find('=');
-        if (gleich != std::string_view::npos) {
-            name = arg.substr(0, gleich);
-            wert = arg.substr(gleich + 1);
-        }
-        if (name != "--run" && name != "--format" && name != "--input" &&
-            name != "--interrupt-at" && name != "--max-steps" && name != "--assemble" &&
-            name != "--disassemble" && name != "-o" && name != "--output") {
-            return "Unbekannte Option: \"" + std::string(arg) + "\"";
-        }
-        if (gleich == std::string_view::npos) {
-            if (i + 1 >= args.size()) {
-                return "Die Option " + std::string(name) + " verlangt einen Wert";
-            }
-            wert = args[++i];
-        }
-        if (name == "--run") {
-            if (runGesehen) {
-                return "Die Option --run steht mehrfach da";
-            }
-            if (wert.empty()) {
-                return "Die Option --run verlangt einen Dateinamen";
-            }
-            runGesehen = true;
-            o.datei = wert;
-        } else if (name == "--assemble") {
-            o.assemble = wert;
-        } else if (name == "--disassemble") {
-            o.disassemble = wert;
-        } else if (name == "-o" || name == "--output") {
-            o.ausgabe = wert;
-        } else if (name == "--format") {
-            if (wert == "bin") {
-                o.format = FormatBinaer;
-            } else if (wert == "hex") {
-                o.format = FormatHex;
-            } else if (wert == "ascii") {
-                o.format = FormatAscii;
+
+    CLI::App app;
+    app.set_help_flag();
+    // What is left over gets a German message below.
+    app.allow_extras();
+    std::vector<std::string> dateien, formate, eingaben, interrupts, grenzen;
+    auto wert = [&app](const char* name, std::vector<std::string>& werte) {
+        app.add_option(name, werte)
+            ->expected(1)
+            ->allow_extra_args(false)
+            ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    };
+    wert("--run", dateien);
+    wert("--format", formate);
+    wert("--input", eingaben);
+    wert("--interrupt-at", interrupts);
+    wert("--max-steps", grenzen);
+    std::vector<std::string> assemble, disassemble, ausgabe, ausgabeLang;
+    wert("--assemble", assemble);
+    wert("--disassemble", disassemble);
+    // Two options, so that a message names the one that was given.
+    wert("-o", ausgabe);
+    wert("--output", ausgabeLang);
+    app.add_flag("--trace", o.trace)->disable_flag_override();
+    app.add_flag("--dump", o.dump)->disable_flag_override();
+    try {
+        // The parser takes the arguments last first; "-o=FILE" is "-o FILE", as for the long
+        // options.
+        std::vector<std::string> rueckwaerts;
+        for (auto arg = args.rbegin(); arg != args.rend(); ++arg) {
+            if (arg->starts_with("-o=")) {
+                rueckwaerts.push_back(arg->substr(3));
+                rueckwaerts.emplace_back("-o");
             } else {
-                return "Unbekanntes Ausgabeformat: \"" + std::string(wert) +
-                       "\" (erlaubt: bin, hex, ascii)";
-            }
-        } else if (name == "--input") {
-            std::string fehler = LiesEingaben(wert, o.eingaben);
-            if (!fehler.empty()) {
-                return fehler;
-            }
-        } else if (name == "--interrupt-at") {
-            std::uint64_t k = 0;
-            if (!LiesZahl(wert, UINT64_MAX, k) || k == 0) {
-                return "Ungültiger Mikroschritt für --interrupt-at: \"" + std::string(wert) +
-                       "\" (erlaubt: eine ganze Zahl ab 1)";
-            }
-            o.interrupts.push_back(k);
-        } else {
-            if (!LiesZahl(wert, UINT64_MAX, o.maxSchritte)) {
-                return "Ungültige Schrittgrenze für --max-steps: \"" + std::string(wert) +
-                       "\" (erlaubt: eine ganze Zahl ab 0)";
+                rueckwaerts.push_back(*arg);
             }
         }
+        app.parse(rueckwaerts);
+    } catch (const CLI::ParseError& e) {
+        // "--format: 1 required TEXT missing", "dump was given a disallowed flag override"
+        const std::string_view text = e.what();
+        const std::string name(text.substr(0, text.find_first_of(": ")));
+        if (text.find("flag override") != std::string_view::npos) {
+            return "Die Option --" + name + " nimmt keinen Wert";
+        }
+        return "Die Option " + name + " verlangt einen Wert";
+    }
+    if (const std::vector<std::string> rest = app.remaining(); !rest.empty()) {
+        if (rest.front().starts_with("-")) {
+            return "Unbekannte Option: \"" + rest.front() + "\"";
+        }
+        return "Unerwartetes Argument: \"" + rest.front() + "\"";
+    }
+    if (dateien.size() > 1) {
+        return "Die Option --run steht mehrfach da";
+    }
+    if (dateien.size() == 1 && dateien.front().empty()) {
+        return "Die Option --run verlangt einen Dateinamen";
+    }
+    // Of a repeated program command or target the last counts.
+    o.assemble = assemble.empty() ? std::string() : assemble.back();
+    o.disassemble = disassemble.empty() ? std::string() : disassemble.back();
+    ausgabe.insert(ausgabe.end(), ausgabeLang.begin(), ausgabeLang.end());
+    o.ausgabe = ausgabe.empty() ? std::string() : ausgabe.back();
+    // Of a repeated format or step limit the last counts.
+    if (!formate.empty()) {
+        const std::string& format = formate.back();
+        if (format == "bin") {
+            o.format = FormatBinaer;
+        } else if (format == "hex") {
+            o.format = FormatHex;
+        } else if (format == "ascii") {
+            o.format = FormatAscii;
+        } else {
+            return "Unbekanntes Ausgabeformat: \"" + format + "\" (erlaubt: bin, hex, ascii)";
+        }
+    }
+    for (const std::string& liste : eingaben) {
+        if (std::string fehler = LiesEingaben(liste, o.eingaben); !fehler.empty()) {
+            return fehler;
+        }
+    }
+    for (const std::string& k : interrupts) {
+        std::uint64_t schritt = 0;
+        if (!LiesZahl(k, UINT64_MAX, schritt) || schritt == 0) {
+            return "Ungültiger Mikroschritt für --interrupt-at: \"" + k +
+                   "\" (erlaubt: eine ganze Zahl ab 1)";
+        }
+        o.interrupts.push_back(schritt);
+    }
+    if (!grenzen.empty() && !LiesZahl(grenzen.back(), UINT64_MAX, o.maxSchritte)) {
+        return "Ungültige Schrittgrenze für --max-steps: \"" + grenzen.back() +
+               "\" (erlaubt: eine ganze Zahl ab 0)";
     }
     std::sort(o.interrupts.begin(), o.interrupts.end());
     o.interrupts.erase(std::unique(o.interrupts.begin(), o.interrupts.end()), o.interrupts.end());
-    return TextOptionenPruefen(runGesehen, o.assemble, o.disassemble, o.ausgabe);
+    o.datei = dateien.empty() ? std::string() : dateien.front();
+    std::string fehler =
+        TextOptionenPruefen(!dateien.empty(), o.assemble, o.disassemble, o.ausgabe);
+    return Ersetze(fehler, "(tovak ", "(" + std::string(programm) + " ");
 }
 
 int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
@@ -284,37 +316,58 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
                      BusText(m.datenbus.GetValue(), false).c_str());
     };
 
+    // Runs as "Start von 0": one continuous run without breakpoints; the number input is
+    // answered at once. After an error the machine stays where it stopped, for the dump.
+    StepDecision entscheidung(steuerwerk);
+    entscheidung.Start(true);
     int status = LaufSchrittgrenze;
     const std::vector<std::uint64_t>& interrupts = o.interrupts;
     std::size_t naechsterInterrupt = 0;
     std::uint64_t schritt = 0;
-    while (schritt < o.maxSchritte) {
-        ++schritt;
-        if (naechsterInterrupt < interrupts.size() && interrupts[naechsterInterrupt] == schritt) {
+    while (status == LaufSchrittgrenze && schritt < o.maxSchritte) {
+        if (naechsterInterrupt < interrupts.size() &&
+            interrupts[naechsterInterrupt] == schritt + 1) {
             steuerwerk.SetInterrupt(true);
             ++naechsterInterrupt;
         }
-        try {
-            steuerwerk.Takt();
-        } catch (const TovakFehler& e) {
-            if (o.trace) {
-                trace(schritt);
-            }
-            std::fprintf(err, "Fehler: %s\n", e.what());
-            status = LaufBereichsfehler;
-            break;
+        // Without a trace the run goes on in one piece up to the next interrupt.
+        std::uint64_t bis = o.maxSchritte;
+        if (naechsterInterrupt < interrupts.size()) {
+            bis = std::min(bis, interrupts[naechsterInterrupt] - 1);
         }
+        if (o.trace || bis <= schritt) {
+            bis = schritt + 1;
+        }
+        std::uint64_t getan = 0;
+        const StepResult ergebnis = entscheidung.Run(bis - schritt, getan);
+        schritt += getan;
         if (o.trace) {
             trace(schritt);
         }
-        const int fehler = steuerwerk.GetFehler();
-        if (fehler != 0) {
-            if (fehler == CPUStop) {
-                status = LaufCpuStop;
-            } else {
-                std::fprintf(err, "Fehler: %s\n", Fehlermeldung(fehler));
-                status = LaufSteuerwerkFehler;
+        switch (ergebnis) {
+        case StepResult::Performed:
+            break;
+        case StepResult::Threw:
+            try {
+                std::rethrow_exception(entscheidung.Exception());
+            } catch (const TovakFehler& e) {
+                std::fprintf(err, "Fehler: %s\n", e.what());
             }
+            status = LaufBereichsfehler;
+            break;
+        case StepResult::CpuStop:
+            status = LaufCpuStop;
+            break;
+        case StepResult::Error:
+            std::fprintf(err, "Fehler: %s\n", Fehlermeldung(steuerwerk.GetFehler()));
+            status = LaufSteuerwerkFehler;
+            break;
+        case StepResult::Input:
+        case StepResult::Stalled:
+        case StepResult::Breakpoint:
+            // Without breakpoints, without stopping before the input, and with every step
+            // moving on or ending the run, a tick never finds the step it started before.
+            status = LaufBereichsfehler;
             break;
         }
     }
@@ -344,19 +397,21 @@ int ProgrammLaufen(const LaufOptionen& o, std::FILE* out, std::FILE* err) {
     return status;
 }
 
-int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+                  std::string_view programm) {
     LaufOptionen optionen;
-    const std::string fehler = ParseLaufOptionen(args, optionen);
+    const std::string fehler = ParseLaufOptionen(args, optionen, programm);
     if (optionen.hilfe) {
-        std::fputs(HilfeText(), out);
+        std::fputs(HilfeText(programm).c_str(), out);
         return 0;
     }
     if (optionen.version) {
-        std::fputs(VersionText().c_str(), out);
+        std::fputs(VersionText(programm).c_str(), out);
         return 0;
     }
     if (!fehler.empty()) {
-        std::fprintf(err, "Fehler: %s\n%s", fehler.c_str(), kHilfeHinweis);
+        std::fprintf(err, "Fehler: %s\nHilfe: %.*s --help\n", fehler.c_str(),
+                     static_cast<int>(programm.size()), programm.data());
         return LaufAufrufFehler;
     }
     if (!optionen.assemble.empty()) {

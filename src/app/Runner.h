@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tovak {
@@ -35,19 +36,22 @@ struct LaufOptionen {
 };
 
 // Reads the arguments (without the program name). Returns the empty text when they are
-// good, else the German message of the usage error.
-std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& optionen);
+// good, else the German message of the usage error. The messages name the program so.
+std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& optionen,
+                              std::string_view programm = "tovak");
 
 // Loads and runs the program; output lines and the dump go to out, the trace and the
 // messages to err. Returns the exit status.
 int ProgrammLaufen(const LaufOptionen& optionen, std::FILE* out, std::FILE* err);
 
-// The whole runner: help, version, usage errors, the run. Returns the exit status.
-int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
+// The whole runner: help, version, usage errors, the run. Returns the exit status. The help
+// and the messages name the program as `programm` ("tovak" or "tovak-run").
+int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FILE* err,
+                  std::string_view programm = "tovak");
 
-// The German help text of "tovak --help".
-const char* HilfeText();
+// The German help text of "tovak --help", naming the program so.
+std::string HilfeText(std::string_view programm = "tovak");
 // The line of "tovak --version": the program name and its version.
-std::string VersionText();
+std::string VersionText(std::string_view programm = "tovak");
 
 } // namespace tovak

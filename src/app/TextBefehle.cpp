@@ -5,7 +5,6 @@
 #include "files/Programminhalt.h"
 #include "files/TextDatei.h"
 #include "machine/Befehle.h"
-#include "machine/PlainDisplays.h"
 
 #include <exception>
 
@@ -16,10 +15,8 @@ namespace {
 // Memory and registers without anything to show them.
 struct Stores {
     Stores() { BefehlstabellenFuellen(); }
-    NullGrid speicherGrid{3, TRAM::kZellen};
-    NullGrid registerGrid{3, TReg::kRegisterZahl};
-    TRAM speicher{TRAM::kMaxCount, speicherGrid};
-    TReg reg{TReg::kMaxCount, registerGrid};
+    TRAM speicher{TRAM::kMaxCount, nullptr};
+    TReg reg{TReg::kMaxCount, nullptr};
     std::vector<std::string> remarks;
 };
 

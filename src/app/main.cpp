@@ -1,14 +1,9 @@
 // Program start: the command-line runner needs no display; everything else opens the window.
 #include "app/CommandLine.h"
 #include "machine/Befehle.h"
-#include "util/Platform.h"
-
-#ifdef TOVAK_WITH_GUI
 #include "mainwindow/DataCheck.h"
 #include "mainwindow/GuiApp.h"
-#endif
-
-#include <cstdio>
+#include "util/Platform.h"
 
 int main(int argc, char** argv) {
     tovak::BefehlstabellenFuellen();
@@ -16,13 +11,8 @@ int main(int argc, char** argv) {
         tovak::platform::AttachParentConsole();
         return tovak::RunCommandLine(argc, argv);
     }
-#ifdef TOVAK_WITH_GUI
     if (tovak::IsDataCheck(argc, argv)) {
         return tovak::RunDataCheck(argc, argv);
     }
     return tovak::RunGui(argc, argv);
-#else
-    std::fputs("Dieses Programm wurde ohne Fenster gebaut; siehe tovak --help.\n", stderr);
-    return 2;
-#endif
 }

@@ -25,7 +25,7 @@ TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setPalette(pal);
 
     QFrame* panel = MakeTopPanel(this);
-    label_ = new QLabel(QStringLiteral("-"), panel);
+    label_ = new QLabel(QString::fromStdString(AusgabeLabelText(kKeinLabel)), panel);
     label_->setObjectName(QStringLiteral("LRadioButton"));
     label_->setFont(PixelFont(
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
@@ -66,12 +66,9 @@ void TFAusgabe::AppendLine(const std::string& line) {
         std::min<long long>(lines_ + 1 + std::count(line.begin(), line.end(), '\n'), kMaxLines);
 }
 
-void TFAusgabe::SetLabel(const std::string& text) {
-    label_->setText(QString::fromStdString(text));
-}
-
-std::string TFAusgabe::Label() const {
-    return label_->text().toStdString();
+void TFAusgabe::SetLabel(int value) {
+    labelValue_ = value;
+    label_->setText(QString::fromStdString(AusgabeLabelText(value)));
 }
 
 void TFAusgabe::RemoveLastLine() {

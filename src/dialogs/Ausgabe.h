@@ -21,8 +21,8 @@ public:
     explicit TFAusgabe(QWidget* parent = nullptr);
 
     void AppendLine(const std::string& line) override;
-    void SetLabel(const std::string& text) override;
-    std::string Label() const override;
+    void SetLabel(int value) override;
+    int Label() const override { return labelValue_; }
     void RemoveLastLine() override;
     void Clear();
 
@@ -44,6 +44,7 @@ private:
     // Lines appended since the last Clear: an empty first line leaves the text empty, so
     // the text alone cannot tell.
     long long lines_ = 0;
+    int labelValue_ = kKeinLabel;
 };
 
 } // namespace tovak

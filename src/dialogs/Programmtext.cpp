@@ -1,9 +1,12 @@
 #include "dialogs/Programmtext.h"
 
+#include "dialogs/Befehlsuebersicht.h"
+
 #include "dialogs/ProgrammtextEditor.h"
 #include "dialogs/ProgrammtextFarben.h"
 #include "files/Disassembler.h"
 #include "files/TextDatei.h"
+#include "files/TextSyntax.h"
 #include "util/MessageBoxes.h"
 
 #include <QCloseEvent>
@@ -19,6 +22,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -139,6 +143,18 @@ void TFProgrammtext::CreateMenu() {
     datei->addSeparator();
     connect(item("MnTextSchliessen", QStringLiteral("S&chließen"), {}), &QAction::triggered, this,
             &QWidget::close);
+
+    QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
+    QAction* uebersicht = hilfe->addAction(QStringLiteral("&Befehlsübersicht"));
+    uebersicht->setObjectName(QStringLiteral("MnTextBefehlsuebersicht"));
+    uebersicht->setShortcut(QKeySequence(Qt::Key_F1));
+    uebersicht->setToolTip(QStringLiteral("Zeigt den Befehl der Zeile mit dem Cursor"));
+    connect(uebersicht, &QAction::triggered, this, &TFProgrammtext::BefehlsHilfe);
+}
+
+void TFProgrammtext::BefehlsHilfe() {
+    const int befehl = textform::BefehlInZeile(editor_->textCursor().block().text().toStdString());
+    TFBefehlsuebersicht::Zeigen(parentWidget() != nullptr ? parentWidget() : this, befehl, this);
 }
 
 void TFProgrammtext::ShowBeside(const QRect& mainFrame) {

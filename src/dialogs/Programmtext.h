@@ -53,6 +53,8 @@ public:
     void BnUebernehmenClick();
     void BnAusDemSpeicherClick();
     void MnOeffnenClick();
+    // F1: the overview's entry of the instruction in the cursor's line.
+    void BefehlsHilfe();
     bool MnSpeichernClick();
     bool MnSpeichernUnterClick();
     // Without the file dialogs; false when nothing was opened or saved (after a message).

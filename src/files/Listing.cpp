@@ -41,24 +41,25 @@ ProgramListing MakeProgramListing(const TRAM& speicher, const std::string& title
     return listing;
 }
 
-std::string ExportCommandsText(const Grid& grid, int columns) {
-    int last = grid.RowCount() - 1;
-    while (last >= 1 && grid.Cell(2, last) == "0") {
+std::string ExportCommandsText(const TRAM& speicher) {
+    const int rows = speicher.GetCount() + 1;
+    int last = rows - 1;
+    while (last >= 1 && speicher.Zellentext(2, last) == "0") {
         --last;
     }
     if (last < 1) {
-        last = grid.RowCount() - 1;
+        last = rows - 1;
     }
     std::string text;
     for (int row = 0; row <= last; ++row) {
         if (row > 0) {
             text += "\r\n";
         }
-        for (int col = 0; col < columns; ++col) {
+        for (int col = 0; col < TRAM::kSpalten; ++col) {
             if (col > 0) {
                 text += '\t';
             }
-            text += grid.Cell(col, row);
+            text += speicher.Zellentext(col, row);
         }
     }
     return text;

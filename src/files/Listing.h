@@ -2,7 +2,6 @@
 // tab-separated copy of the memory grid for the clipboard.
 #pragma once
 
-#include "machine/Displays.h"
 #include "machine/RAM.h"
 
 #include <array>
@@ -22,8 +21,8 @@ struct ProgramListing {
 
 ProgramListing MakeProgramListing(const TRAM& speicher, const std::string& title);
 
-// The grid's rows from the header to the last whose column 2 is not "0" (all rows when
-// every one is), columns joined by TAB, lines by CR LF.
-std::string ExportCommandsText(const Grid& grid, int columns);
+// The memory grid's rows from the header to the last whose column 2 is not "0" (all rows
+// when every one is), columns joined by TAB, lines by CR LF.
+std::string ExportCommandsText(const TRAM& speicher);
 
 } // namespace tovak

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "files/ProgramFile.h"
-#include "machine/PlainDisplays.h"
 #include "machine/RAM.h"
 #include "machine/Reg.h"
 
@@ -14,10 +13,8 @@ namespace tovak {
 
 struct Programmbild {
     std::vector<std::string> bemerkungen;
-    NullGrid speicherRaster{3, TRAM::kMaxCount + 1};
-    NullGrid registerRaster{3, TReg::kMaxCount + 1};
-    TRAM speicher{TRAM::kMaxCount, speicherRaster};
-    TReg reg{TReg::kMaxCount, registerRaster};
+    TRAM speicher{TRAM::kMaxCount, nullptr};
+    TReg reg{TReg::kMaxCount, nullptr};
 };
 
 // ReadDatei into the image, with the same results and failures.

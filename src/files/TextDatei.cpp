@@ -4,7 +4,6 @@
 #include "files/Programminhalt.h"
 #include "files/TextSyntax.h"
 #include "machine/Befehle.h"
-#include "machine/PlainDisplays.h"
 #include "util/Cp1252.h"
 #include "util/Paths.h"
 #include "util/Platform.h"
@@ -126,10 +125,8 @@ void ProgrammtextLaden(std::string_view bytes, std::vector<std::string>& remarkL
 
 Programminhalt CpuDateiInhalt(std::string_view bytes) {
     BefehlstabellenFuellen();
-    NullGrid speicherGrid(3, TRAM::kZellen);
-    NullGrid registerGrid(3, TReg::kRegisterZahl);
-    TRAM speicher(TRAM::kMaxCount, speicherGrid);
-    TReg reg(TReg::kMaxCount, registerGrid);
+    TRAM speicher(TRAM::kMaxCount, nullptr);
+    TReg reg(TReg::kMaxCount, nullptr);
     std::vector<std::string> remarks;
     if (LeseProgrammText(bytes, remarks, speicher, reg) == LeseErgebnis::VersionZuAlt) {
         throw DateiFehler("Die Datei hat ein veraltetes Format (Version kleiner als 5)");

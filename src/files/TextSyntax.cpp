@@ -411,4 +411,21 @@ std::optional<std::size_t> BeginntMitBefehl(std::string_view anweisung, std::str
     return i;
 }
 
+int BefehlInZeile(std::string_view zeile) {
+    std::string_view rest = OhneRand(zeile);
+    if (const std::size_t n = NamensLaenge(rest); n > 0) {
+        const std::string_view hinter = OhneRand(rest.substr(n));
+        if (!hinter.empty() && hinter.front() == ':') {
+            rest = OhneRand(hinter.substr(1));
+        }
+    }
+    const std::string_view anweisung = rest.substr(0, KommentarAnfang(rest));
+    for (const Befehlswort& wort : Befehlswoerter()) {
+        if (BeginntMitBefehl(anweisung, wort.name)) {
+            return wort.nummer;
+        }
+    }
+    return 0;
+}
+
 } // namespace tovak::textform

@@ -58,5 +58,8 @@ const std::vector<Befehlswort>& Befehlswoerter();
 // When the statement starts with the name (letter case, blank runs and blanks around commas
 // aside) and the name ends there at a blank or the end: the length of that start.
 std::optional<std::size_t> BeginntMitBefehl(std::string_view anweisung, std::string_view name);
+// The number of the instruction a line of text states (after its label, if any); 0 when the
+// line states none.
+int BefehlInZeile(std::string_view zeile);
 
 } // namespace tovak::textform

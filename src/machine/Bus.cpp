@@ -1,30 +1,29 @@
 #include "machine/Bus.h"
 
-#include "util/NumberTexts.h"
+#include "machine/Anzeigetexte.h"
 
 namespace tovak {
 
 std::string BusText(int value, bool istAdressbus) {
-    if (value == KeinWert) {
-        return "-";
-    }
-    return istAdressbus ? IntToStr3(value) : IntToHex0x(value);
+    return istAdressbus ? AdressbusText(value) : DatenbusText(value);
 }
 
-TBus::TBus(TextDisplay& panel, bool istAdressbus) : istAdressbus_(istAdressbus), panel_(panel) {
+TBus::TBus(ValueDisplay* panel, bool istAdressbus)
+    : istAdressbus_(istAdressbus), panel_(panel), anzeige_(panel) {
     SetValue(KeinWert);
 }
 
-void TBus::SetValue(int v) {
-    if (journal_ != nullptr && v != value_) {
-        journal_->Merke(journalFeld_, value_);
+void TBus::SetAnzeigeAktiv(bool aktiv) {
+    anzeige_ = aktiv ? panel_ : nullptr;
+    if (aktiv) {
+        Anzeigen();
     }
-    value_ = v;
-    panel_.SetText(BusText(v, istAdressbus_));
 }
 
 void TBus::Anzeigen() {
-    panel_.SetText(BusText(value_, istAdressbus_));
+    if (panel_ != nullptr) {
+        panel_->Show(value_);
+    }
 }
 
 } // namespace tovak

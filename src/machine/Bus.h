@@ -3,33 +3,34 @@
 
 #include "machine/Befehle.h"
 #include "machine/Displays.h"
-#include "machine/Journal.h"
 
 namespace tovak {
 
 class TBus {
 public:
-    TBus(TextDisplay& panel, bool istAdressbus);
+    // Without a panel the bus shows nothing (a headless run).
+    TBus(ValueDisplay* panel, bool istAdressbus);
 
     int GetValue() const { return value_; }
-    void SetValue(int v);
+    void SetValue(int v) {
+        value_ = v;
+        if (anzeige_ != nullptr) {
+            anzeige_->Show(v);
+        }
+    }
     bool GetIstAdressbus() const { return istAdressbus_; }
     void SetIstAdressbus(bool f) { istAdressbus_ = f; }
 
-    // Value changes go into the journal under this field; nullptr stops recording.
-    void SetJournal(TJournal* journal, JournalFeld feld) {
-        journal_ = journal;
-        journalFeld_ = feld;
-    }
+    // While off, values change without being shown; switching on shows the value again.
+    void SetAnzeigeAktiv(bool aktiv);
     // Shows the value again (after an undo, or after the owner cleared the panel).
     void Anzeigen();
 
 private:
     int value_ = KeinWert;
     bool istAdressbus_;
-    TextDisplay& panel_;
-    TJournal* journal_ = nullptr;
-    JournalFeld journalFeld_ = JournalFeld::Datenbus;
+    ValueDisplay* panel_;
+    ValueDisplay* anzeige_; // the panel, or nullptr while showing is off
 };
 
 // "-" for KeinWert; decimal with three digits on the address bus, 0x.... on the data bus.

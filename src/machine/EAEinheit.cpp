@@ -23,6 +23,10 @@ std::string AsciiZeichen(int value) {
 
 } // namespace
 
+std::string AusgabeLabelText(int value) {
+    return value < 0 ? "-" : IntToBin(value);
+}
+
 std::string AusgabeZeile(int value, int format) {
     switch (format) {
     case FormatBinaer:
@@ -44,14 +48,16 @@ void TEAEinheit::SetValue(int v) {
         journal_->Merke(JournalFeld::EAWert, value_);
     }
     value_ = static_cast<std::uint16_t>(v);
-    spinEdit_.SetNumber(v);
+    if (anzeige_ != nullptr) {
+        anzeige_->Show(v);
+    }
     if (fenster_ == nullptr || format_ < FormatBinaer || format_ > FormatAscii) {
         return;
     }
-    if (journal_ != nullptr && journal_->Offen()) {
-        journal_->MerkeText(JournalFeld::Ausgabelabel, fensterNummer_, fenster_->Label());
+    if (journal_ != nullptr) {
+        journal_->Merke(JournalFeld::Ausgabelabel, fensterNummer_, fenster_->Label());
     }
-    fenster_->SetLabel(IntToBin(v));
+    fenster_->SetLabel(v);
     MerkeZeile();
     fenster_->AppendLine(AusgabeZeile(v, format_));
 }
@@ -74,7 +80,20 @@ void TEAEinheit::WertWiederherstellen(int v) {
         throw Bereichsfehler();
     }
     value_ = static_cast<std::uint16_t>(v);
-    spinEdit_.SetNumber(v);
+    Anzeigen();
+}
+
+void TEAEinheit::SetAnzeigeAktiv(bool aktiv) {
+    anzeige_ = aktiv ? spinEdit_ : stille_;
+    if (aktiv) {
+        Anzeigen();
+    }
+}
+
+void TEAEinheit::Anzeigen() {
+    if (spinEdit_ != nullptr) {
+        spinEdit_->Show(value_);
+    }
 }
 
 void TEAEinheit::ZeileZuruecknehmen(int fensterNummer) {
@@ -83,7 +102,7 @@ void TEAEinheit::ZeileZuruecknehmen(int fensterNummer) {
     }
 }
 
-void TEAEinheit::LabelWiederherstellen(int fensterNummer, const std::string& label) {
+void TEAEinheit::LabelWiederherstellen(int fensterNummer, int label) {
     if (fenster_ != nullptr && fensterNummer == fensterNummer_) {
         fenster_->SetLabel(label);
     }

@@ -13,7 +13,9 @@ enum Ausgabeformat : std::uint16_t { FormatBinaer = 0, FormatHex = 1, FormatAsci
 
 class TEAEinheit {
 public:
-    explicit TEAEinheit(NumberDisplay& spinEdit) : spinEdit_(spinEdit) {}
+    // Without a spin edit the value is shown nowhere (a headless run).
+    explicit TEAEinheit(ValueDisplay* spinEdit = nullptr)
+        : spinEdit_(spinEdit), anzeige_(spinEdit) {}
 
     void SetAusgabefenster(OutputWindow* fenster) {
         fenster_ = fenster;
@@ -31,6 +33,18 @@ public:
     void SetValue(int v);
     void NeueZeile();
 
+    // While off, the value changes without being shown in the spin edit; the output lines
+    // go on. Switching on shows the value again.
+    void SetAnzeigeAktiv(bool aktiv);
+    // What sees the values while showing is off (nullptr: nothing).
+    void SetAnzeigeWaehrendAus(ValueDisplay* anzeige) {
+        stille_ = anzeige;
+        if (anzeige_ != spinEdit_) {
+            anzeige_ = stille_;
+        }
+    }
+    void Anzeigen();
+
     // The value, the output lines and the label go into the journal; nullptr stops it.
     void SetJournal(TJournal* journal) { journal_ = journal; }
     // Undo: the old value shown again, without an output line.
@@ -38,13 +52,15 @@ public:
     // Undo of an output line or label; ignored when the line went to another window than
     // the one attached now (fensterNummer counts the changes of the window).
     void ZeileZuruecknehmen(int fensterNummer);
-    void LabelWiederherstellen(int fensterNummer, const std::string& label);
+    void LabelWiederherstellen(int fensterNummer, int label);
 
 private:
     void MerkeZeile();
 
     std::uint16_t value_ = 0;
-    NumberDisplay& spinEdit_;
+    ValueDisplay* spinEdit_;
+    ValueDisplay* anzeige_; // the spin edit, or stille_ while showing is off
+    ValueDisplay* stille_ = nullptr;
     OutputWindow* fenster_ = nullptr;
     int format_ = FormatBinaer;
     TJournal* journal_ = nullptr;

@@ -7,11 +7,6 @@ namespace tovak {
 
 namespace {
 
-// Room kept at the end of a block for the length that closes a record.
-constexpr std::size_t kLaengenPlatz = 5;
-// A record that starts with less room than this starts in a new block.
-constexpr std::size_t kMindestPlatz = 256;
-
 std::int64_t UnZigZag(std::uint64_t v) {
     return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
 }
@@ -35,9 +30,9 @@ TJournal::TJournal(std::size_t grenze) : grenze_(std::max(grenze, kBlockGroesse)
 
 bool TJournal::HatIndex(JournalFeld feld) {
     switch (feld) {
-    case JournalFeld::PhasenEintrag:
+    case JournalFeld::Phasen:
     case JournalFeld::Speicherwert:
-    case JournalFeld::Speichertext:
+    case JournalFeld::Speichermarke:
     case JournalFeld::Registerwert:
     case JournalFeld::Ausgabezeile:
     case JournalFeld::Ausgabelabel:
@@ -47,16 +42,8 @@ bool TJournal::HatIndex(JournalFeld feld) {
     }
 }
 
-bool TJournal::HatText(JournalFeld feld) {
-    switch (feld) {
-    case JournalFeld::PhasennameText:
-    case JournalFeld::AusfuehrungsnameText:
-    case JournalFeld::Speichertext:
-    case JournalFeld::Ausgabelabel:
-        return true;
-    default:
-        return false;
-    }
+bool TJournal::HatBytes(JournalFeld feld) {
+    return feld == JournalFeld::Phasen;
 }
 
 TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
@@ -65,7 +52,6 @@ TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
         Block b = std::move(reserve_);
         reserve_ = Block{};
         b.belegt = 0;
-        b.schritte = 0;
         return b;
     }
     Block b;
@@ -74,23 +60,21 @@ TJournal::Block TJournal::NeuerBlock(std::size_t mindestens) {
     return b;
 }
 
-void TJournal::Oeffnen() {
-    if (offen_) {
-        return;
-    }
+void TJournal::OeffnenNeu() {
+    Abgleichen();
     if (bloecke_.empty() ||
         bloecke_.back().groesse - bloecke_.back().belegt < kMindestPlatz + kLaengenPlatz) {
         bloecke_.push_back(NeuerBlock(kMindestPlatz));
         AeltesteVerwerfen();
     }
+    LetzterBlock();
     Block& b = bloecke_.back();
-    start_ = b.daten.get() + b.belegt;
-    pos_ = start_;
-    ende_ = b.daten.get() + b.groesse - kLaengenPlatz;
-    offen_ = true;
+    pos_ = b.daten.get() + b.belegt;
+    ende_ = Blockende();
 }
 
 void TJournal::Umziehen(std::size_t bytes) {
+    Abgleichen();
     const auto laenge = static_cast<std::size_t>(pos_ - start_);
     Block neu = NeuerBlock(std::max(kMindestPlatz, 2 * (laenge + bytes)));
     std::memcpy(neu.daten.get(), start_, laenge);
@@ -101,31 +85,17 @@ void TJournal::Umziehen(std::size_t bytes) {
         bloecke_.push_back(std::move(neu));
         AeltesteVerwerfen();
     }
-    Block& b = bloecke_.back();
-    start_ = b.daten.get();
+    LetzterBlock();
+    start_ = bloecke_.back().daten.get();
     pos_ = start_ + laenge;
-    ende_ = b.daten.get() + b.groesse - kLaengenPlatz;
+    ende_ = Blockende();
 }
 
-void TJournal::MerkeText(JournalFeld feld, int index, const std::string& alt) {
-    if (!offen_) {
+void TJournal::SchliessenLang() {
+    if (start_ == nullptr) {
         return;
     }
-    Platz(3 * kZahlPlatz + static_cast<std::ptrdiff_t>(alt.size()));
-    *pos_++ = static_cast<std::uint8_t>(feld);
-    if (HatIndex(feld)) {
-        Zahl(ZigZag(index));
-    }
-    Zahl(alt.size());
-    std::memcpy(pos_, alt.data(), alt.size());
-    pos_ += alt.size();
-}
-
-void TJournal::Schliessen() {
-    if (!offen_) {
-        return;
-    }
-    offen_ = false;
+    Abgleichen();
     Block& b = bloecke_.back();
     const auto laenge = static_cast<std::size_t>(pos_ - start_);
     if (laenge == 0) {
@@ -133,7 +103,11 @@ void TJournal::Schliessen() {
         if (b.belegt == 0 && bloecke_.size() > 1) {
             reserve_ = std::move(b);
             bloecke_.pop_back();
+            LetzterBlock();
         }
+        ende_ = nullptr; // the next record opens the long way
+        pos_ = start_;
+        start_ = nullptr;
         return;
     }
     // The length closes the record, so it can be found from its end.
@@ -146,11 +120,8 @@ void TJournal::Schliessen() {
         }
         *pos_++ = 255;
     }
-    const auto mitLaenge = static_cast<std::size_t>(pos_ - start_);
-    b.belegt += mitLaenge;
-    ++b.schritte;
-    ++schritte_;
-    nutzbytes_ += mitLaenge;
+    b.belegt = static_cast<std::size_t>(pos_ - b.daten.get());
+    start_ = nullptr;
 }
 
 // Runs when a block was added, the only time the limit can be passed.
@@ -162,8 +133,6 @@ void TJournal::AeltesteVerwerfen() {
     while (belegt > grenze_ && bloecke_.size() > 1) {
         Block& alt = bloecke_.front();
         belegt -= alt.groesse;
-        schritte_ -= alt.schritte;
-        nutzbytes_ -= alt.belegt;
         if (alt.groesse == kBlockGroesse) {
             reserve_ = std::move(alt);
         }
@@ -172,9 +141,10 @@ void TJournal::AeltesteVerwerfen() {
 }
 
 bool TJournal::Fortsetzen() {
-    if (offen_ || schritte_ == 0) {
+    if (start_ != nullptr || Leer()) {
         return false;
     }
+    Abgleichen();
     Block& b = bloecke_.back();
     std::uint8_t* daten = b.daten.get();
     std::size_t laenge = daten[b.belegt - 1];
@@ -187,23 +157,22 @@ bool TJournal::Fortsetzen() {
         laengenBytes = 5;
     }
     b.belegt -= laenge + laengenBytes;
-    --b.schritte;
-    --schritte_;
-    nutzbytes_ -= laenge + laengenBytes;
     start_ = daten + b.belegt;
     pos_ = start_ + laenge;
-    ende_ = daten + b.groesse - kLaengenPlatz;
-    offen_ = true;
+    ende_ = Blockende();
     return true;
 }
 
-bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege) {
+bool TJournal::Zuruecknehmen(const std::uint8_t*& kopf, std::vector<Eintrag>& eintraege,
+                             std::vector<std::uint8_t>& puffer) {
     eintraege.clear();
     if (!Fortsetzen()) {
         return false;
     }
-    const std::uint8_t* p = start_;
-    const std::uint8_t* ende = pos_;
+    puffer.assign(start_, pos_);
+    kopf = puffer.data();
+    const std::uint8_t* p = puffer.data() + std::min(kKopfBytes, puffer.size());
+    const std::uint8_t* ende = puffer.data() + puffer.size();
     while (p < ende) {
         Eintrag e;
         e.feld = static_cast<JournalFeld>(*p++);
@@ -214,22 +183,60 @@ bool TJournal::Zuruecknehmen(std::vector<Eintrag>& eintraege) {
             }
             e.index = static_cast<int>(UnZigZag(v));
         }
-        if (!LiesZahl(p, ende, v)) {
-            break;
-        }
-        if (HatText(e.feld)) {
-            const std::size_t n = std::min<std::size_t>(v, static_cast<std::size_t>(ende - p));
-            e.text.assign(reinterpret_cast<const char*>(p), n);
-            p += n;
+        if (HatBytes(e.feld)) {
+            if (p == ende) {
+                break;
+            }
+            const std::size_t anzahl = *p++;
+            e.anzahl = std::min<std::size_t>(anzahl, static_cast<std::size_t>(ende - p));
+            e.bytes = p;
+            p += e.anzahl;
         } else {
+            if (!LiesZahl(p, ende, v)) {
+                break;
+            }
             e.wert = UnZigZag(v);
         }
-        eintraege.push_back(std::move(e));
+        eintraege.push_back(e);
     }
     // The record is gone: close it empty.
     pos_ = start_;
-    Schliessen();
+    SchliessenLang();
     return true;
+}
+
+std::size_t TJournal::Nutzbytes() const {
+    std::size_t bytes = 0;
+    for (const Block& b : bloecke_) {
+        bytes += &b == letzter_ && ende_ != nullptr
+                     ? static_cast<std::size_t>(Frei() - b.daten.get())
+                     : b.belegt;
+    }
+    return bytes;
+}
+
+std::size_t TJournal::Schritte() const {
+    std::size_t schritte = 0;
+    for (const Block& b : bloecke_) {
+        const std::uint8_t* daten = b.daten.get();
+        std::size_t ende = &b == letzter_ && ende_ != nullptr
+                               ? static_cast<std::size_t>(Frei() - daten)
+                               : b.belegt;
+        while (ende > 0) {
+            std::size_t laenge = daten[ende - 1];
+            std::size_t laengenBytes = 1;
+            if (laenge == 255) {
+                laenge = 0;
+                for (int i = 0; i < 4; ++i) {
+                    laenge |= static_cast<std::size_t>(daten[ende - 5 + i]) << (8 * i);
+                }
+                laengenBytes = 5;
+            }
+            ende -= laenge + laengenBytes;
+            ++schritte;
+        }
+    }
+    return schritte;
 }
 
 std::size_t TJournal::Speicherbytes() const {
@@ -241,16 +248,15 @@ std::size_t TJournal::Speicherbytes() const {
 }
 
 void TJournal::Leeren() {
-    offen_ = false;
+    start_ = nullptr;
+    ende_ = nullptr;
     while (bloecke_.size() > 1) {
         bloecke_.pop_back();
     }
+    LetzterBlock();
     if (!bloecke_.empty()) {
         bloecke_.front().belegt = 0;
-        bloecke_.front().schritte = 0;
     }
-    schritte_ = 0;
-    nutzbytes_ = 0;
 }
 
 } // namespace tovak

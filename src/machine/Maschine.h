@@ -1,7 +1,8 @@
-// A whole machine wired to display stand-ins, one object per display as the main window wires
-// its widgets: the window-free set-up for the command-line runner, tests and benchmarks.
+// A whole machine wired as the main window wires it: with plain-table displays for tests, or
+// with none at all for the command-line runner and the benchmarks, which then format no text.
 #pragma once
 
+#include "machine/Anzeigetexte.h"
 #include "machine/Bus.h"
 #include "machine/EAEinheit.h"
 #include "machine/PlainDisplays.h"
@@ -14,12 +15,41 @@
 
 namespace tovak {
 
-template <class Text, class Number, class GridT> struct Maschine {
-    explicit Maschine(SteuerwerkRueckrufe rueckrufe = {})
-        : steuerwerk(speicher, reg, rechenwerk, ea,
-                     SteuerwerkAnzeigen{ipAnzeige, spAnzeige, isrAnzeige, mikroschritt, befehl,
-                                        befehlsname},
-                     datenbus, adressbus, std::move(rueckrufe)) {
+// One plain display per display of the window, each with the window's text functions.
+struct PlainAnzeigen {
+    PlainGrid speicherGrid;
+    PlainGrid registerGrid;
+    PlainValueDisplay datenbusPanel{DatenbusText};
+    PlainValueDisplay adressbusPanel{AdressbusText};
+    PlainValueDisplay eaSpin;
+    PlainValueDisplay akku{BlankHexText, DezimalText};
+    PlainValueDisplay operand{BlankHexText, BlankDezimalText};
+    PlainValueDisplay zero{FlagText}, carry{FlagText}, parity{FlagText}, sign{FlagText};
+    PlainValueDisplay ipAnzeige;
+    PlainValueDisplay spAnzeige{BlankDezimalText};
+    PlainValueDisplay isrAnzeige{BlankDezimalText};
+    PlainValueDisplay mikroschritt{MikroschrittText};
+    PlainInstructionDisplay befehl;
+    PlainValueDisplay befehlsname{AusfuehrungsnameText};
+
+    const RechenwerkAnzeigen rechenwerkAnzeigen{akku, operand, zero, carry, parity, sign};
+    const SteuerwerkAnzeigen steuerwerkAnzeigen{ipAnzeige,    spAnzeige, isrAnzeige,
+                                                mikroschritt, befehl,    befehlsname};
+};
+
+class Maschine {
+public:
+    // Without displays nothing is shown; the callbacks run all the same.
+    explicit Maschine(PlainAnzeigen* anzeigen, SteuerwerkRueckrufe rueckrufe = {})
+        : speicher(TRAM::kMaxCount, anzeigen != nullptr ? &anzeigen->speicherGrid : nullptr),
+          reg(TReg::kMaxCount, anzeigen != nullptr ? &anzeigen->registerGrid : nullptr),
+          datenbus(anzeigen != nullptr ? &anzeigen->datenbusPanel : nullptr, false),
+          adressbus(anzeigen != nullptr ? &anzeigen->adressbusPanel : nullptr, true),
+          ea(anzeigen != nullptr ? &anzeigen->eaSpin : nullptr),
+          rechenwerk(anzeigen != nullptr ? &anzeigen->rechenwerkAnzeigen : nullptr),
+          steuerwerk(speicher, reg, rechenwerk, ea,
+                     anzeigen != nullptr ? &anzeigen->steuerwerkAnzeigen : nullptr, datenbus,
+                     adressbus, std::move(rueckrufe)) {
         BefehlstabellenFuellen();
         speicher.FillGrid();
         reg.FillGrid();
@@ -37,25 +67,25 @@ template <class Text, class Number, class GridT> struct Maschine {
         steuerwerk.SetSP(255);
     }
 
-    GridT speicherGrid{3, TRAM::kZellen};
-    GridT registerGrid{3, TReg::kRegisterZahl};
-    TRAM speicher{TRAM::kMaxCount, speicherGrid};
-    TReg reg{TReg::kMaxCount, registerGrid};
-    Text datenbusPanel, adressbusPanel;
-    TBus datenbus{datenbusPanel, false};
-    TBus adressbus{adressbusPanel, true};
-    Number eaSpin;
-    TEAEinheit ea{eaSpin};
-    Text akku, operand, zero, carry, parity, sign;
-    TRechenwerk rechenwerk{RechenwerkAnzeigen{akku, operand, zero, carry, parity, sign}};
-    Number ipAnzeige;
-    Text spAnzeige, isrAnzeige, mikroschritt, befehl, befehlsname;
+    TRAM speicher;
+    TReg reg;
+    TBus datenbus;
+    TBus adressbus;
+    TEAEinheit ea;
+    TRechenwerk rechenwerk;
     TSteuerwerk steuerwerk;
 };
 
 // Shows nothing: for headless runs.
-using HeadlessMaschine = Maschine<NullTextDisplay, NullNumberDisplay, NullGrid>;
+struct HeadlessMaschine : Maschine {
+    explicit HeadlessMaschine(SteuerwerkRueckrufe rueckrufe = {})
+        : Maschine(nullptr, std::move(rueckrufe)) {}
+};
+
 // Remembers everything shown: for tests.
-using PlainMaschine = Maschine<PlainTextDisplay, PlainNumberDisplay, PlainGrid>;
+struct PlainMaschine : PlainAnzeigen, Maschine {
+    explicit PlainMaschine(SteuerwerkRueckrufe rueckrufe = {})
+        : Maschine(this, std::move(rueckrufe)) {}
+};
 
 } // namespace tovak

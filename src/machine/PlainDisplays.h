@@ -1,7 +1,9 @@
-// Window-free stand-ins for the display surfaces: plain tables that remember what was shown,
-// and discarding ones for headless runs where nobody looks.
+// Window-free stand-ins for the display surfaces: plain tables that remember the values
+// shown and make their texts on demand, as a window makes them when it draws.
 #pragma once
 
+#include "machine/Anzeigetexte.h"
+#include "machine/Befehle.h"
 #include "machine/Displays.h"
 
 #include <string>
@@ -9,87 +11,69 @@
 
 namespace tovak {
 
-class PlainTextDisplay final : public TextDisplay {
+class PlainValueDisplay final : public ValueDisplay {
 public:
-    void SetText(const std::string& value) override { text = value; }
-    void SetHint(const std::string& value) override { hint = value; }
-    std::string text;
-    std::string hint;
-};
+    explicit PlainValueDisplay(TextFunktion text = nullptr, TextFunktion hint = nullptr)
+        : text_(text), hint_(hint) {}
+    void Show(std::int64_t v) override { value = v; }
+    // Without a text function the display is a number field: the value in decimal.
+    std::string Text() const { return text_ != nullptr ? text_(value) : std::to_string(value); }
+    std::string Hint() const { return hint_ != nullptr ? hint_(value) : std::string(); }
 
-class PlainNumberDisplay final : public NumberDisplay {
-public:
-    void SetNumber(int value) override { number = value; }
-    int number = 0;
-};
-
-class PlainGrid final : public Grid {
-public:
-    explicit PlainGrid(int cols = 3, int rows = 1) : cols_(cols) { SetRowCount(rows); }
-    int RowCount() const override { return static_cast<int>(cells_.size()); }
-    void SetRowCount(int rows) override {
-        cells_.resize(static_cast<std::size_t>(rows < 0 ? 0 : rows),
-                      std::vector<std::string>(static_cast<std::size_t>(cols_)));
-    }
-    std::string Cell(int col, int row) const override {
-        return InRange(col, row) ? cells_[row][col] : std::string();
-    }
-    void SetCell(int col, int row, const std::string& text) override {
-        if (InRange(col, row)) {
-            cells_[row][col] = text;
-        }
-    }
-    int Row() const override { return row_; }
-    void SetRow(int row) override { row_ = row; }
+    std::int64_t value = 0;
 
 private:
-    bool InRange(int col, int row) const {
-        return col >= 0 && col < cols_ && row >= 0 && row < RowCount();
+    TextFunktion text_;
+    TextFunktion hint_;
+};
+
+class PlainInstructionDisplay final : public InstructionDisplay {
+public:
+    void Show(int b, std::int64_t o) override {
+        befehl = b;
+        operand = o;
     }
-    int cols_;
-    int row_ = 1;
-    std::vector<std::vector<std::string>> cells_;
+    std::string Text() const { return BefehlsanzeigeText(befehl, operand); }
+
+    int befehl = KeinWert;
+    std::int64_t operand = KeinWert;
+};
+
+// Keeps the selection and what it was told; the texts are the store's.
+class PlainGrid final : public GridDisplay {
+public:
+    void RowsChanged(int first, int last) override {
+        for (int r = first; r <= last; ++r) {
+            changedRows.push_back(r);
+        }
+    }
+    void Refilled(int rows) override {
+        rowCount = rows;
+        ++refills;
+    }
+    int Row() const override { return row; }
+    void SetRow(int r) override { row = r; }
+
+    int row = 1;
+    int rowCount = 1;
+    int refills = 0;
+    std::vector<int> changedRows; // in the order told
 };
 
 class PlainOutputWindow final : public OutputWindow {
 public:
     void AppendLine(const std::string& line) override { lines.push_back(line); }
-    void SetLabel(const std::string& text) override { label = text; }
-    std::string Label() const override { return label; }
+    void SetLabel(int value) override { label = value; }
+    int Label() const override { return label; }
     void RemoveLastLine() override {
         if (!lines.empty()) {
             lines.pop_back();
         }
     }
+    std::string LabelText() const { return AusgabeLabelText(label); }
+
     std::vector<std::string> lines;
-    std::string label;
-};
-
-class NullTextDisplay final : public TextDisplay {
-public:
-    void SetText(const std::string&) override {}
-    void SetHint(const std::string&) override {}
-};
-
-class NullNumberDisplay final : public NumberDisplay {
-public:
-    void SetNumber(int) override {}
-};
-
-// Keeps the row count and selection (the machine reads them) but drops every text.
-class NullGrid final : public Grid {
-public:
-    explicit NullGrid(int /*cols*/ = 3, int rows = 1) : rows_(rows) {}
-    int RowCount() const override { return rows_; }
-    void SetRowCount(int rows) override { rows_ = rows; }
-    std::string Cell(int, int) const override { return {}; }
-    void SetCell(int, int, const std::string&) override {}
-    int Row() const override { return row_; }
-    void SetRow(int row) override { row_ = row; }
-
-private:
-    int rows_;
-    int row_ = 1;
+    int label = kKeinLabel;
 };
 
 } // namespace tovak

@@ -6,7 +6,27 @@
 
 namespace tovak {
 
-TRAM::TRAM(int count, Grid& grid) : grid_(grid) {
+namespace {
+
+constexpr const char* kKopf[TRAM::kSpalten] = {" Adr", " Hex-Wert", " Befehl / Daten"};
+
+} // namespace
+
+const char* StapelmarkeText(Stapelmarke marke) {
+    switch (marke) {
+    case Stapelmarke::IP:
+        return "IP";
+    case Stapelmarke::Akku:
+        return "Akku";
+    case Stapelmarke::Flags:
+        return "Flags";
+    case Stapelmarke::Keine:
+        break;
+    }
+    return "";
+}
+
+TRAM::TRAM(int count, GridDisplay* grid) : grid_(grid) {
     SetCount(count);
     Clear();
 }
@@ -31,14 +51,15 @@ bool TRAM::IstBefehl(int address) const {
     return InRange(address) && marks_[static_cast<std::size_t>(address)];
 }
 
-void TRAM::WriteNumberColumns(int address) {
-    const int row = address + 1;
+Stapelmarke TRAM::GetMarke(int address) const {
+    return InRange(address) ? marken_[static_cast<std::size_t>(address)] : Stapelmarke::Keine;
+}
+
+void TRAM::RowChanged(int address) {
     // Address 4000 has no grid row.
-    if (row >= grid_.RowCount()) {
-        return;
+    if (grid_ != nullptr && address < count_) {
+        grid_->RowsChanged(address + 1, address + 1);
     }
-    grid_.SetCell(0, row, " " + IntToStr3(address));
-    grid_.SetCell(1, row, " " + IntToHex0x(values_[static_cast<std::size_t>(address)]));
 }
 
 void TRAM::SetValue(int address, int value) {
@@ -48,20 +69,17 @@ void TRAM::SetValue(int address, int value) {
         journal_->Merke(JournalFeld::Speicherwert, address, zelle);
     }
     zelle = value;
-    WriteNumberColumns(address);
+    RowChanged(address);
 }
 
-void TRAM::SetText(int address, const std::string& text) {
+void TRAM::SetMarke(int address, Stapelmarke marke) {
     CheckAddress(address);
-    if (address + 1 < grid_.RowCount()) {
-        if (journal_ != nullptr && journal_->Offen()) {
-            const std::string alt = grid_.Cell(2, address + 1);
-            if (alt != text) {
-                journal_->MerkeText(JournalFeld::Speichertext, address, alt);
-            }
-        }
-        grid_.SetCell(2, address + 1, text);
+    Stapelmarke& alt = marken_[static_cast<std::size_t>(address)];
+    if (journal_ != nullptr && alt != marke) {
+        journal_->Merke(JournalFeld::Speichermarke, address, static_cast<int>(alt));
     }
+    alt = marke;
+    RowChanged(address);
 }
 
 void TRAM::SetCell(int instructionNumber, int address, int value, bool isCommand) {
@@ -73,16 +91,15 @@ void TRAM::SetCell(int instructionNumber, int address, int value, bool isCommand
     values_[a] = value;
     marks_[a] = isCommand;
     befehle_[a] = isCommand ? instructionNumber : 0;
-    WriteNumberColumns(address);
-    if (address + 1 < grid_.RowCount()) {
-        grid_.SetCell(2, address + 1, Zelltext(address));
-    }
+    marken_[a] = Stapelmarke::Keine;
+    RowChanged(address);
 }
 
 void TRAM::SetValueIfData(int address, int value) {
     CheckAddress(address);
     if (!marks_[static_cast<std::size_t>(address)]) {
         values_[static_cast<std::size_t>(address)] = value;
+        RowChanged(address);
     }
 }
 
@@ -116,7 +133,7 @@ void TRAM::Clear() {
 }
 
 void TRAM::InsertCell() {
-    const int r = grid_.Row();
+    const int r = SelectedRow();
     if (count_ < r || r < 1) {
         return;
     }
@@ -128,7 +145,7 @@ void TRAM::InsertCell() {
 }
 
 void TRAM::DeleteCell() {
-    const int r = grid_.Row();
+    const int r = SelectedRow();
     if (count_ < r || r < 1) {
         return;
     }
@@ -140,29 +157,50 @@ void TRAM::DeleteCell() {
 }
 
 std::string TRAM::Zelltext(int address) const {
+    if (const Stapelmarke marke = GetMarke(address); marke != Stapelmarke::Keine) {
+        return StapelmarkeText(marke);
+    }
     if (!IstBefehl(address)) {
         return std::to_string(GetValue(address));
     }
     return Befehlsname(befehle_[static_cast<std::size_t>(address)]);
 }
 
+std::string TRAM::Zellentext(int col, int row) const {
+    if (col < 0 || col >= kSpalten || row < 0 || row > count_) {
+        return {};
+    }
+    if (row == 0) {
+        return kKopf[col];
+    }
+    const int address = row - 1;
+    switch (col) {
+    case 0:
+        return " " + IntToStr3(address);
+    case 1:
+        return " " + IntToHex0x(values_[static_cast<std::size_t>(address)]);
+    default:
+        return Zelltext(address);
+    }
+}
+
 void TRAM::FillGrid() {
-    // Ends the update bracket also when a malformed instruction number stops the refill.
-    struct UpdateBracket {
-        Grid& grid;
-        explicit UpdateBracket(Grid& g) : grid(g) { grid.BeginUpdate(); }
-        ~UpdateBracket() { grid.EndUpdate(); }
-    } bracket(grid_);
-    grid_.SetRowCount(count_ + 1);
-    for (int a = 0; a < count_; ++a) {
+    // The rows before a malformed instruction number are refilled; it stops the rest.
+    int a = 0;
+    for (; a < count_; ++a) {
         if (marks_[static_cast<std::size_t>(a)]) {
             const int nummer = befehle_[static_cast<std::size_t>(a)];
             if (nummer < 1 || nummer > BefehlsTabellenGroesse) {
-                throw Bereichsfehler();
+                break;
             }
         }
-        WriteNumberColumns(a);
-        grid_.SetCell(2, a + 1, Zelltext(a));
+        marken_[static_cast<std::size_t>(a)] = Stapelmarke::Keine;
+    }
+    if (grid_ != nullptr) {
+        grid_->Refilled(count_ + 1);
+    }
+    if (a < count_) {
+        throw Bereichsfehler();
     }
 }
 

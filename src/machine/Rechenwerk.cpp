@@ -1,243 +1,225 @@
 #include "machine/Rechenwerk.h"
 
 #include "machine/Fehler.h"
-#include "util/NumberTexts.h"
-
-#include <bit>
 
 namespace tovak {
 
-TRechenwerk::TRechenwerk(const RechenwerkAnzeigen& anzeigen) : anzeigen_(anzeigen) {
+TRechenwerk::TRechenwerk(const RechenwerkAnzeigen* anzeigen)
+    : verbunden_(anzeigen), anzeigen_(anzeigen) {
     SetAkku(0);
     SetOperand(0);
-    ShowFlag(anzeigen_.carry, carry_);
+    SetCarryFlag(false);
 }
 
-void TRechenwerk::SetAkkuOhneFlags(int v) {
-    if (v < 0 || v > 65535) {
-        throw Bereichsfehler();
+void TRechenwerk::ZeigeAkku() {
+    if (anzeigen_ != nullptr) {
+        anzeigen_->akku.Show(s_.akku);
     }
-    if (journal_ != nullptr && v != akku_) {
-        journal_->Merke(JournalFeld::Akku, akku_);
-    }
-    akku_ = static_cast<std::uint16_t>(v);
-    anzeigen_.akku.SetText(" " + IntToHex0x(v));
-    anzeigen_.akku.SetHint(std::to_string(v));
 }
 
-void TRechenwerk::SetAkku(int v) {
-    SetAkkuOhneFlags(v);
-    SetzeFlags(v);
+void TRechenwerk::ZeigeOperand() {
+    if (anzeigen_ != nullptr) {
+        anzeigen_->operand.Show(s_.operand);
+    }
+}
+
+void TRechenwerk::WirfBereichsfehler() {
+    throw tovak::Bereichsfehler();
 }
 
 void TRechenwerk::SetOperand(int v) {
     if (v < 0 || v > 65535) {
         throw Bereichsfehler();
     }
-    if (journal_ != nullptr && v != operand_) {
-        journal_->Merke(JournalFeld::OperandRegister, operand_);
+    s_.operand = static_cast<std::uint16_t>(v);
+    ZeigeOperand();
+}
+
+void TRechenwerk::SetStand(const RechenwerkStand& stand) {
+    s_ = stand;
+    AnzeigenErneuern();
+}
+
+void TRechenwerk::SetAnzeigenAktiv(bool aktiv) {
+    anzeigen_ = aktiv ? verbunden_ : nullptr;
+    if (aktiv) {
+        AnzeigenErneuern();
     }
-    operand_ = static_cast<std::uint16_t>(v);
-    anzeigen_.operand.SetText(" " + IntToHex0x(v));
-    anzeigen_.operand.SetHint(" " + std::to_string(v));
 }
 
-void TRechenwerk::SetzeFlags(int v) {
-    SetZeroFlag(v == 0);
-    SetzeParity(v);
-    SetSignFlag(false);
-}
-
-void TRechenwerk::SetzeParity(int v) {
-    const int bits = v <= 0 ? 0 : std::popcount(static_cast<unsigned>(v));
-    SetParityFlag(bits % 2 == 0);
-}
-
-void TRechenwerk::SetZeroFlag(bool f) {
-    Merke(JournalFeld::ZeroFlag, zero_, f);
-    zero_ = f;
-    ShowFlag(anzeigen_.zero, f);
-}
-
-void TRechenwerk::SetCarryFlag(bool f) {
-    Merke(JournalFeld::CarryFlag, carry_, f);
-    carry_ = f;
-    ShowFlag(anzeigen_.carry, f);
-}
-
-void TRechenwerk::SetParityFlag(bool f) {
-    Merke(JournalFeld::ParityFlag, parity_, f);
-    parity_ = f;
-    ShowFlag(anzeigen_.parity, f);
-}
-
-void TRechenwerk::SetSignFlag(bool f) {
-    Merke(JournalFeld::SignFlag, sign_, f);
-    sign_ = f;
-    ShowFlag(anzeigen_.sign, f);
+void TRechenwerk::AnzeigenErneuern() {
+    if (verbunden_ == nullptr) {
+        return;
+    }
+    verbunden_->akku.Show(s_.akku);
+    verbunden_->operand.Show(s_.operand);
+    verbunden_->zero.Show(s_.zero ? 1 : 0);
+    verbunden_->carry.Show(s_.carry ? 1 : 0);
+    verbunden_->parity.Show(s_.parity ? 1 : 0);
+    verbunden_->sign.Show(s_.sign ? 1 : 0);
 }
 
 std::uint16_t TRechenwerk::Addieren() {
-    const unsigned sum = unsigned{operand_} + akku_;
+    const unsigned sum = unsigned{s_.operand} + s_.akku;
     SetAkku(static_cast<int>(sum & 0xFFFF));
     SetCarryFlag(sum > 65535);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Subtrahieren() {
-    const bool borrow = operand_ < akku_;
-    SetAkku((operand_ - akku_) & 0xFFFF);
+    const bool borrow = s_.operand < s_.akku;
+    SetAkku((s_.operand - s_.akku) & 0xFFFF);
     SetCarryFlag(borrow);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Multiplizieren() {
-    const std::uint32_t product = std::uint32_t{operand_} * akku_;
+    const std::uint32_t product = std::uint32_t{s_.operand} * s_.akku;
     SetAkku(static_cast<int>(product & 0xFFFF));
     SetCarryFlag(product > 65535);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Dividieren() {
-    if (akku_ == 0) {
+    if (s_.akku == 0) {
         throw DivisionDurchNull();
     }
-    SetAkku(operand_ / akku_);
+    SetAkku(s_.operand / s_.akku);
     SetCarryFlag(false);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Modulo() {
-    if (akku_ == 0) {
+    if (s_.akku == 0) {
         throw DivisionDurchNull();
     }
-    SetAkku(operand_ % akku_);
+    SetAkku(s_.operand % s_.akku);
     SetCarryFlag(false);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Inkrementieren() {
-    const bool overflow = akku_ == 65535;
-    SetAkku((akku_ + 1) & 0xFFFF);
+    const bool overflow = s_.akku == 65535;
+    SetAkku((s_.akku + 1) & 0xFFFF);
     SetCarryFlag(overflow);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Dekrementieren() {
-    SetAkku((akku_ + 65535) & 0xFFFF);
-    return akku_;
+    SetAkku((s_.akku + 65535) & 0xFFFF);
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::LogischUnd() {
-    SetAkku(operand_ & akku_);
+    SetAkku(s_.operand & s_.akku);
     SetCarryFlag(false);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::LogischOder() {
-    SetAkku(operand_ | akku_);
+    SetAkku(s_.operand | s_.akku);
     SetCarryFlag(false);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::LogischXor() {
-    SetAkku(operand_ ^ akku_);
+    SetAkku(s_.operand ^ s_.akku);
     SetCarryFlag(false);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::LogischNicht() {
-    SetAkku(65535 - akku_);
+    SetAkku(65535 - s_.akku);
     SetCarryFlag(false);
-    return akku_;
+    return s_.akku;
 }
 
 // The shifts test bit 7 for the carry on the way left; that is the machine's rule.
 std::uint16_t TRechenwerk::ShiftLinks() {
-    unsigned value = operand_;
-    bool carry = carry_;
-    for (unsigned k = akku_; k > 0; --k) {
+    unsigned value = s_.operand;
+    bool carry = s_.carry;
+    for (unsigned k = s_.akku; k > 0; --k) {
         carry = (value & 0x80u) != 0;
         value = (value << 1) & 0xFFFFu;
     }
     SetAkku(static_cast<int>(value));
     SetCarryFlag(carry);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::ShiftRechts() {
-    unsigned value = operand_;
-    bool carry = carry_;
-    for (unsigned k = akku_; k > 0; --k) {
+    unsigned value = s_.operand;
+    bool carry = s_.carry;
+    for (unsigned k = s_.akku; k > 0; --k) {
         carry = (value & 1u) != 0;
         value >>= 1;
     }
     SetAkku(static_cast<int>(value));
     SetCarryFlag(carry);
-    return akku_;
+    return s_.akku;
 }
 
 // Rotation runs over 17 bits: the 16 value bits and the carry.
 std::uint16_t TRechenwerk::RotiereLinks() {
-    unsigned value = operand_;
-    bool carry = carry_;
-    for (unsigned k = akku_; k > 0; --k) {
+    unsigned value = s_.operand;
+    bool carry = s_.carry;
+    for (unsigned k = s_.akku; k > 0; --k) {
         const unsigned in = carry ? 1u : 0u;
         carry = (value & 0x8000u) != 0;
         value = ((value << 1) & 0xFFFFu) | in;
     }
     SetAkku(static_cast<int>(value));
     SetCarryFlag(carry);
-    return akku_;
+    return s_.akku;
 }
 
 // The mirror of RotiereLinks: C := bit 0, the old carry enters at bit 15.
 std::uint16_t TRechenwerk::RotiereRechts() {
-    unsigned value = operand_;
-    bool carry = carry_;
-    for (unsigned k = akku_; k > 0; --k) {
+    unsigned value = s_.operand;
+    bool carry = s_.carry;
+    for (unsigned k = s_.akku; k > 0; --k) {
         const unsigned in = carry ? 0x8000u : 0u;
         carry = (value & 1u) != 0;
         value = (value >> 1) | in;
     }
     SetAkku(static_cast<int>(value));
     SetCarryFlag(carry);
-    return akku_;
+    return s_.akku;
 }
 
 std::uint16_t TRechenwerk::Vergleichen() {
-    const int d = int{operand_} - int{akku_};
+    const int d = int{s_.operand} - int{s_.akku};
     SetAkku(d < 0 ? -d : d);
     SetCarryFlag(false);
     SetSignFlag(d < 0);
-    return akku_;
+    return s_.akku;
 }
 
 bool TRechenwerk::Sprungbedingung(int befehl) const {
     switch (befehl) {
     case 324:
-        return zero_;
+        return s_.zero;
     case 325:
-        return !zero_;
+        return !s_.zero;
     case 326:
     case 328:
-        return sign_;
+        return s_.sign;
     case 327:
-        return !sign_;
+        return !s_.sign;
     case 329:
-        return sign_ || zero_;
+        return s_.sign || s_.zero;
     case 330:
-        return !sign_ && !zero_;
+        return !s_.sign && !s_.zero;
     case 331:
-        return !sign_ || zero_;
+        return !s_.sign || s_.zero;
     case 332:
-        return carry_;
+        return s_.carry;
     case 333:
-        return !carry_;
+        return !s_.carry;
     case 334:
-        return parity_;
+        return s_.parity;
     case 335:
-        return !parity_;
+        return !s_.parity;
     default:
         return false;
     }

@@ -2,45 +2,96 @@
 #pragma once
 
 #include "machine/Displays.h"
-#include "machine/Journal.h"
 
+#include <bit>
 #include <cstdint>
 
 namespace tovak {
 
+// The panels: the Akku's text is " 0x...." with its decimal value as hint, the operand's
+// the same with " " before the hint, a flag's "1" or "0" (see Anzeigetexte.h).
 struct RechenwerkAnzeigen {
-    TextDisplay& akku;
-    TextDisplay& operand;
-    TextDisplay& zero;
-    TextDisplay& carry;
-    TextDisplay& parity;
-    TextDisplay& sign;
+    ValueDisplay& akku;
+    ValueDisplay& operand;
+    ValueDisplay& zero;
+    ValueDisplay& carry;
+    ValueDisplay& parity;
+    ValueDisplay& sign;
+};
+
+// Everything the unit holds, in one piece: "Takt zurück" keeps a copy per micro-step.
+struct RechenwerkStand {
+    std::uint16_t akku = 0;
+    std::uint16_t operand = 0;
+    bool zero = true;
+    bool carry = false;
+    bool parity = true;
+    bool sign = false;
 };
 
 class TRechenwerk {
 public:
-    explicit TRechenwerk(const RechenwerkAnzeigen& anzeigen);
+    // Without displays the unit shows nothing (a headless run).
+    explicit TRechenwerk(const RechenwerkAnzeigen* anzeigen = nullptr);
 
-    std::uint16_t GetAkku() const { return akku_; }
+    std::uint16_t GetAkku() const { return s_.akku; }
     // Values outside 0..65535 throw Bereichsfehler and change nothing.
-    void SetAkku(int v);
+    void SetAkku(int v) {
+        SetAkkuOhneFlags(v);
+        SetzeFlags(v);
+    }
     // Stores and shows the Akku but keeps the flags (restoring a saved Akku after its flags).
-    void SetAkkuOhneFlags(int v);
-    std::uint16_t GetOperand() const { return operand_; }
+    void SetAkkuOhneFlags(int v) {
+        if (v < 0 || v > 65535) {
+            WirfBereichsfehler();
+        }
+        s_.akku = static_cast<std::uint16_t>(v);
+        if (anzeigen_ != nullptr) {
+            anzeigen_->akku.Show(s_.akku);
+        }
+    }
+    std::uint16_t GetOperand() const { return s_.operand; }
     void SetOperand(int v);
-    void AkkuInOperand() { SetOperand(akku_); }
+    void AkkuInOperand() { SetOperand(s_.akku); }
 
-    void SetzeFlags(int v);
-    void SetzeParity(int v);
+    void SetzeFlags(int v) {
+        SetZeroFlag(v == 0);
+        SetzeParity(v);
+        SetSignFlag(false);
+    }
+    // Even parity: an even number of bits set; a value <= 0 counts as none set.
+    void SetzeParity(int v) {
+        SetParityFlag(v <= 0 || std::popcount(static_cast<unsigned>(v)) % 2 == 0);
+    }
 
-    bool GetZeroFlag() const { return zero_; }
-    void SetZeroFlag(bool f);
-    bool GetCarryFlag() const { return carry_; }
-    void SetCarryFlag(bool f);
-    bool GetParityFlag() const { return parity_; }
-    void SetParityFlag(bool f);
-    bool GetSignFlag() const { return sign_; }
-    void SetSignFlag(bool f);
+    bool GetZeroFlag() const { return s_.zero; }
+    void SetZeroFlag(bool f) {
+        s_.zero = f;
+        if (anzeigen_ != nullptr) {
+            anzeigen_->zero.Show(f ? 1 : 0);
+        }
+    }
+    bool GetCarryFlag() const { return s_.carry; }
+    void SetCarryFlag(bool f) {
+        s_.carry = f;
+        if (anzeigen_ != nullptr) {
+            anzeigen_->carry.Show(f ? 1 : 0);
+        }
+    }
+    bool GetParityFlag() const { return s_.parity; }
+    void SetParityFlag(bool f) {
+        s_.parity = f;
+        if (anzeigen_ != nullptr) {
+            anzeigen_->parity.Show(f ? 1 : 0);
+        }
+    }
+    bool GetSignFlag() const { return s_.sign; }
+    void SetSignFlag(bool f) {
+        s_.sign = f;
+        if (anzeigen_ != nullptr) {
+            anzeigen_->sign.Show(f ? 1 : 0);
+        }
+    }
 
     // Each combines the operand register O with the Akku A and leaves the result in A.
     std::uint16_t Addieren();
@@ -63,28 +114,24 @@ public:
     bool Sprungbedingung(int befehl) const;
 
     // 2 * Z + C, the flags word of a stack frame.
-    int FlagsWort() const { return (zero_ ? 2 : 0) + (carry_ ? 1 : 0); }
+    int FlagsWort() const { return (s_.zero ? 2 : 0) + (s_.carry ? 1 : 0); }
 
-    // Changes go into the journal; nullptr stops recording.
-    void SetJournal(TJournal* journal) { journal_ = journal; }
+    const RechenwerkStand& GetStand() const { return s_; }
+    // Takes a copy back (undo) and shows it.
+    void SetStand(const RechenwerkStand& stand);
+
+    // While off, values change without being shown; switching on shows them all again.
+    void SetAnzeigenAktiv(bool aktiv);
+    void AnzeigenErneuern();
 
 private:
-    void Merke(JournalFeld feld, bool alt, bool neu) {
-        if (journal_ != nullptr && alt != neu) {
-            journal_->Merke(feld, alt ? 1 : 0);
-        }
-    }
+    [[noreturn]] static void WirfBereichsfehler();
+    void ZeigeAkku();
+    void ZeigeOperand();
 
-    static void ShowFlag(TextDisplay& display, bool f) { display.SetText(f ? "1" : "0"); }
-
-    std::uint16_t akku_ = 0;
-    std::uint16_t operand_ = 0;
-    bool zero_ = true;
-    bool carry_ = false;
-    bool parity_ = true;
-    bool sign_ = false;
-    RechenwerkAnzeigen anzeigen_;
-    TJournal* journal_ = nullptr;
+    RechenwerkStand s_;
+    const RechenwerkAnzeigen* verbunden_; // the displays, if any
+    const RechenwerkAnzeigen* anzeigen_;  // the same, or nullptr while showing is off
 };
 
 } // namespace tovak

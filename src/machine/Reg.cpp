@@ -5,7 +5,13 @@
 
 namespace tovak {
 
-TReg::TReg(int count, Grid& grid) : grid_(grid) {
+namespace {
+
+constexpr const char* kKopf[TReg::kSpalten] = {" Adr", " Binärwert", " Name"};
+
+} // namespace
+
+TReg::TReg(int count, GridDisplay* grid) : grid_(grid) {
     if (count <= kMaxCount) {
         count_ = count;
     }
@@ -42,19 +48,27 @@ void TReg::SetValue(int index, int value) {
         if (wert != value) {
             journal_->Merke(JournalFeld::Registerwert, index, wert);
         }
-        if (grid_.Row() != 1) {
-            journal_->Merke(JournalFeld::Registerzeile, grid_.Row());
+        if (grid_ != nullptr && grid_->Row() != 1) {
+            journal_->Merke(JournalFeld::Registerzeile, grid_->Row());
         }
     }
     wert = static_cast<std::uint16_t>(value);
-    WriteRow(index, false);
-    grid_.SetRow(1);
+    RowChanged(index);
+    if (grid_ != nullptr) {
+        grid_->SetRow(1);
+    }
 }
 
 void TReg::WertWiederherstellen(int index, int value) {
     CheckIndex(index);
     values_[static_cast<std::size_t>(index)] = static_cast<std::uint16_t>(value);
-    WriteRow(index, false);
+    RowChanged(index);
+}
+
+void TReg::ZeileWiederherstellen(int row) {
+    if (grid_ != nullptr) {
+        grid_->SetRow(row);
+    }
 }
 
 const std::string& TReg::GetName(int index) const {
@@ -65,9 +79,7 @@ const std::string& TReg::GetName(int index) const {
 void TReg::SetName(int index, const std::string& text) {
     CheckIndex(index);
     names_[static_cast<std::size_t>(index)] = text;
-    if (index + 1 < grid_.RowCount()) {
-        grid_.SetCell(2, index + 1, text);
-    }
+    RowChanged(index);
 }
 
 void TReg::Reset(bool clearNames) {
@@ -80,24 +92,33 @@ void TReg::Reset(bool clearNames) {
 }
 
 void TReg::FillGrid() {
-    grid_.BeginUpdate();
-    grid_.SetRowCount(count_ + 1);
-    for (int i = 0; i < count_; ++i) {
-        WriteRow(i, true);
+    if (grid_ != nullptr) {
+        grid_->Refilled(count_ + 1);
     }
-    grid_.EndUpdate();
 }
 
-void TReg::WriteRow(int index, bool withName) {
-    const int row = index + 1;
-    // Register 127 has no row; the grid ignores writes past its last row.
-    if (row >= grid_.RowCount()) {
-        return;
+void TReg::RowChanged(int index) {
+    // Register 127 has no row.
+    if (grid_ != nullptr && index < count_) {
+        grid_->RowsChanged(index + 1, index + 1);
     }
-    grid_.SetCell(0, row, " " + IntToStr3(index));
-    grid_.SetCell(1, row, " " + IntToHex0x(values_[static_cast<std::size_t>(index)]));
-    if (withName) {
-        grid_.SetCell(2, row, names_[static_cast<std::size_t>(index)]);
+}
+
+std::string TReg::Zellentext(int col, int row) const {
+    if (col < 0 || col >= kSpalten || row < 0 || row > count_) {
+        return {};
+    }
+    if (row == 0) {
+        return kKopf[col];
+    }
+    const auto index = static_cast<std::size_t>(row - 1);
+    switch (col) {
+    case 0:
+        return " " + IntToStr3(row - 1);
+    case 1:
+        return " " + IntToHex0x(values_[index]);
+    default:
+        return names_[index];
     }
 }
 

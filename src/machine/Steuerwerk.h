@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tovak {
 
@@ -34,16 +35,17 @@ enum SteuerwerkFehler : std::uint8_t {
 // The message for error codes 1 to 6; empty for every other code.
 const char* Fehlermeldung(int code);
 
-// The German name of a micro-step code, empty for codes that are no micro-step.
-const std::string& Mikroschrittname(int code);
-
+// The displays and what they are handed: the IP as a number, SP and service address in
+// decimal (BlankDezimalText), the code of the micro-step performed last (MikroschrittText),
+// the instruction and its operand, and the number of the instruction whose name during
+// execution shows (AusfuehrungsnameText).
 struct SteuerwerkAnzeigen {
-    NumberDisplay& ip;
-    TextDisplay& sp;
-    TextDisplay& isr;
-    TextDisplay& mikroschritt;
-    TextDisplay& befehl;
-    TextDisplay& befehlsname;
+    ValueDisplay& ip;
+    ValueDisplay& sp;
+    ValueDisplay& isr;
+    ValueDisplay& mikroschritt;
+    InstructionDisplay& befehl;
+    ValueDisplay& befehlsname;
 };
 
 struct SteuerwerkRueckrufe {
@@ -55,61 +57,103 @@ struct SteuerwerkRueckrufe {
     std::function<void(const std::string&, const std::string&)> fehlerBox;
 };
 
+// The control unit's scalar fields in one piece: "Takt zurück" keeps a copy per micro-step,
+// so it is kept small. The interrupt request line is the learner's and lives outside.
+struct SteuerwerkStand {
+    static constexpr std::uint16_t kKeine = 0xFFFF; // no micro-step performed, no name shown
+    // Bits of `merker`.
+    static constexpr std::uint8_t kInISR = 1;
+    static constexpr std::uint8_t kIPWeiter = 2;
+    // Interrupt entry in progress: the frame must let IRET resume where the interrupted
+    // program would have fetched next, also after a taken jump.
+    static constexpr std::uint8_t kInterruptEintritt = 4;
+    static constexpr std::uint8_t kIPWeiterBeiEintritt = 8;
+
+    std::int32_t ip = 0;
+    std::int32_t sp = 4000;
+    std::int32_t befehl = KeinWert;
+    std::int32_t operand = KeinWert; // the operand cell's value, or KeinWert
+    // SP after the interrupt frame was pushed; the IRET that pops it ends the service.
+    std::int32_t isrRahmenSP = 0;
+    std::uint16_t phase = kKeine;            // the code performed last
+    std::uint16_t ausfuehrungsname = kKeine; // the instruction whose execution name shows
+    std::uint8_t schritt = 0;
+    std::uint8_t phasenname = 0; // the code whose name shows (0: none)
+    std::uint8_t fehler = 0;
+    std::uint8_t merker = 0;
+};
+
 class TSteuerwerk {
 public:
     static constexpr int kPhasen = 21;
-    static constexpr std::uint8_t kListenende = 255;
     static constexpr int kEndeIndex = 19;
     static constexpr int kStartSP = 4000;
     static constexpr int kISRAdresse = 3000;
     static constexpr int kStackGrenze = 3100;
 
+    // Without displays the unit shows nothing (a headless run); the callbacks still run.
     TSteuerwerk(TRAM& speicher, TReg& reg, TRechenwerk& rechenwerk, TEAEinheit& ea,
-                const SteuerwerkAnzeigen& anzeigen, TBus& datenbus, TBus& adressbus,
+                const SteuerwerkAnzeigen* anzeigen, TBus& datenbus, TBus& adressbus,
                 SteuerwerkRueckrufe rueckrufe = {});
 
     // One micro-step. A range error or a division by zero throws (Bereichsfehler,
     // DivisionDurchNull); the step index then stays where it was.
-    void Takt();
+    void Takt() {
+        if (journal_ == nullptr) {
+            TaktAusfuehren();
+        } else {
+            TaktMitJournal();
+        }
+    }
 
-    int GetIP() const { return ip_; }
+    int GetIP() const { return z_.ip; }
     void SetIP(int v);
-    int GetSP() const { return sp_; }
+    int GetSP() const { return z_.sp; }
     void SetSP(int v);
     int GetISRAdresse() const { return isrAdresse_; }
     void SetISRAdresse(int v);
 
-    std::uint8_t GetSchritt() const { return schritt_; }
+    std::uint8_t GetSchritt() const { return z_.schritt; }
     void SetSchritt(int s);
-    int GetPhase() const { return phase_; }
-    std::uint8_t GetNaechstePhase() const { return phasen_[schritt_]; }
+    int GetPhase() const { return z_.phase == SteuerwerkStand::kKeine ? KeinWert : z_.phase; }
+    std::uint8_t GetNaechstePhase() const { return phasen_[z_.schritt]; }
     const std::array<std::uint8_t, kPhasen>& GetPhasen() const { return phasen_; }
 
-    bool GetIPWeiter() const { return ipWeiter_; }
-    void SetIPWeiter(bool f) { Setze(ipWeiter_, f, JournalFeld::IPWeiter); }
-    std::uint8_t GetFehler() const { return fehler_; }
-    void SetFehler(std::uint8_t f) { SetzeFehler(f); }
+    bool GetIPWeiter() const { return Merker(SteuerwerkStand::kIPWeiter); }
+    void SetIPWeiter(bool f) { SetzeMerker(SteuerwerkStand::kIPWeiter, f); }
+    std::uint8_t GetFehler() const { return z_.fehler; }
+    void SetFehler(std::uint8_t f) { z_.fehler = f; }
 
     void SetInterrupt(bool f) { interruptAnforderung_ = f; }
     bool GetInterrupt() const { return interruptAnforderung_; }
-    bool GetInISR() const { return inISR_; }
+    bool GetInISR() const { return Merker(SteuerwerkStand::kInISR); }
     // Forgets an interrupt that a stopped run left in service, so a fresh run can accept one.
     void ResetInterruptZustand();
 
-    int GetBefehl() const { return befehl_; }
+    int GetBefehl() const { return z_.befehl; }
     void SetBefehl(int v);
-    std::int64_t GetOperand() const { return operand_; }
-    void SetOperand(std::int64_t v);
-    const std::string& GetAusfuehrungsname() const { return ausfuehrungsname_; }
-    void SetAusfuehrungsname(const std::string& text);
-    const std::string& GetPhasenname() const { return phasenname_; }
-    void SetPhasenname(const std::string& text);
+    std::int64_t GetOperand() const { return z_.operand; }
+    void SetOperand(int v);
+    // The names shown now: of the instruction during execution and of the micro-step.
+    const std::string& GetAusfuehrungsname() const;
+    const std::string& GetPhasenname() const { return Mikroschrittname(z_.phasenname); }
 
     void Decodieren();
     void ResetPhasen();
 
     TBus& GetDatenbus() { return datenbus_; }
     TBus& GetAdressbus() { return adressbus_; }
+
+    // --- Displays ---------------------------------------------------------------------
+    // While off, this unit and the units it drives (buses, arithmetic unit, the I/O unit's
+    // spin edit) change their values without showing them and the IP handler does not run:
+    // a fast run shows them a few times a second with AnzeigenErneuern. Switching on shows
+    // everything again. The grids and the output window are told as always.
+    void SetAnzeigenAktiv(bool aktiv);
+    bool GetAnzeigenAktiv() const { return anzeigenAktiv_; }
+    // Shows every value of this unit and of the units it drives again, and runs the IP
+    // handler.
+    void AnzeigenErneuern();
 
     // --- Takt zurück ----------------------------------------------------------------------
     // With the journal on, every Takt records what it changes in this unit and in the units
@@ -129,6 +173,7 @@ public:
     // Runs f so that its changes belong to the micro-step performed last: undoing that step
     // undoes them too (the owner's reset after an error stop).
     template <class F> void Nachtrag(F&& f) {
+        // The step's copy of the scalar state covers what f changes there.
         const bool fortgesetzt = journal_ != nullptr && journal_->Fortsetzen();
         try {
             f();
@@ -142,8 +187,6 @@ public:
             journal_->Schliessen();
         }
     }
-    // Shows every value of this unit and of both buses again.
-    void AnzeigenErneuern();
 
     // Micro-steps completed and instructions decoded since the last reset of the counters;
     // TaktZurueck counts back.
@@ -157,83 +200,81 @@ public:
 private:
     friend struct SteuerwerkPruefung; // tests compare the whole state
 
-    // The name fields remember which table entry they show, so the journal records a
-    // number; other texts are recorded as text.
-    static constexpr int kEigenerName = -1;
-
+    // Steps 1 to 4 of Takt: which micro-step, performing it, advancing.
     void TaktAusfuehren();
-    void ZeigeIP();
-    void ZeigePhasenname(int nummer, const std::string& text);
-    void SetAusfuehrungsnameVon(int befehl);
-    void ZeigeAusfuehrungsname(int nummer, const std::string& text);
-    void Wiederherstellen(const TJournal::Eintrag& e);
-    void VerbindeJournal(TJournal* journal);
-    void Setze(bool& feld, bool wert, JournalFeld journalFeld) {
-        if (journal_ != nullptr && feld != wert) {
-            journal_->Merke(journalFeld, feld ? 1 : 0);
-        }
-        feld = wert;
-    }
-    void SetzeFehler(std::uint8_t f) {
-        if (journal_ != nullptr && f != fehler_) {
-            journal_->Merke(JournalFeld::Fehler, fehler_);
-        }
-        fehler_ = f;
-    }
-    void SetzePhasenEintrag(std::size_t index, std::uint8_t code) {
-        if (journal_ != nullptr && phasen_[index] != code) {
-            journal_->Merke(JournalFeld::PhasenEintrag, static_cast<int>(index), phasen_[index]);
-        }
-        phasen_[index] = code;
-    }
+    void TaktMitJournal();
 
-    void Mikroschritt(int code);
-    void Ausfuehren();
-    void InterruptTest();
-    void Push(int wert, const char* label);
+    // The micro-steps, by what they move.
+    void IPAufAdressbus();                     // IP (+ 1 after an instruction) to the address bus
+    void BefehlHolen();                        // memory to the data bus and the instruction
+    void NaechsteZelleAufAdressbus();          // IP + 1 to the address bus
+    void OperandHolen();                       // memory to the data bus and the operand
+    void OperandAufAdressbus();                // operand to the address bus
+    void SpeicherzelleAufAdressbus();          // memory to the address bus (a register number)
+    void SpeicherAufDatenbus();                // memory to the data bus
+    void RegisterAufDatenbus();                // register to the data bus
+    void DatenbusInSpeicher();                 // data bus to memory
+    void DatenbusInRegister();                 // data bus to a register
+    void Ausfuehren();                         // the arithmetic unit, a jump or "Go Sub"
+    void InterruptTest();                      // ends the instruction or enters the interrupt
+    void InStack(int wert, Stapelmarke marke); // pushes: to memory at SP
+    void ISRAdresseInIP();                     // the service address to the IP
+    void FlagsAusStack();                      // pops: from memory at SP + 1
+    void AkkuAusStack();
+    void IPAusStack();
+    void ISRBeenden();
+    void ZahlInEAEinheit(); // the user's number to the I/O unit
+
     bool PopErlaubt();
-    void SchreibePhasen(std::initializer_list<std::uint8_t> codes);
+    void SchreibePhasen(const Schrittliste& liste, bool isrBeenden);
+    // The list entries from `von` on, before they are overwritten (callers stay in the list).
+    void MerkePhasen(int von, int anzahl) {
+        if (journal_ != nullptr) {
+            journal_->MerkeBytes(JournalFeld::Phasen, von, &phasen_[static_cast<std::size_t>(von)],
+                                 static_cast<std::size_t>(anzahl));
+        }
+    }
+    void SetName(Mikroschritt code);
+    void SetAusfuehrungsnameVon(int befehl);
+    void BefehlLeeren();
+    void ZeigeIP();
+    void IPHandler();
     void ZeigeBefehl();
-    void SetName(int code) { ZeigePhasenname(code, Mikroschrittname(code)); }
+    void ZeigeBefehlsname();
+    void Wiederherstellen(const TJournal::Eintrag& e);
+    // The head's state; `gezaehlt`: the step completed and counted.
+    void StandWiederherstellen(const std::uint8_t* kopf, bool gezaehlt);
 
+    void VerbindeJournal(TJournal* journal);
+
+    bool Merker(std::uint8_t bit) const { return (z_.merker & bit) != 0; }
+    void SetzeMerker(std::uint8_t bit, bool f) {
+        z_.merker = static_cast<std::uint8_t>(f ? z_.merker | bit : z_.merker & ~bit);
+    }
+
+    SteuerwerkStand z_;
     std::array<std::uint8_t, kPhasen> phasen_{};
-    std::uint8_t schritt_ = 0;
-    int phase_ = KeinWert;
+    bool interruptAnforderung_ = false;
+    int isrAdresse_ = kISRAdresse;
     TBus& datenbus_;
     TBus& adressbus_;
     TReg& register_;
     TRAM& speicher_;
     TRechenwerk& rechenwerk_;
     TEAEinheit& eaEinheit_;
-    int ip_ = 0;
-    int sp_ = kStartSP;
-    int isrAdresse_ = kISRAdresse;
-    bool interruptAnforderung_ = false;
-    int befehl_ = KeinWert;
-    std::int64_t operand_ = KeinWert;
-    bool inISR_ = false;
-    bool ipWeiter_ = false;
-    std::string phasenname_;
-    std::string ausfuehrungsname_;
-    std::uint8_t fehler_ = KeinFehler;
 
-    // Interrupt entry in progress: the frame must let IRET resume where the interrupted
-    // program would have fetched next, also after a taken jump.
-    bool interruptEintritt_ = false;
-    bool ipWeiterBeiEintritt_ = false;
-    // SP after the interrupt frame was pushed; the IRET that pops it ends the service.
-    int isrRahmenSP_ = 0;
+    const SteuerwerkAnzeigen* verbunden_; // the displays, if any
+    const SteuerwerkAnzeigen* anzeigen_;  // the same, or nullptr while showing is off
+    bool anzeigenAktiv_ = true;
     bool inIPHandler_ = false;
-
-    SteuerwerkAnzeigen anzeigen_;
     SteuerwerkRueckrufe rueckrufe_;
 
-    int phasennameNummer_ = kEigenerName;
-    int ausfuehrungsnameNummer_ = kEigenerName;
     long long taktzaehler_ = 0;
     long long befehlszaehler_ = 0;
     TJournal* journal_ = nullptr;
     std::unique_ptr<TJournal> journalBesitz_;
+    std::vector<TJournal::Eintrag> rueckEintraege_; // kept for the next undo
+    std::vector<std::uint8_t> rueckPuffer_;
 };
 
 } // namespace tovak

@@ -1,17 +1,24 @@
-// "Takt zurück" in the control unit: switching the journal on and undoing micro-steps.
+// "Takt zurück" in the control unit: one record per micro-step with a copy of the scalar state
+// before it, and undoing micro-steps.
 #include "machine/Steuerwerk.h"
 
-#include <vector>
+#include <cstring>
 
 namespace tovak {
 
+namespace {
+
+// The head's layout: the scalar state before the micro-step (Takt).
+constexpr std::size_t kRechenwerkAb = sizeof(SteuerwerkStand);
+constexpr std::size_t kBusseAb = kRechenwerkAb + sizeof(RechenwerkStand);
+static_assert(kBusseAb + 2 * sizeof(std::int32_t) == TJournal::kKopfBytes);
+
+} // namespace
+
 void TSteuerwerk::VerbindeJournal(TJournal* journal) {
     journal_ = journal;
-    datenbus_.SetJournal(journal, JournalFeld::Datenbus);
-    adressbus_.SetJournal(journal, JournalFeld::Adressbus);
     speicher_.SetJournal(journal);
     register_.SetJournal(journal);
-    rechenwerk_.SetJournal(journal);
     eaEinheit_.SetJournal(journal);
 }
 
@@ -35,134 +42,89 @@ bool TSteuerwerk::KannZuruecknehmen() const {
     return journal_ != nullptr && !journal_->Leer() && !journal_->Offen();
 }
 
+void TSteuerwerk::TaktMitJournal() {
+    // One record per micro-step, its head a copy of the scalar state from before it, then
+    // what the units record while it runs. (A record still open holds what the window added
+    // to the step before; it ends here.)
+    if (journal_->Offen()) {
+        journal_->Schliessen();
+    }
+    std::uint8_t* kopf = journal_->Oeffnen();
+    std::memcpy(kopf, &z_, sizeof z_);
+    std::memcpy(kopf + kRechenwerkAb, &rechenwerk_.GetStand(), sizeof(RechenwerkStand));
+    const std::int32_t busse[2] = {datenbus_.GetValue(), adressbus_.GetValue()};
+    std::memcpy(kopf + kBusseAb, busse, sizeof busse);
+    try {
+        TaktAusfuehren();
+    } catch (...) {
+        // A step that threw stays undoable with what it changed; it counted nothing.
+        journal_->Merke(JournalFeld::Abgebrochen, 0);
+        journal_->Schliessen();
+        throw;
+    }
+    journal_->Schliessen();
+}
+
 bool TSteuerwerk::TaktZurueck() {
     if (!KannZuruecknehmen()) {
         return false;
     }
-    std::vector<TJournal::Eintrag> eintraege;
-    journal_->Zuruecknehmen(eintraege);
+    const std::uint8_t* kopf = nullptr;
+    journal_->Zuruecknehmen(kopf, rueckEintraege_, rueckPuffer_);
     // Backwards, so a field changed twice in the step ends with its oldest value.
-    for (auto e = eintraege.rbegin(); e != eintraege.rend(); ++e) {
+    bool abgebrochen = false;
+    for (auto e = rueckEintraege_.rbegin(); e != rueckEintraege_.rend(); ++e) {
+        abgebrochen = abgebrochen || e->feld == JournalFeld::Abgebrochen;
         Wiederherstellen(*e);
     }
+    StandWiederherstellen(kopf, !abgebrochen);
     AnzeigenErneuern();
     return true;
 }
 
-void TSteuerwerk::AnzeigenErneuern() {
-    ZeigeIP();
-    anzeigen_.sp.SetText(" " + std::to_string(sp_));
-    anzeigen_.isr.SetText(" " + std::to_string(isrAdresse_));
-    anzeigen_.mikroschritt.SetText(phasenname_);
-    anzeigen_.befehlsname.SetText(ausfuehrungsname_);
-    ZeigeBefehl();
-    datenbus_.Anzeigen();
-    adressbus_.Anzeigen();
+void TSteuerwerk::StandWiederherstellen(const std::uint8_t* bytes, bool gezaehlt) {
+    // The step now undone decoded an instruction when it was micro-step 3.
+    const bool decodiert = z_.phase == static_cast<std::uint16_t>(Mikroschritt::BefehlDecodieren);
+    std::memcpy(&z_, bytes, sizeof z_);
+    RechenwerkStand rechenwerk;
+    std::memcpy(&rechenwerk, bytes + kRechenwerkAb, sizeof rechenwerk);
+    rechenwerk_.SetStand(rechenwerk);
+    std::int32_t busse[2];
+    std::memcpy(busse, bytes + kBusseAb, sizeof busse);
+    datenbus_.SetValue(busse[0]);
+    adressbus_.SetValue(busse[1]);
+    if (gezaehlt) {
+        --taktzaehler_;
+        if (decodiert) {
+            --befehlszaehler_;
+        }
+    }
 }
 
 void TSteuerwerk::Wiederherstellen(const TJournal::Eintrag& e) {
     const auto wert = static_cast<int>(e.wert);
     switch (e.feld) {
-    case JournalFeld::Schritt:
-        schritt_ = static_cast<std::uint8_t>(wert);
-        break;
-    case JournalFeld::Phase:
-        phase_ = wert;
-        break;
-    case JournalFeld::IP:
-        // Directly: an IP of 65536 (KeinWert) is a value here.
-        ip_ = wert;
-        ZeigeIP();
-        break;
-    case JournalFeld::SP:
-        sp_ = wert;
-        anzeigen_.sp.SetText(" " + std::to_string(sp_));
-        break;
-    case JournalFeld::Befehl:
-        SetBefehl(wert);
-        break;
-    case JournalFeld::Operand:
-        SetOperand(e.wert);
-        break;
-    case JournalFeld::Fehler:
-        fehler_ = static_cast<std::uint8_t>(wert);
-        break;
-    case JournalFeld::IsrRahmenSP:
-        isrRahmenSP_ = wert;
-        break;
-    case JournalFeld::PhasenEintrag:
-        if (e.index >= 0 && e.index < kPhasen) {
-            phasen_[static_cast<std::size_t>(e.index)] = static_cast<std::uint8_t>(wert);
+    case JournalFeld::Phasen:
+        if (e.index >= 0 && e.index + static_cast<int>(e.anzahl) <= kPhasen) {
+            std::memcpy(&phasen_[static_cast<std::size_t>(e.index)], e.bytes, e.anzahl);
         }
-        break;
-    case JournalFeld::Phasenname:
-        ZeigePhasenname(wert, Mikroschrittname(wert));
-        break;
-    case JournalFeld::PhasennameText:
-        ZeigePhasenname(kEigenerName, e.text);
-        break;
-    case JournalFeld::Ausfuehrungsname:
-        ZeigeAusfuehrungsname(wert, Ausfuehrungsname(wert));
-        break;
-    case JournalFeld::AusfuehrungsnameText:
-        ZeigeAusfuehrungsname(kEigenerName, e.text);
-        break;
-    case JournalFeld::InISR:
-        inISR_ = wert != 0;
-        break;
-    case JournalFeld::IPWeiter:
-        ipWeiter_ = wert != 0;
         break;
     case JournalFeld::Interrupt:
         interruptAnforderung_ = wert != 0;
         break;
-    case JournalFeld::InterruptEintritt:
-        interruptEintritt_ = wert != 0;
-        break;
-    case JournalFeld::IPWeiterBeiEintritt:
-        ipWeiterBeiEintritt_ = wert != 0;
-        break;
-    case JournalFeld::Vollstaendig:
-        --taktzaehler_;
-        if (wert != 0) {
-            --befehlszaehler_;
-        }
-        break;
-    case JournalFeld::Datenbus:
-        datenbus_.SetValue(wert);
-        break;
-    case JournalFeld::Adressbus:
-        adressbus_.SetValue(wert);
-        break;
-    case JournalFeld::Akku:
-        rechenwerk_.SetAkkuOhneFlags(wert);
-        break;
-    case JournalFeld::OperandRegister:
-        rechenwerk_.SetOperand(wert);
-        break;
-    case JournalFeld::ZeroFlag:
-        rechenwerk_.SetZeroFlag(wert != 0);
-        break;
-    case JournalFeld::CarryFlag:
-        rechenwerk_.SetCarryFlag(wert != 0);
-        break;
-    case JournalFeld::ParityFlag:
-        rechenwerk_.SetParityFlag(wert != 0);
-        break;
-    case JournalFeld::SignFlag:
-        rechenwerk_.SetSignFlag(wert != 0);
+    case JournalFeld::Abgebrochen:
         break;
     case JournalFeld::Speicherwert:
         speicher_.SetValue(e.index, wert);
         break;
-    case JournalFeld::Speichertext:
-        speicher_.SetText(e.index, e.text);
+    case JournalFeld::Speichermarke:
+        speicher_.SetMarke(e.index, static_cast<Stapelmarke>(wert));
         break;
     case JournalFeld::Registerwert:
         register_.WertWiederherstellen(e.index, wert);
         break;
     case JournalFeld::Registerzeile:
-        register_.GetGrid().SetRow(wert);
+        register_.ZeileWiederherstellen(wert);
         break;
     case JournalFeld::EAWert:
         eaEinheit_.WertWiederherstellen(wert);
@@ -171,7 +133,7 @@ void TSteuerwerk::Wiederherstellen(const TJournal::Eintrag& e) {
         eaEinheit_.ZeileZuruecknehmen(e.index);
         break;
     case JournalFeld::Ausgabelabel:
-        eaEinheit_.LabelWiederherstellen(e.index, e.text);
+        eaEinheit_.LabelWiederherstellen(e.index, wert);
         break;
     }
 }

@@ -37,8 +37,8 @@ void BufferedOutput::AppendLine(const std::string& line) {
     Note();
 }
 
-void BufferedOutput::SetLabel(const std::string& text) {
-    label_ = text;
+void BufferedOutput::SetLabel(int value) {
+    label_ = value;
     labelPending_ = true;
     if (!refresh_.Deferred()) {
         Push();
@@ -47,11 +47,11 @@ void BufferedOutput::SetLabel(const std::string& text) {
     Note();
 }
 
-std::string BufferedOutput::Label() const {
+int BufferedOutput::Label() const {
     if (labelPending_) {
         return label_;
     }
-    return target_ != nullptr ? target_->Label() : std::string();
+    return target_ != nullptr ? target_->Label() : kKeinLabel;
 }
 
 void BufferedOutput::RemoveLastLine() {

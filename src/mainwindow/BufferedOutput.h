@@ -21,8 +21,8 @@ public:
     TFAusgabe* Target() const { return target_; }
 
     void AppendLine(const std::string& line) override;
-    void SetLabel(const std::string& text) override;
-    std::string Label() const override;
+    void SetLabel(int value) override;
+    int Label() const override;
     void RemoveLastLine() override;
 
 private:
@@ -33,7 +33,7 @@ private:
     QPointer<TFAusgabe> target_;
     // The lines since the last refresh, each ended by a line break.
     std::string lines_;
-    std::string label_;
+    int label_ = kKeinLabel;
     bool labelPending_ = false;
     bool noted_ = false;
 };

@@ -84,28 +84,18 @@ void BusAnimation::PlayAll(TAnimate* control) {
 }
 
 RowTarget BusAnimation::RowFor(int phase) {
-    switch (phase) {
-    case 1:
-    case 2:
-    case 4:
-    case 5:
-    case 7:
-    case 10:
-    case 14:
-    case 23:
-    case 24:
-    case 25:
-    case 27:
-    case 28:
-    case 29:
-        return RowTarget::Memory;
-    case 8:
-    case 11:
-    case 15:
-        return RowTarget::Register;
-    default:
+    if (phase < 0 || phase > 255) {
         return RowTarget::None;
     }
+    switch (AdresszielVon(phase)) {
+    case Adressziel::Speicher:
+        return RowTarget::Memory;
+    case Adressziel::Register:
+        return RowTarget::Register;
+    case Adressziel::Keins:
+        break;
+    }
+    return RowTarget::None;
 }
 
 UpdateResult BusAnimation::OnUpdate(int phase) {

@@ -17,6 +17,7 @@
 #include "machine/RAM.h"
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
+#include "machine/StepDecision.h"
 #include "machine/Steuerwerk.h"
 #include "mainwindow/BufferedOutput.h"
 #include "mainwindow/JournalStartView.h"
@@ -78,7 +79,6 @@ public:
     void SetEditMode(bool edit);
     void ResetRunState(bool resetRegisters);
     void PrepareOutputWindow();
-    bool CheckStepResult();
 
     // --- Takt zurück (MainJournal.cpp) ---------------------------------------------------
     // Undoes the last micro-step; the window then steps on in single-step mode.
@@ -234,10 +234,10 @@ public:
     QPlainTextEdit* MemoRemark() const { return memoRemark_; }
     QWidget* Client() const { return client_; }
 
-    bool Continuous() const { return continuous_; }
-    int StartedStep() const { return startedStep_; }
+    bool Continuous() const { return decision_->Continuous(); }
+    int StartedStep() const { return decision_->StartedStep(); }
     int AnimPhase() const { return animPhase_; }
-    int LastBreakIP() const { return lastBreakIP_; }
+    int LastBreakIP() const { return decision_->LastBreakIP(); }
     bool InterruptOn() const { return interruptOn_; }
     bool IsCompactLayout() const { return compact_; }
     bool IsSpeicherMaximal() const { return speicherMaximalInForce_; }
@@ -307,8 +307,11 @@ private:
     void FitToScreen();
 
     // Run control (MainRun.cpp)
-    enum class StepOutcome { Done, Stopped, Threw };
-    StepOutcome PerformMicroStep();
+    // What the window does after a tick that performed a micro-step or tried to: shows it
+    // and, when the run ended, stops it. False when the run does not go on.
+    bool AfterStep(StepResult result);
+    void StopRun(StepResult result);
+    std::vector<int> Breakpoints() const;
     void ClockOn();
     void ClockOff();
     void SelectMemoryRowAndIP(int row);
@@ -322,10 +325,10 @@ private:
     void StartFastClock();
     void StopFastClock();
     void FastSlice();
-    bool FastStep();
+    void FastInputStep();
     void FastRefresh();
     void SetDisplaysDeferred(bool on);
-    void NoteFastRow(TOroGrid* grid, int row);
+    void NoteFastRows(const StepDecision::Followed& followed);
     void SelectFastRows();
 
     // Tool windows (MainTools.cpp)
@@ -355,6 +358,7 @@ private:
 
     // The I/O value in the hexadecimal panel and its tooltip (MainEdits.cpp).
     void ShowEAHex(int v);
+    void ShowPendingEAHex();
 
     // New program and resets (MainReset.cpp): empty memory, row 1 selected.
     void ClearMemory();
@@ -446,9 +450,13 @@ private:
     // --- Machine, created in this order and living as long as the window ----------------
     DeferredDisplays displayRefresh_; // outlives the adapters below that note themselves
     BufferedOutput fastOutput_{displayRefresh_};
-    std::vector<std::unique_ptr<TextDisplay>> textDisplays_;
+    std::vector<std::unique_ptr<ValueDisplay>> valueDisplays_;
     std::unique_ptr<SpinDisplay> eaSpinDisplay_;
+    std::unique_ptr<CallbackDisplay> eaHexFollower_;
     std::unique_ptr<SpinDisplay> ipSpinDisplay_;
+    std::unique_ptr<InstructionLabel> befehlsanzeige_;
+    std::unique_ptr<RechenwerkAnzeigen> rechenwerkAnzeigen_;
+    std::unique_ptr<SteuerwerkAnzeigen> steuerwerkAnzeigen_;
     std::unique_ptr<TRAM> speicher_;
     std::unique_ptr<TReg> register_;
     std::unique_ptr<TBus> datenbus_;
@@ -456,6 +464,8 @@ private:
     std::unique_ptr<TEAEinheit> eaEinheit_;
     std::unique_ptr<TRechenwerk> rechenwerk_;
     std::unique_ptr<TSteuerwerk> steuerwerk_;
+    // What each tick of a run does (Continuous, StartedStep, LastBreakIP).
+    std::unique_ptr<StepDecision> decision_;
     std::unique_ptr<TEncoder> encoder_;
     std::unique_ptr<BusAnimation> animation_;
 
@@ -466,10 +476,7 @@ private:
     QPointer<TFProgrammtext> programmtext_;
 
     // --- Run control -----------------------------------------------------------------
-    bool continuous_ = false;
-    int startedStep_ = -1;
     int animPhase_ = 0;
-    int lastBreakIP_ = 0;
     bool interruptOn_ = false;
     long long stepCount_ = 0;
     QElapsedTimer clockStart_;

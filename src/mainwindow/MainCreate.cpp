@@ -119,6 +119,9 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
 }
 
 TFMain::~TFMain() {
+    // The grids read the memory and the registers, which go before the widgets.
+    gridSpeicher_->SetSource({});
+    gridRegister_->SetSource({});
     // The output window writes into the I/O unit's target; detach before the units go.
     if (eaEinheit_) {
         eaEinheit_->SetAusgabefenster(nullptr);
@@ -470,12 +473,11 @@ void TFMain::CreateSteuerwerkBox() {
 }
 
 void TFMain::SetUpGrids() {
-    auto setUp = [](TOroGrid* grid, const std::vector<std::pair<QString, int>>& columns, int rows,
-                    int rowHeight) {
-        grid->SetColCount(static_cast<int>(columns.size()));
-        for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-            grid->SetCellText(c, 0, columns[static_cast<std::size_t>(c)].first);
-            grid->SetColWidth(c, columns[static_cast<std::size_t>(c)].second);
+    // The captions come from the memory and the register file (CreateMachine).
+    auto setUp = [](TOroGrid* grid, const std::vector<int>& widths, int rows, int rowHeight) {
+        grid->SetColCount(static_cast<int>(widths.size()));
+        for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+            grid->SetColWidth(c, widths[static_cast<std::size_t>(c)]);
         }
         grid->SetRowCount(rows + 1);
         grid->SetDefaultRowHeight(rowHeight);
@@ -489,15 +491,10 @@ void TFMain::SetUpGrids() {
     gridSpeicher_->setFont(gridFont);
     gridRegister_->setFont(gridFont);
     setUp(gridSpeicher_,
-          {{QStringLiteral(" Adr"), kSpeicherAdrBreite},
-           {QStringLiteral(" Hex-Wert"), kSpeicherHexBreite},
-           {QStringLiteral(" Befehl / Daten"), 321 - kSpeicherAdrBreite - kSpeicherHexBreite - 30}},
+          {kSpeicherAdrBreite, kSpeicherHexBreite,
+           321 - kSpeicherAdrBreite - kSpeicherHexBreite - 30},
           TRAM::kMaxCount, 20);
-    setUp(gridRegister_,
-          {{QStringLiteral(" Adr"), 35},
-           {QStringLiteral(" Binärwert"), 70},
-           {QStringLiteral(" Name"), 205 - 35 - 70}},
-          TReg::kMaxCount, 20);
+    setUp(gridRegister_, {35, 70, 205 - 35 - 70}, TReg::kMaxCount, 20);
     gridSpeicher_->setItemDelegate(new MemoryCellDelegate(gridSpeicher_));
 
     connect(gridSpeicher_, &TOroGrid::userSelectedRow, this, &TFMain::GridSpeicherClick);
@@ -506,65 +503,61 @@ void TFMain::SetUpGrids() {
 }
 
 void TFMain::CreateMachine() {
-    auto text = [this](QLabel* label) -> TextDisplay& {
-        textDisplays_.push_back(std::make_unique<LabelDisplay>(label, &displayRefresh_));
-        return *textDisplays_.back();
+    auto label = [this](QLabel* widget, TextFunktion text,
+                        TextFunktion hint = nullptr) -> ValueDisplay& {
+        valueDisplays_.push_back(std::make_unique<LabelDisplay>(widget, text, hint));
+        return *valueDisplays_.back();
     };
-    auto decimalHex = [this](QLabel* decimal, QLabel* hex) -> TextDisplay& {
-        textDisplays_.push_back(
-            std::make_unique<DecimalHexDisplay>(decimal, hex, &displayRefresh_));
-        return *textDisplays_.back();
+    auto decimalHex = [this](QLabel* decimal, QLabel* hex) -> ValueDisplay& {
+        valueDisplays_.push_back(std::make_unique<DecimalHexDisplay>(decimal, hex));
+        return *valueDisplays_.back();
     };
 
-    speicher_ = std::make_unique<TRAM>(TRAM::kMaxCount, gridSpeicher_->Adapter());
-    register_ = std::make_unique<TReg>(TReg::kMaxCount, gridRegister_->Adapter());
+    // The grids read the memory and the register file when they draw.
+    speicher_ = std::make_unique<TRAM>(TRAM::kMaxCount, &gridSpeicher_->Adapter());
+    register_ = std::make_unique<TReg>(TReg::kMaxCount, &gridRegister_->Adapter());
+    gridSpeicher_->SetSource([this](int col, int row) { return speicher_->Zellentext(col, row); });
+    gridRegister_->SetSource([this](int col, int row) { return register_->Zellentext(col, row); });
     speicher_->FillGrid();
     register_->Reset(true);
     register_->FillGrid();
-    datenbus_ = std::make_unique<TBus>(text(pDatenBus_), false);
-    adressbus_ = std::make_unique<TBus>(text(pAdressBus_), true);
+    datenbus_ = std::make_unique<TBus>(&label(pDatenBus_, DatenbusText), false);
+    adressbus_ = std::make_unique<TBus>(&label(pAdressBus_, AdressbusText), true);
     // The I/O spin edit reports every change itself, so its handler also sees the unit's
     // own writes (the hexadecimal panel follows values up to 255).
-    // A fast run pushes only the latest value; the hexadecimal panel shows the last value it
-    // would have followed in a clock run (up to 255), as it does after one.
-    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false, &displayRefresh_, [this] {
-        if (eaHexPending_ >= 0) {
-            ShowEAHex(eaHexPending_);
-            eaHexPending_ = -1;
+    eaSpinDisplay_ = std::make_unique<SpinDisplay>(eaEinheit2_, false);
+    eaEinheit_ = std::make_unique<TEAEinheit>(eaSpinDisplay_.get());
+    // While a fast run keeps the displays off, the hexadecimal panel's value is noted: the
+    // run ends with the last value up to 255 there, as a clock run does.
+    eaHexFollower_ = std::make_unique<CallbackDisplay>([this](std::int64_t v) {
+        if (v >= 0 && v <= 255) {
+            eaHexPending_ = static_cast<int>(v);
         }
     });
-    eaSpinDisplay_->SetEveryValue([this](int v) {
-        if (displayRefresh_.Deferred() && v >= 0 && v <= 255) {
-            eaHexPending_ = v;
-        }
-    });
-    eaEinheit_ = std::make_unique<TEAEinheit>(*eaSpinDisplay_);
-    rechenwerk_ = std::make_unique<TRechenwerk>(
-        RechenwerkAnzeigen{text(panelAkku_), text(panelOperand_), text(panelZero_),
-                           text(panelCarry_), text(panelParity_), text(panelSign_)});
+    eaEinheit_->SetAnzeigeWaehrendAus(eaHexFollower_.get());
+    rechenwerkAnzeigen_ = std::make_unique<RechenwerkAnzeigen>(RechenwerkAnzeigen{
+        label(panelAkku_, BlankHexText, DezimalText),
+        label(panelOperand_, BlankHexText, BlankDezimalText), label(panelZero_, FlagText),
+        label(panelCarry_, FlagText), label(panelParity_, FlagText), label(panelSign_, FlagText)});
+    rechenwerk_ = std::make_unique<TRechenwerk>(rechenwerkAnzeigen_.get());
     // The IP spin edit stays quiet; the control unit's IP callback runs its handler, also
     // when the same value is written again.
-    // While the displays are deferred, the handler runs once the spin edit has its value.
-    ipSpinDisplay_ = std::make_unique<SpinDisplay>(eInstructionPointer_, true, &displayRefresh_,
-                                                   [this] { EInstructionPointerChange(); });
+    ipSpinDisplay_ = std::make_unique<SpinDisplay>(eInstructionPointer_, true);
+    befehlsanzeige_ = std::make_unique<InstructionLabel>(pBefehl_);
+    steuerwerkAnzeigen_ = std::make_unique<SteuerwerkAnzeigen>(SteuerwerkAnzeigen{
+        *ipSpinDisplay_, decimalHex(eStackPointer_, pStackPointer_),
+        decimalHex(eInteruptAdr_, pInterupt_), label(pMicrocode_, MikroschrittText),
+        *befehlsanzeige_, label(pBefehlRem_, AusfuehrungsnameText)});
     SteuerwerkRueckrufe rueckrufe;
-    rueckrufe.ipGeaendert = [this](int ip) {
-        if (!displayRefresh_.Deferred()) {
-            EInstructionPointerChange();
-        } else {
-            NoteFastRow(gridSpeicher_, ip + 1);
-        }
-    };
+    rueckrufe.ipGeaendert = [this](int) { EInstructionPointerChange(); };
     rueckrufe.zahlEingeben = [this] { return AskNumberInput(); };
     rueckrufe.fehlerBox = [](const std::string& caption, const std::string& message) {
         ShowErrorBox(caption, message);
     };
-    steuerwerk_ = std::make_unique<TSteuerwerk>(
-        *speicher_, *register_, *rechenwerk_, *eaEinheit_,
-        SteuerwerkAnzeigen{*ipSpinDisplay_, decimalHex(eStackPointer_, pStackPointer_),
-                           decimalHex(eInteruptAdr_, pInterupt_), text(pMicrocode_), text(pBefehl_),
-                           text(pBefehlRem_)},
-        *datenbus_, *adressbus_, std::move(rueckrufe));
+    steuerwerk_ = std::make_unique<TSteuerwerk>(*speicher_, *register_, *rechenwerk_, *eaEinheit_,
+                                                steuerwerkAnzeigen_.get(), *datenbus_, *adressbus_,
+                                                std::move(rueckrufe));
+    decision_ = std::make_unique<StepDecision>(*steuerwerk_);
     EncoderRueckrufe encoderRueckrufe;
     encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
     encoder_ = std::make_unique<TEncoder>(*steuerwerk_, *speicher_, std::move(encoderRueckrufe));

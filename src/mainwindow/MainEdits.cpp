@@ -51,6 +51,13 @@ void TFMain::ShowEAHex(int v) {
     eaEinheit1_->setToolTip(QStringLiteral(" ") + QString::number(v));
 }
 
+void TFMain::ShowPendingEAHex() {
+    if (eaHexPending_ >= 0) {
+        ShowEAHex(eaHexPending_);
+        eaHexPending_ = -1;
+    }
+}
+
 void TFMain::GridSpeicherClick(int row) {
     if (selectingRow_ || timer1_->isActive() || FastRunActive() || row < 1) {
         return;

@@ -13,8 +13,7 @@
 namespace tovak {
 
 void TFMain::MnExportCommandsToClipboardClick() {
-    const std::string text =
-        ExportCommandsText(gridSpeicher_->Adapter(), gridSpeicher_->ColCount());
+    const std::string text = ExportCommandsText(*speicher_);
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 

@@ -1,7 +1,8 @@
 // "Schnelllauf": a continuous run without the clock. Micro-steps run in slices of a few
-// milliseconds per turn of the event loop; the displays keep the values written and the
-// window shows them about 30 times a second. Everything else is as in a continuous run:
-// breakpoints, the number input, errors, "CPU Stop" and STOP end or pause it the same way.
+// milliseconds per turn of the event loop; the machine's displays are off and the window
+// shows its values about 30 times a second. Every tick is the same decision as a clock
+// tick: breakpoints, the number input, errors, "CPU Stop" and STOP end or pause it the same
+// way.
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
 #include "mainwindow/BusAnimation.h"
@@ -16,8 +17,6 @@ namespace tovak {
 
 namespace {
 
-// The micro-step that opens the number input.
-constexpr int kZahlEinlesen = 31;
 // Length of one slice: short enough that STOP and the mouse are answered at once.
 constexpr int kSliceMs = 8;
 // About 30 refreshes a second.
@@ -34,8 +33,7 @@ bool TFMain::FastRunActive() const {
 void TFMain::MnSchnelllaufClick() {
     // As "Start von IP": nothing of the machine is reset.
     ClockOff();
-    startedStep_ = -1;
-    continuous_ = true;
+    decision_->Start(true);
     SetEditMode(false);
     // No clips while it runs; the last step's are shown when it ends.
     StopAnimation();
@@ -82,11 +80,14 @@ void TFMain::SetDisplaysDeferred(bool on) {
             fastOutput_.SetTarget(ausgabe_);
             eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
         }
+        steuerwerk_->SetAnzeigenAktiv(false);
         displayRefresh_.SetDeferred(true);
         gridSpeicher_->SetDeferred(true);
         gridRegister_->SetDeferred(true);
         return;
     }
+    steuerwerk_->SetAnzeigenAktiv(true);
+    ShowPendingEAHex();
     displayRefresh_.SetDeferred(false);
     gridSpeicher_->SetDeferred(false);
     gridRegister_->SetDeferred(false);
@@ -104,18 +105,13 @@ void TFMain::FastRefresh() {
         fastOutput_.SetTarget(ausgabe_);
         eaEinheit_->ReplaceAusgabefenster(&fastOutput_);
     }
+    steuerwerk_->AnzeigenErneuern();
+    ShowPendingEAHex();
     displayRefresh_.Flush();
     gridSpeicher_->FlushDeferred();
     gridRegister_->FlushDeferred();
     SelectFastRows();
     ShowRunCounters();
-}
-
-void TFMain::NoteFastRow(TOroGrid* grid, int row) {
-    // As the window would have selected it; rows beyond the grid select nothing.
-    if (row >= 1 && row < grid->RowCount()) {
-        (grid == gridSpeicher_ ? fastMemoryRow_ : fastRegisterRow_) = row;
-    }
 }
 
 void TFMain::SelectFastRows() {
@@ -138,86 +134,69 @@ void TFMain::FastSlice() {
     }
     inFastSlice_ = true;
     // The breakpoints cannot change during a slice; reading them once keeps the steps cheap.
-    fastBreakpoints_.clear();
-    if (debug_ != nullptr) {
-        fastBreakpoints_ = debug_->Haltepunkte();
-    }
+    fastBreakpoints_ = Breakpoints();
+    NoteJournalStart();
+    StepDecision::Followed followed;
+    followed.memoryRows = gridSpeicher_->RowCount() - 1;
+    followed.registerRows = gridRegister_->RowCount() - 1;
     QElapsedTimer slice;
     slice.start();
     bool going = true;
     while (going && slice.elapsed() < kSliceMs) {
-        for (int i = 0; i < kStepsPerCheck && going; ++i) {
-            going = FastStep();
+        std::uint64_t ticks = 0;
+        const StepResult result =
+            decision_->Run(kStepsPerCheck, ticks, fastBreakpoints_, &followed, true);
+        // The ticks that performed a micro-step; the last one of a stop is AfterStep's, and
+        // a stop before the number input made no tick.
+        const bool alle = result == StepResult::Performed || result == StepResult::Input;
+        const auto performed = static_cast<long long>(ticks) - (alle ? 0 : 1);
+        if (performed > 0) {
+            stepCount_ += performed;
+            fastNeedsUpdate_ = true;
+        }
+        if (result == StepResult::Performed) {
+            continue;
+        }
+        going = false;
+        NoteFastRows(followed);
+        if (result == StepResult::Input) {
+            FastInputStep();
+        } else {
+            // Everything else ends the run as after a clock tick, with the window showing
+            // where it stands (a thrown error stalls it with the controls in run mode).
+            fastNeedsUpdate_ = false;
+            ClockOff();
+            AfterStep(result);
         }
     }
-    if (going && sinceRefresh_.elapsed() >= kRefreshMs) {
-        FastRefresh();
+    if (going) {
+        NoteFastRows(followed);
+        if (sinceRefresh_.elapsed() >= kRefreshMs) {
+            FastRefresh();
+        }
     }
     inFastSlice_ = false;
 }
 
-bool TFMain::FastStep() {
-    // The same decisions as a clock tick (MnTaktClick), without the bus animation.
-    const int s = steuerwerk_->GetSchritt();
-    if (s == startedStep_) {
-        ClockOff();
-        return false;
+void TFMain::NoteFastRows(const StepDecision::Followed& followed) {
+    if (followed.memory >= 0) {
+        fastMemoryRow_ = followed.memory + 1;
     }
-    const int ip = steuerwerk_->GetIP();
-    if (ip != lastBreakIP_ && continuous_ && !fastBreakpoints_.empty() &&
-        std::find(fastBreakpoints_.begin(), fastBreakpoints_.end(), ip) != fastBreakpoints_.end()) {
-        continuous_ = false;
-        breakAt_ = ip;
-        ClockOff();
-        lastBreakIP_ = ip;
-        return false;
+    if (followed.reg >= 0) {
+        fastRegisterRow_ = followed.reg + 1;
     }
-    lastBreakIP_ = ip;
-    startedStep_ = s;
-    if (steuerwerk_->GetNaechstePhase() == kZahlEinlesen) {
-        // The window shows where the run stands while the dialog asks.
-        ClockOff();
-        if (animPhase_ != 0) {
-            StopAnimation();
-        }
-        if (PerformMicroStep() == StepOutcome::Done && continuous_) {
-            StartFastClock();
-            return false; // the next slice goes on
-        }
-        startedStep_ = -1;
-        return false;
+}
+
+void TFMain::FastInputStep() {
+    // The window shows where the run stands while the dialog asks.
+    ClockOff();
+    if (animPhase_ != 0) {
+        StopAnimation();
     }
     NoteJournalStart();
-    try {
-        steuerwerk_->Takt();
-    } catch (const std::exception& e) {
-        // A continuous run stalls here: the clock goes off, the controls stay in run mode.
-        ClockOff();
-        ShowFehler(e);
-        return false;
+    if (AfterStep(decision_->Tick(fastBreakpoints_)) && decision_->Continuous()) {
+        StartFastClock(); // the next slice goes on
     }
-    ++stepCount_;
-    if (steuerwerk_->GetFehler() == KeinFehler) {
-        fastNeedsUpdate_ = true;
-        // The rows the bus animation would select; the window shows the latest.
-        switch (BusAnimation::RowFor(steuerwerk_->GetPhase())) {
-        case RowTarget::Memory:
-            NoteFastRow(gridSpeicher_, adressbus_->GetValue() + 1);
-            break;
-        case RowTarget::Register:
-            NoteFastRow(gridRegister_, adressbus_->GetValue() + 1);
-            break;
-        case RowTarget::None:
-            break;
-        }
-        return true;
-    }
-    // Errors and "CPU Stop" end the run exactly as after a clock tick.
-    fastNeedsUpdate_ = false;
-    StopFastClock();
-    CheckStepResult();
-    startedStep_ = -1;
-    return false;
 }
 
 } // namespace tovak

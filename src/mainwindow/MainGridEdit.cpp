@@ -52,18 +52,9 @@ void TFMain::GridSpeicherDblClick(int row) {
         return;
     }
 
-    const int address = row - 1;
+    // An instruction cell keeps its value; the grid shows a data cell's new one.
     ClearJournal();
-    if (!RunGuarded([&] { speicher_->SetValueIfData(address, neu); })) {
-        return;
-    }
-    // An instruction cell keeps its value, and its row stays as it is.
-    if (speicher_->IstBefehl(address)) {
-        return;
-    }
-    gridSpeicher_->SetCellText(1, row,
-                               QStringLiteral(" ") + QString::fromStdString(IntToHex0x(neu)));
-    gridSpeicher_->SetCellText(kTextSpalte, row, QString::number(neu));
+    RunGuarded([&] { speicher_->SetValueIfData(row - 1, neu); });
 }
 
 void TFMain::GridRegisterDblClick(int row) {

@@ -138,8 +138,7 @@ void TFMain::MnTaktZurueckClick() {
     RunGuarded([&] { steuerwerk_->TaktZurueck(); });
     // Stepping goes on from here, as after "Einzelschritt"; the next Takt performs the
     // undone micro-step again.
-    continuous_ = false;
-    startedStep_ = -1;
+    decision_->Start(false);
     breakAt_ = -1;
     SetEditMode(false);
     ScheduleRunStateUpdate();

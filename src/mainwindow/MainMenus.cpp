@@ -1,5 +1,7 @@
 // The menu bar and the memory grid's popup menu.
 #include "mainwindow/Main.h"
+
+#include "dialogs/Befehlsuebersicht.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>
@@ -152,6 +154,11 @@ void TFMain::CreateMenus() {
 
     QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
+    QAction* uebersicht =
+        AddItem(hilfe, "MnBefehlsuebersicht", QStringLiteral("&Befehlsübersicht"),
+                QStringLiteral("Alle Befehle mit Wirkung, Operand, Flags und Mikroschritten"));
+    uebersicht->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(uebersicht, &QAction::triggered, this, [this] { TFBefehlsuebersicht::Zeigen(this); });
     QAction* info = AddItem(hilfe, "Info1", QStringLiteral("In&fo..."));
     connect(info, &QAction::triggered, this, &TFMain::Info1Click);
 

@@ -17,13 +17,6 @@
 
 namespace tovak {
 
-namespace {
-
-// The micro-step that opens the number input.
-constexpr int kZahlEinlesen = 31;
-
-} // namespace
-
 void TFMain::ClockOn() {
     StopFastClock();
     breakAt_ = -1;
@@ -61,87 +54,83 @@ void TFMain::Timer1Timer() {
     }
 }
 
-TFMain::StepOutcome TFMain::PerformMicroStep() {
-    if (breakAt_ >= 0) {
-        breakAt_ = -1;
-        ScheduleRunStateUpdate();
+std::vector<int> TFMain::Breakpoints() const {
+    // Only a continuous run stops at them.
+    if (debug_ == nullptr || !decision_->Continuous()) {
+        return {};
     }
-    NoteJournalStart();
-    try {
-        steuerwerk_->Takt();
-    } catch (const std::exception& e) {
-        ScheduleRunStateUpdate(); // the unfinished step stalls the run
-        ShowFehler(e);
-        return StepOutcome::Threw;
-    }
-    ++stepCount_;
-    const bool ok = CheckStepResult();
-    ShowRunCounters();
-    UpdateTaktZurueck();
-    return ok ? StepOutcome::Done : StepOutcome::Stopped;
+    return debug_->Haltepunkte();
 }
 
 void TFMain::MnTaktClick() {
     if (animPhase_ != 0) {
         StopAnimation();
     }
-    const int s = steuerwerk_->GetSchritt();
-    if (s == startedStep_) {
+    // The number input is modal: the clock must not tick while it asks.
+    const bool input = decision_->AsksForNumber();
+    if (input) {
         ClockOff();
-        return;
     }
-    const int ip = steuerwerk_->GetIP();
-    if (continuous_ && debug_ != nullptr && ip != lastBreakIP_ && debug_->IsBreakpoint(ip)) {
-        continuous_ = false;
-        breakAt_ = ip;
-        ClockOff();
-        lastBreakIP_ = ip;
-        return;
-    }
-    lastBreakIP_ = ip;
-    startedStep_ = s;
-    if (steuerwerk_->GetNaechstePhase() == kZahlEinlesen) {
-        ClockOff();
-        if (PerformMicroStep() == StepOutcome::Done && continuous_) {
-            ClockOn();
-            return;
-        }
-        startedStep_ = -1;
-        return;
-    }
-    // After a throw the step index did not move: StartedStep still names it, so the next
-    // tick of a running clock switches the clock off.
-    if (PerformMicroStep() == StepOutcome::Stopped) {
-        startedStep_ = -1;
+    NoteJournalStart();
+    const StepResult result = decision_->Tick(Breakpoints());
+    if (AfterStep(result) && input && decision_->Continuous()) {
+        ClockOn();
     }
 }
 
-bool TFMain::CheckStepResult() {
-    OnUpdate();
-    const int fehler = steuerwerk_->GetFehler();
-    if (fehler == KeinFehler) {
-        return true;
+bool TFMain::AfterStep(StepResult result) {
+    switch (result) {
+    case StepResult::Input: // only a fast run stops before it
+        return false;
+    case StepResult::Stalled:
+        ClockOff();
+        return false;
+    case StepResult::Breakpoint:
+        breakAt_ = decision_->LastBreakIP();
+        ClockOff();
+        return false;
+    case StepResult::Threw:
+        // The unfinished step stalls the run: the next tick switches the clock off.
+        ScheduleRunStateUpdate();
+        try {
+            std::rethrow_exception(decision_->Exception());
+        } catch (const std::exception& e) {
+            ShowFehler(e);
+        }
+        UpdateTaktZurueck();
+        return false;
+    case StepResult::Performed:
+    case StepResult::CpuStop:
+    case StepResult::Error:
+        break;
     }
-    continuous_ = false;
+    if (breakAt_ >= 0) {
+        breakAt_ = -1;
+        ScheduleRunStateUpdate();
+    }
+    ++stepCount_;
+    OnUpdate();
+    if (result != StepResult::Performed) {
+        StopRun(result);
+    }
+    ShowRunCounters();
+    UpdateTaktZurueck();
+    return result == StepResult::Performed;
+}
+
+void TFMain::StopRun(StepResult result) {
     ClockOff();
     SetEditMode(true);
     animPhase_ = 0;
     StopAnimation();
-    if (fehler == CPUStop) {
-        return false;
+    if (result == StepResult::CpuStop) {
+        return;
     }
-    const std::string meldung = Fehlermeldung(fehler);
+    const std::string meldung = Fehlermeldung(steuerwerk_->GetFehler());
     if (!meldung.empty()) {
         ShowErrorBox("Fehler", meldung);
     }
-    // The reset belongs to the failed step: "Takt zurück" undoes both.
-    steuerwerk_->Nachtrag([this] {
-        steuerwerk_->SetSchritt(0);
-        steuerwerk_->SetIPWeiter(false);
-        steuerwerk_->SetFehler(KeinFehler);
-        SelectMemoryRowAndIP(1);
-    });
-    return false;
+    decision_->ResetCycle([this] { SelectMemoryRowAndIP(1); });
 }
 
 void TFMain::SelectMemoryRowAndIP(int row) {
@@ -162,23 +151,21 @@ void TFMain::MnProgrammstartClick() {
     steuerwerk_->SetFehler(KeinFehler);
     SelectMemoryRowAndIP(1);
     ResetRunState(false);
-    startedStep_ = -1;
-    continuous_ = true;
+    decision_->Start(true);
     SetEditMode(false);
     animPhase_ = 1;
     PrepareOutputWindow();
-    lastBreakIP_ = -1;
+    decision_->ForgetBreakpoint();
     MnTaktClick();
     // A breakpoint at address 0 or an error in the first step has already ended the
     // continuous run; the clock must not revive it.
-    if (continuous_) {
+    if (decision_->Continuous()) {
         ClockOn();
     }
 }
 
 void TFMain::BnProgrammReStartClick() {
-    startedStep_ = -1;
-    continuous_ = true;
+    decision_->Start(true);
     SetEditMode(false);
     animPhase_ = 1;
     ClockOn();
@@ -195,8 +182,7 @@ void TFMain::MnEinzelschrittClick() {
     steuerwerk_->ResetInterruptZustand();
     ClearJournal();
     ResetRunCounters();
-    continuous_ = false;
-    startedStep_ = -1;
+    decision_->Start(false);
     SetEditMode(false);
     animPhase_ = 1;
     MnTaktClick();
@@ -262,10 +248,9 @@ void TFMain::ResetRunState(bool resetRegisters) {
 }
 
 void TFMain::PrepareOutputWindow() {
-    const Grid& grid = gridSpeicher_->Adapter();
-    const int rows = grid.RowCount();
-    for (int r = 1; r < rows; ++r) {
-        const std::string text = grid.Cell(2, r);
+    // The texts of the memory grid's "Befehl / Daten" column.
+    for (int a = 0; a < speicher_->GetCount(); ++a) {
+        const std::string text = speicher_->Zelltext(a);
         if (text.find("OUT") != std::string::npos || text.find("IN") != std::string::npos ||
             text.find("LIESC") != std::string::npos) {
             EnsureOutputWindow()->Clear();

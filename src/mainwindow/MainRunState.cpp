@@ -96,7 +96,7 @@ QString TFMain::RunStateText() const {
     }
     // A message inside a micro-step left it unfinished: the next Takt only switches the
     // clock off, and the run waits for "Start von IP", "Takt" or "Stop".
-    if (steuerwerk_ && startedStep_ == steuerwerk_->GetSchritt()) {
+    if (decision_ && decision_->StartedStep() == steuerwerk_->GetSchritt()) {
         return QStringLiteral("Angehalten");
     }
     if (timer1_->isActive()) {
@@ -106,7 +106,7 @@ QString TFMain::RunStateText() const {
         return QStringLiteral("Haltepunkt bei %1").arg(breakAt_);
     }
     // A continuous run whose clock went off without a breakpoint.
-    if (continuous_) {
+    if (decision_ && decision_->Continuous()) {
         return QStringLiteral("Angehalten");
     }
     return QStringLiteral("Einzelschritt");

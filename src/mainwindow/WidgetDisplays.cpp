@@ -1,12 +1,21 @@
 #include "mainwindow/WidgetDisplays.h"
 
-#include "util/NumberTexts.h"
-
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
 namespace tovak {
+
+namespace {
+
+void SetIfChanged(QLabel* label, const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    if (label->text() != t) {
+        label->setText(t);
+    }
+}
+
+} // namespace
 
 void DeferredDisplays::SetDeferred(bool on) {
     deferred_ = on;
@@ -29,118 +38,35 @@ void DeferredDisplays::Flush() {
     }
 }
 
-void LabelDisplay::Defer() {
-    if (!noted_) {
-        noted_ = true;
-        refresh_->Note(*this);
-    }
-}
-
-void LabelDisplay::SetText(const std::string& text) {
-    if (refresh_ != nullptr && refresh_->Deferred()) {
-        text_ = text;
-        textPending_ = true;
-        Defer();
-        return;
-    }
+void LabelDisplay::Show(std::int64_t value) {
     if (label_ == nullptr) {
         return;
     }
-    const QString t = QString::fromStdString(text);
-    if (label_->text() != t) {
-        label_->setText(t);
+    SetIfChanged(label_, text_(value));
+    if (hint_ != nullptr) {
+        const QString hint = QString::fromStdString(hint_(value));
+        if (label_->toolTip() != hint) {
+            label_->setToolTip(hint);
+        }
     }
 }
 
-void LabelDisplay::SetHint(const std::string& hint) {
-    if (refresh_ != nullptr && refresh_->Deferred()) {
-        hint_ = hint;
-        hintPending_ = true;
-        Defer();
-        return;
-    }
+void InstructionLabel::Show(int befehl, std::int64_t operand) {
     if (label_ != nullptr) {
-        label_->setToolTip(QString::fromStdString(hint));
+        SetIfChanged(label_, BefehlsanzeigeText(befehl, operand));
     }
 }
 
-void LabelDisplay::Push() {
-    noted_ = false;
-    // The pushes themselves must reach the widget, deferred or not.
-    DeferredDisplays* refresh = refresh_;
-    refresh_ = nullptr;
-    if (textPending_) {
-        textPending_ = false;
-        SetText(text_);
-    }
-    if (hintPending_) {
-        hintPending_ = false;
-        SetHint(hint_);
-    }
-    refresh_ = refresh;
-}
-
-void DecimalHexDisplay::SetText(const std::string& text) {
-    if (refresh_ != nullptr && refresh_->Deferred()) {
-        text_ = text;
-        if (!noted_) {
-            noted_ = true;
-            refresh_->Note(*this);
-        }
-        return;
-    }
-    Show(text);
-}
-
-void DecimalHexDisplay::Show(const std::string& text) {
-    decimal_.SetText(text);
-    int n = 0;
-    if (StrToIntOk(Trim(text), n)) {
-        hex_.SetText(IntToHex0x(n));
-    }
-}
-
-void DecimalHexDisplay::SetHint(const std::string& hint) {
-    decimal_.SetHint(hint);
-}
-
-void DecimalHexDisplay::Push() {
-    noted_ = false;
-    Show(text_);
-}
-
-void SpinDisplay::SetNumber(int value) {
-    if (seen_) {
-        seen_(value);
-    }
-    if (refresh_ != nullptr && refresh_->Deferred()) {
-        value_ = value;
-        if (!noted_) {
-            noted_ = true;
-            refresh_->Note(*this);
-        }
-        return;
-    }
-    Show(value);
-}
-
-void SpinDisplay::Show(int value) {
+void SpinDisplay::Show(std::int64_t value) {
     if (spin_ == nullptr) {
         return;
     }
+    const int v = static_cast<int>(value);
     if (quiet_) {
         const QSignalBlocker block(spin_);
-        spin_->setValue(value);
+        spin_->setValue(v);
     } else {
-        spin_->setValue(value);
-    }
-}
-
-void SpinDisplay::Push() {
-    noted_ = false;
-    Show(value_);
-    if (pushed_) {
-        pushed_();
+        spin_->setValue(v);
     }
 }
 

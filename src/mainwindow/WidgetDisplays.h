@@ -1,7 +1,10 @@
-// Adapters that let the machine units write into the window's widgets through the small
-// display interfaces of the machine model.
+// Adapters that let the machine units show their values in the window's widgets through the
+// small display interfaces of the machine model. A widget's text is made from the value when
+// it is set, with the text function the adapter was made with; a fast run switches the
+// machine's displays off and shows its values a few times a second.
 #pragma once
 
+#include "machine/Anzeigetexte.h"
 #include "machine/Displays.h"
 
 #include <QLabel>
@@ -14,7 +17,7 @@
 
 namespace tovak {
 
-// An adapter whose widget can lag behind the machine until the next window refresh.
+// An adapter whose widget can lag behind until the next window refresh.
 class DeferredDisplay {
 public:
     virtual ~DeferredDisplay() = default;
@@ -22,9 +25,9 @@ public:
     virtual void Push() = 0;
 };
 
-// The switch shared by the adapters of one window. While deferred, a write only keeps the
-// value and notes the adapter; Flush pushes the noted ones. A fast run writes millions of
-// values a second, far more than widgets can take or anyone can read.
+// The switch shared by the deferring adapters of one window (the output window's buffer).
+// While deferred, a write only keeps what was written and notes the adapter; Flush pushes
+// the noted ones.
 class DeferredDisplays {
 public:
     bool Deferred() const { return deferred_; }
@@ -38,71 +41,65 @@ private:
     std::vector<DeferredDisplay*> pending_;
 };
 
-// A value panel: text and tooltip. Unchanged texts are not set again, which keeps the
-// per-step repaint cost down during fast runs.
-class LabelDisplay final : public TextDisplay, private DeferredDisplay {
+// A value panel: its text and tooltip made from the value. Unchanged texts are not set again.
+class LabelDisplay final : public ValueDisplay {
 public:
-    explicit LabelDisplay(QLabel* label, DeferredDisplays* refresh = nullptr)
-        : label_(label), refresh_(refresh) {}
-    void SetText(const std::string& text) override;
-    void SetHint(const std::string& hint) override;
+    LabelDisplay(QLabel* label, TextFunktion text, TextFunktion hint = nullptr)
+        : label_(label), text_(text), hint_(hint) {}
+    void Show(std::int64_t value) override;
 
 private:
-    void Push() override;
-    void Defer();
-
     QPointer<QLabel> label_;
-    DeferredDisplays* refresh_;
-    std::string text_;
-    std::string hint_;
-    bool textPending_ = false;
-    bool hintPending_ = false;
-    bool noted_ = false;
+    TextFunktion text_;
+    TextFunktion hint_;
 };
 
-// A decimal panel with its hexadecimal twin: the machine writes " " + decimal, and the
-// hexadecimal panel follows every change (stack pointer, interrupt service address).
-class DecimalHexDisplay final : public TextDisplay, private DeferredDisplay {
+// The instruction panel: instruction and operand.
+class InstructionLabel final : public InstructionDisplay {
 public:
-    DecimalHexDisplay(QLabel* decimal, QLabel* hex, DeferredDisplays* refresh = nullptr)
-        : decimal_(decimal), hex_(hex), refresh_(refresh) {}
-    void SetText(const std::string& text) override;
-    void SetHint(const std::string& hint) override;
+    explicit InstructionLabel(QLabel* label) : label_(label) {}
+    void Show(int befehl, std::int64_t operand) override;
 
 private:
-    void Push() override;
-    void Show(const std::string& text);
+    QPointer<QLabel> label_;
+};
 
+// A decimal panel with its hexadecimal twin (stack pointer, interrupt service address): " "
+// and the decimal value, and "0x...." beside it.
+class DecimalHexDisplay final : public ValueDisplay {
+public:
+    DecimalHexDisplay(QLabel* decimal, QLabel* hex)
+        : decimal_(decimal, BlankDezimalText), hex_(hex, HexText) {}
+    void Show(std::int64_t value) override {
+        decimal_.Show(value);
+        hex_.Show(value);
+    }
+
+private:
     LabelDisplay decimal_;
     LabelDisplay hex_;
-    DeferredDisplays* refresh_;
-    std::string text_;
-    bool noted_ = false;
 };
 
-// A spin edit showing a number. When quiet, setting the value raises no change signal;
-// the owner then reacts through its own callback, and after a deferred push through
-// pushed. An owner that must see every value, also those a deferred push skips, sets
-// SetEveryValue.
-class SpinDisplay final : public NumberDisplay, private DeferredDisplay {
+// Values handed to a function (a display that only takes note).
+class CallbackDisplay final : public ValueDisplay {
 public:
-    SpinDisplay(QSpinBox* spin, bool quiet, DeferredDisplays* refresh = nullptr,
-                std::function<void()> pushed = {})
-        : spin_(spin), quiet_(quiet), refresh_(refresh), pushed_(std::move(pushed)) {}
-    void SetNumber(int value) override;
-    void SetEveryValue(std::function<void(int)> seen) { seen_ = std::move(seen); }
+    explicit CallbackDisplay(std::function<void(std::int64_t)> seen) : seen_(std::move(seen)) {}
+    void Show(std::int64_t value) override { seen_(value); }
 
 private:
-    void Push() override;
-    void Show(int value);
+    std::function<void(std::int64_t)> seen_;
+};
 
+// A spin edit showing a number. When quiet, setting the value raises no change signal; the
+// owner then reacts through its own callback.
+class SpinDisplay final : public ValueDisplay {
+public:
+    SpinDisplay(QSpinBox* spin, bool quiet) : spin_(spin), quiet_(quiet) {}
+    void Show(std::int64_t value) override;
+
+private:
     QPointer<QSpinBox> spin_;
     bool quiet_;
-    DeferredDisplays* refresh_;
-    std::function<void()> pushed_;
-    std::function<void(int)> seen_;
-    int value_ = 0;
-    bool noted_ = false;
 };
 
 } // namespace tovak

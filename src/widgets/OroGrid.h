@@ -19,8 +19,11 @@ public:
     explicit TOroGrid(QWidget* parent = nullptr);
     ~TOroGrid() override;
 
-    // The machine's view of this grid (memory and register file write through it).
-    Grid& Adapter() { return adapter_; }
+    // The machine's view of this grid: the memory or the register file tells it which rows
+    // changed and keeps the selection in it.
+    GridDisplay& Adapter() { return adapter_; }
+    // Shows a store: every text, the header included, comes from it when drawn.
+    void SetSource(OroGridModel::Source source) { model_.SetSource(std::move(source)); }
     OroGridModel& GridModel() { return model_; }
 
     int ColCount() const { return model_.ColCount(); }
@@ -78,15 +81,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    class MachineView final : public Grid {
+    class MachineView final : public GridDisplay {
     public:
         explicit MachineView(TOroGrid& grid) : grid_(grid) {}
-        int RowCount() const override { return grid_.RowCount(); }
-        void SetRowCount(int rows) override { grid_.SetRowCount(rows); }
-        std::string Cell(int col, int row) const override { return grid_.model_.Text(col, row); }
-        void SetCell(int col, int row, const std::string& text) override {
-            grid_.model_.SetText(col, row, text);
-        }
+        void RowsChanged(int first, int last) override { grid_.model_.RowsChanged(first, last); }
+        void Refilled(int rows) override { grid_.model_.Refilled(rows); }
         int Row() const override { return grid_.pendingRow_ > 0 ? grid_.pendingRow_ : grid_.Row(); }
         void SetRow(int row) override {
             if (grid_.deferred_) {
@@ -95,8 +94,6 @@ private:
                 grid_.SetRow(row);
             }
         }
-        void BeginUpdate() override { grid_.model_.BeginUpdate(); }
-        void EndUpdate() override { grid_.model_.EndUpdate(); }
 
     private:
         TOroGrid& grid_;

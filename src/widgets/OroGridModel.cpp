@@ -56,11 +56,39 @@ void OroGridModel::SetColCount(int cols) {
     endResetModel();
 }
 
-const std::string& OroGridModel::Text(int col, int row) const {
+std::string OroGridModel::Text(int col, int row) const {
     if (!InRange(col, row)) {
         return kEmpty;
     }
+    if (source_) {
+        return source_(col, row);
+    }
     return row == 0 ? header_[static_cast<std::size_t>(col)] : DataCell(col, row - 1);
+}
+
+void OroGridModel::SetSource(Source source) {
+    source_ = std::move(source);
+    if (cols_ > 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
+    }
+    RowsChanged(1, dataRows_);
+}
+
+void OroGridModel::RowsChanged(int first, int last) {
+    first = std::max(first, 1);
+    last = std::min(last, dataRows_);
+    if (first > last || cols_ == 0) {
+        return;
+    }
+    MarkDirty(0, first - 1, cols_ - 1, last - 1);
+}
+
+void OroGridModel::Refilled(int rows) {
+    SetGridRowCount(rows);
+    if (cols_ > 0) {
+        emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
+    }
+    RowsChanged(1, dataRows_);
 }
 
 void OroGridModel::SetText(int col, int row, const std::string& text) {
@@ -81,25 +109,26 @@ void OroGridModel::SetText(int col, int row, const std::string& text) {
         return;
     }
     cell = text;
-    MarkDirty(col, row - 1);
+    MarkDirty(col, row - 1, col, row - 1);
 }
 
-void OroGridModel::MarkDirty(int col, int modelRow) {
+void OroGridModel::MarkDirty(int left, int top, int right, int bottom) {
     if (updateDepth_ == 0) {
-        const QModelIndex cell = index(modelRow, col);
-        emit dataChanged(cell, cell, {Qt::DisplayRole});
+        emit dataChanged(index(top, left), index(bottom, right), {Qt::DisplayRole});
         return;
     }
     if (!dirty_) {
         dirty_ = true;
-        dirtyTop_ = dirtyBottom_ = modelRow;
-        dirtyLeft_ = dirtyRight_ = col;
+        dirtyTop_ = top;
+        dirtyBottom_ = bottom;
+        dirtyLeft_ = left;
+        dirtyRight_ = right;
         return;
     }
-    dirtyTop_ = std::min(dirtyTop_, modelRow);
-    dirtyBottom_ = std::max(dirtyBottom_, modelRow);
-    dirtyLeft_ = std::min(dirtyLeft_, col);
-    dirtyRight_ = std::max(dirtyRight_, col);
+    dirtyTop_ = std::min(dirtyTop_, top);
+    dirtyBottom_ = std::max(dirtyBottom_, bottom);
+    dirtyLeft_ = std::min(dirtyLeft_, left);
+    dirtyRight_ = std::max(dirtyRight_, right);
 }
 
 void OroGridModel::BeginUpdate() {
@@ -129,13 +158,16 @@ QVariant OroGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || !InRange(index.column(), index.row() + 1)) {
         return {};
     }
+    if (source_) {
+        return QString::fromStdString(source_(index.column(), index.row() + 1));
+    }
     return QString::fromStdString(DataCell(index.column(), index.row()));
 }
 
 QVariant OroGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < cols_) {
-        return QString::fromStdString(header_[static_cast<std::size_t>(section)]);
+        return QString::fromStdString(Text(section, 0));
     }
     if (orientation == Qt::Vertical && role == Qt::DisplayRole) {
         return section + 1;

@@ -59,7 +59,7 @@ class Listings : public ::testing::Test {
 protected:
     // The export, one entry per line.
     std::vector<std::string> ExportLines() const {
-        const std::string text = ExportCommandsText(m.speicherGrid, 3);
+        const std::string text = ExportCommandsText(m.speicher);
         std::vector<std::string> lines;
         std::size_t start = 0;
         for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos;
@@ -94,7 +94,7 @@ TEST_F(Listings, ExportReachesTheLastRowThatIsNotZero) {
     m.speicher.SetCell(0, 3, 7, false);
     EXPECT_EQ(ExportLines().size(), 5u);
     EXPECT_EQ(ExportLines().back(), " 003\t 0x0007\t7");
-    m.speicher.SetText(9, "IP"); // a stack label is not "0"
+    m.speicher.SetMarke(9, Stapelmarke::IP); // a stack label is not "0"
     EXPECT_EQ(ExportLines().size(), 11u);
     m.speicher.SetCell(451, 3999, 451, true);
     EXPECT_EQ(ExportLines().size(), 4001u);

@@ -27,10 +27,10 @@ struct Programmspeicher {
         speicher.FillGrid();
         reg.FillGrid();
     }
-    PlainGrid speicherGrid{3, TRAM::kZellen};
-    PlainGrid registerGrid{3, TReg::kRegisterZahl};
-    TRAM speicher{TRAM::kMaxCount, speicherGrid};
-    TReg reg{TReg::kMaxCount, registerGrid};
+    PlainGrid speicherGrid;
+    PlainGrid registerGrid;
+    TRAM speicher{TRAM::kMaxCount, &speicherGrid};
+    TReg reg{TReg::kMaxCount, &registerGrid};
     std::vector<std::string> remarks;
 };
 

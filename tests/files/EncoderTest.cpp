@@ -29,7 +29,9 @@ protected:
         m.steuerwerk.SetIP(ip);
         m.ipAenderungen.clear();
     }
-    std::string Zeile(int adresse, int spalte) { return m.speicherGrid.Cell(spalte, adresse + 1); }
+    std::string Zeile(int adresse, int spalte) {
+        return m.speicher.Zellentext(spalte, adresse + 1);
+    }
 
     PlainMachine m;
     std::unique_ptr<TEncoder> encoder;
@@ -127,7 +129,7 @@ TEST_F(EncoderTest, BeiIP3999LandetDerOperandIn4000) {
     EXPECT_EQ(Zeile(3999, 2), "Add Akku, Konstante");
     EXPECT_EQ(m.speicher.GetValue(4000), 9);
     EXPECT_EQ(m.steuerwerk.GetIP(), 4001);
-    EXPECT_EQ(m.speicherGrid.RowCount(), 4001); // address 4000 has no row
+    EXPECT_EQ(m.speicherGrid.rowCount, 4001); // address 4000 has no row
 }
 
 TEST_F(EncoderTest, OperandHinter4000SchreibtGarNichts) {

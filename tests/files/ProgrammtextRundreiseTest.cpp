@@ -71,7 +71,7 @@ TEST(ProgrammtextRundreise, DateienDesLeserKorpus) {
 TEST(ProgrammtextRundreise, SpeicherDesMaschinenKorpus) {
     int aufgebaut = 0;
     for (const fs::path& datei : Dateien(TOVAK_MASCHINEN_KORPUS)) {
-        Pruefmaschine m(FrischeAnzeigen());
+        Pruefmaschine m;
         const std::string daten = DateiInhalt(datei);
         Bytes in(daten);
         Start start{};

@@ -67,6 +67,15 @@ TEST(RunnerOptionen, AlleOptionen) {
     LaufOptionen a;
     EXPECT_EQ(ParseLaufOptionen({"--run", "a", "--format=ascii"}, a), "");
     EXPECT_EQ(a.format, 2);
+    for (const char* ziel : {"-o=b.CPU", "--output=b.CPU"}) {
+        LaufOptionen t;
+        EXPECT_EQ(ParseLaufOptionen({"--assemble", "a.txt", ziel}, t), "");
+        EXPECT_EQ(t.assemble, "a.txt");
+        EXPECT_EQ(t.ausgabe, "b.CPU");
+    }
+    LaufOptionen ohneZiel;
+    EXPECT_EQ(ParseLaufOptionen({"--assemble", "a.txt", "-o"}, ohneZiel),
+              "Die Option -o verlangt einen Wert");
 }
 
 TEST(RunnerOptionen, FalscheWerte) {

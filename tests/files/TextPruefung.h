@@ -18,10 +18,8 @@ namespace tovak::test {
 
 // The program file the stores would write for the image.
 inline std::string DateiVon(const Programminhalt& inhalt) {
-    ZeilenloserGrid speicherGrid;
-    ZeilenloserGrid registerGrid;
-    TRAM speicher(TRAM::kMaxCount, speicherGrid);
-    TReg reg(TReg::kMaxCount, registerGrid);
+    TRAM speicher(TRAM::kMaxCount, nullptr);
+    TReg reg(TReg::kMaxCount, nullptr);
     InhaltInSpeicher(inhalt, speicher, reg);
     if (InhaltAusSpeicher(inhalt.bemerkung, speicher, reg) != inhalt) {
         return "<the stores changed the image>";

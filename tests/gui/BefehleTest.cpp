@@ -36,7 +36,7 @@ protected:
         return values;
     }
     std::string GridText(int address) {
-        return window->GridSpeicher()->Adapter().Cell(2, address + 1);
+        return window->GridSpeicher()->CellText(2, address + 1).toStdString();
     }
 
     QStringList titles;

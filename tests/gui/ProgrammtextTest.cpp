@@ -3,6 +3,7 @@
 #include "DialogAusfuellen.h"
 #include "GuiFixture.h"
 
+#include "dialogs/Befehlsuebersicht.h"
 #include "dialogs/Dialog0.h"
 #include "dialogs/Programmtext.h"
 #include "dialogs/ProgrammtextEditor.h"
@@ -12,9 +13,11 @@
 #include "widgets/OroGrid.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <algorithm>
 #include <set>
 
@@ -65,9 +68,9 @@ protected:
         for (int a = 0; a <= 12; ++a) {
             zeilen.push_back(std::to_string(window->Speicher().GetValue(a)) + " " +
                              std::to_string(window->Speicher().GetBefehlsnummer(a)) + " " +
-                             window->GridSpeicher()->Adapter().Cell(2, a + 1));
+                             window->GridSpeicher()->CellText(2, a + 1).toStdString());
         }
-        zeilen.push_back(window->GridRegister()->Adapter().Cell(1, 2));
+        zeilen.push_back(window->GridRegister()->CellText(1, 2).toStdString());
         return zeilen;
     }
     std::string Lauf() {
@@ -260,6 +263,46 @@ TEST_F(Programmtext, DateienUndDieFrageVorDemVerwerfen) {
     g.MnOeffnenClick();
     EXPECT_TRUE(g.FileName().isEmpty());
     EXPECT_TRUE(g.Editor()->toPlainText().contains("Add Akku, Register 2"));
+}
+
+// Hilfe › Befehlsübersicht: every instruction, searchable; F1 in the text opens the entry of
+// the instruction in the cursor's line, behind its label and before its comment.
+TEST_F(Programmtext, BefehlsuebersichtUndF1) {
+    window->findChild<QAction*>(QStringLiteral("MnBefehlsuebersicht"))->trigger();
+    auto* uebersicht = window->findChild<TFBefehlsuebersicht*>();
+    ASSERT_NE(uebersicht, nullptr);
+    auto* liste = uebersicht->findChild<QListWidget*>(QStringLiteral("LbBefehle"));
+    auto* eintrag = uebersicht->findChild<QTextBrowser*>(QStringLiteral("TbEintrag"));
+    EXPECT_EQ(liste->count(), 54); // the introduction and 53 instructions
+    const auto sichtbar = [&] {
+        QStringList namen;
+        for (int i = 0; i < liste->count(); ++i) {
+            if (!liste->item(i)->isHidden()) {
+                namen << liste->item(i)->text();
+            }
+        }
+        return namen;
+    };
+    uebersicht->findChild<QLineEdit*>()->setText(QStringLiteral("carry"));
+    EXPECT_EQ(sichtbar(), (QStringList{"ROL Akku", "ROR Akku", "JC zu Adresse", "JNC zu Adresse",
+                                       "CLR Carry"}));
+    EXPECT_TRUE(eintrag->toPlainText().contains("Rotiert den Akku"));
+
+    TFProgrammtext& f = Fenster();
+    Tippen(f, QString::fromUtf8(kText));
+    f.Editor()->GeheZuZeile(8); // "    JNZ zu Adresse Schleife"
+    f.findChild<QAction*>(QStringLiteral("MnTextBefehlsuebersicht"))->trigger();
+    EXPECT_EQ(window->findChildren<TFBefehlsuebersicht*>().size(), 1);
+    EXPECT_EQ(liste->currentItem()->text(), "JNZ zu Adresse");
+    const QString jnz = eintrag->toPlainText();
+    for (const char* teil : {"Nummer\n325 (0x0145)", "Adresse 0 bis 3999", "Flags\nkeine",
+                             "Takte\n7", "Befehls-Operand lesen", "Test auf Interrupt"}) {
+        EXPECT_TRUE(jnz.contains(QString::fromUtf8(teil))) << teil;
+    }
+    Tippen(f, QStringLiteral("ende: out akku ; fertig"));
+    f.findChild<QAction*>(QStringLiteral("MnTextBefehlsuebersicht"))->trigger();
+    EXPECT_EQ(liste->currentItem()->text(), "OUT Akku");
+    EXPECT_TRUE(eintrag->toPlainText().contains("Flags\nkeine"));
 }
 
 } // namespace

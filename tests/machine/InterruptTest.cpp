@@ -42,13 +42,13 @@ TEST_F(InterruptTest, GoSubAndIretSaveAndRestoreTheFrame) {
     sw().SetIPWeiter(false);
     m.Befehl();
     EXPECT_EQ(m.speicher.GetValue(255), 11);
-    EXPECT_EQ(m.speicherGrid.Cell(2, 256), "IP");
+    EXPECT_EQ(m.speicher.Zellentext(2, 256), "IP");
     EXPECT_EQ(m.speicher.GetValue(254), 7);
-    EXPECT_EQ(m.speicherGrid.Cell(2, 255), "Akku");
+    EXPECT_EQ(m.speicher.Zellentext(2, 255), "Akku");
     EXPECT_EQ(m.speicher.GetValue(253), 2);
-    EXPECT_EQ(m.speicherGrid.Cell(2, 254), "Flags");
+    EXPECT_EQ(m.speicher.Zellentext(2, 254), "Flags");
     EXPECT_EQ(sw().GetSP(), 252);
-    EXPECT_EQ(m.spAnzeige.text, " 252");
+    EXPECT_EQ(m.spAnzeige.Text(), " 252");
     EXPECT_EQ(NaechsterAbruf(), 50);
 
     m.rechenwerk.SetAkku(1); // the subroutine changes Akku and flags
@@ -73,7 +73,7 @@ TEST_F(InterruptTest, RequestEntersTheServiceRoutineAfterTheInstruction) {
                            "IP auf Adresse der ISR setzen"};
     for (const char* name : names) {
         sw().Takt();
-        EXPECT_EQ(m.mikroschritt.text, name);
+        EXPECT_EQ(m.mikroschritt.Text(), name);
     }
     EXPECT_EQ(m.speicher.GetValue(255), 1);
     EXPECT_EQ(sw().GetIP(), 3000);
@@ -83,14 +83,14 @@ TEST_F(InterruptTest, RequestEntersTheServiceRoutineAfterTheInstruction) {
     // Inside the service routine the interrupt test is skipped.
     m.Befehl();
     EXPECT_EQ(m.rechenwerk.GetAkku(), 8);
-    EXPECT_NE(m.mikroschritt.text, "Test auf Interrupt");
+    EXPECT_NE(m.mikroschritt.Text(), "Test auf Interrupt");
 
     // The IRET of the service routine ends it and clears the request line.
     BisVor(27);
     for (int i = 0; i < 4; ++i) {
         sw().Takt();
     }
-    EXPECT_EQ(m.mikroschritt.text, "ISR-Abarbeitung beendet");
+    EXPECT_EQ(m.mikroschritt.Text(), "ISR-Abarbeitung beendet");
     EXPECT_FALSE(sw().GetInISR());
     EXPECT_FALSE(sw().GetInterrupt());
     EXPECT_EQ(m.rechenwerk.GetAkku(), 7);

@@ -17,14 +17,13 @@ struct SteuerwerkPruefung {
         for (int code : s.phasen_) {
             o << code << ',';
         }
-        o << " schritt=" << int{s.schritt_} << " phase=" << s.phase_ << " ip=" << s.ip_
-          << " sp=" << s.sp_ << " isr=" << s.isrAdresse_ << " irq=" << s.interruptAnforderung_
-          << " befehl=" << s.befehl_ << " operand=" << s.operand_ << " inISR=" << s.inISR_
-          << " ipWeiter=" << s.ipWeiter_ << " name=" << s.phasenname_ << '/' << s.phasennameNummer_
-          << " ausf=" << s.ausfuehrungsname_ << '/' << s.ausfuehrungsnameNummer_
-          << " fehler=" << int{s.fehler_} << " eintritt=" << s.interruptEintritt_ << '/'
-          << s.ipWeiterBeiEintritt_ << " rahmen=" << s.isrRahmenSP_ << " zaehler=" << s.taktzaehler_
-          << '/' << s.befehlszaehler_;
+        const SteuerwerkStand& z = s.z_;
+        o << " schritt=" << int{z.schritt} << " phase=" << z.phase << " ip=" << z.ip
+          << " sp=" << z.sp << " isr=" << s.isrAdresse_ << " irq=" << s.interruptAnforderung_
+          << " befehl=" << z.befehl << " operand=" << z.operand << " name=" << int{z.phasenname}
+          << " ausf=" << z.ausfuehrungsname << " fehler=" << int{z.fehler}
+          << " merker=" << int{z.merker} << " rahmen=" << z.isrRahmenSP
+          << " zaehler=" << s.taktzaehler_ << '/' << s.befehlszaehler_;
         return o.str();
     }
 };
@@ -40,8 +39,8 @@ struct Zustand {
     std::vector<std::string> felder; // kSpeicherFelder per memory cell, then the registers
     bool operator==(const Zustand&) const = default;
 };
-constexpr int kSpeicherFelder = 6;
-constexpr int kRegisterFelder = 5;
+constexpr int kSpeicherFelder = 4;
+constexpr int kRegisterFelder = 2;
 
 Zustand Aufnehmen(const PlainMachine& m) {
     Zustand z;
@@ -51,14 +50,15 @@ Zustand Aufnehmen(const PlainMachine& m) {
     r << "akku=" << rw.GetAkku() << " op=" << rw.GetOperand() << " flags=" << rw.GetZeroFlag()
       << rw.GetCarryFlag() << rw.GetParityFlag() << rw.GetSignFlag()
       << " db=" << m.datenbus.GetValue() << " ab=" << m.adressbus.GetValue()
-      << " ea=" << m.ea.GetValue() << " ip-anzeige=" << m.ipAnzeige.number
-      << " ea-anzeige=" << m.eaSpin.number << " zeilen=" << m.speicherGrid.Row() << '/'
+      << " ea=" << m.ea.GetValue() << " ip-anzeige=" << m.ipAnzeige.value
+      << " ea-anzeige=" << m.eaSpin.value << " zeilen=" << m.speicherGrid.Row() << '/'
       << m.registerGrid.Row() << " label=" << m.ausgabe.label;
     z.zeilen.push_back(r.str());
-    for (const PlainTextDisplay* d :
+    z.zeilen.push_back(m.befehl.Text());
+    for (const PlainValueDisplay* d :
          {&m.datenbusPanel, &m.adressbusPanel, &m.akku, &m.operand, &m.zero, &m.carry, &m.parity,
-          &m.sign, &m.spAnzeige, &m.isrAnzeige, &m.mikroschritt, &m.befehl, &m.befehlsname}) {
-        z.zeilen.push_back(d->text + " | " + d->hint);
+          &m.sign, &m.spAnzeige, &m.isrAnzeige, &m.mikroschritt, &m.befehlsname}) {
+        z.zeilen.push_back(d->Text() + " | " + d->Hint());
     }
     for (const std::string& zeile : m.ausgabe.lines) {
         z.zeilen.push_back("ausgabe: " + zeile);
@@ -68,16 +68,12 @@ Zustand Aufnehmen(const PlainMachine& m) {
         z.felder.push_back(std::to_string(m.speicher.GetValue(a)));
         z.felder.push_back(std::to_string(m.speicher.GetBefehlsnummer(a)));
         z.felder.push_back(m.speicher.IstBefehl(a) ? "B" : "D");
-        for (int c = 0; c < 3; ++c) {
-            z.felder.push_back(m.speicherGrid.Cell(c, a + 1));
-        }
+        // The grid's texts follow from the value, number and mark, and the stack label.
+        z.felder.push_back(StapelmarkeText(m.speicher.GetMarke(a)));
     }
     for (int i = 0; i < TReg::kRegisterZahl; ++i) {
         z.felder.push_back(std::to_string(m.reg.GetValue(i)));
         z.felder.push_back(m.reg.GetName(i));
-        for (int c = 0; c < 3; ++c) {
-            z.felder.push_back(m.registerGrid.Cell(c, i + 1));
-        }
     }
     return z;
 }
@@ -325,7 +321,7 @@ TEST(Journal, ErrorStopAndCancelledInputAreUndoneWithTheStep) {
     ablauf.Takt(m);
     EXPECT_TRUE(m.eingaben.empty());
     EXPECT_EQ(m.ausgabe.lines.size(), 2u);
-    EXPECT_EQ(m.ausgabe.label, "1111111111111111");
+    EXPECT_EQ(m.ausgabe.LabelText(), "1111111111111111");
     ASSERT_TRUE(m.steuerwerk.TaktZurueck());
     EXPECT_TRUE(GleicherZustand(vorEingabe, m));
     // The unknown instruction 5 stops with error 1 after its decode.
@@ -380,41 +376,49 @@ TEST(Journal, KeepsAMillionStepsAndDropsTheOldestBeyondItsLimit) {
     EXPECT_TRUE(GleicherZustand(Aufnehmen(vergleich), klein));
 }
 
-TEST(Journal, RecordsOnlyInsideARecordAndKeepsLongTexts) {
+TEST(Journal, RecordsOnlyInsideARecordAndKeepsLongRecords) {
     TJournal j;
-    j.Merke(JournalFeld::Akku, 5); // no record open: nothing kept
-    j.Oeffnen();
-    j.Schliessen();
+    j.Merke(JournalFeld::EAWert, 5); // no record open: nothing kept
     EXPECT_TRUE(j.Leer());
 
-    // A record longer than a block moves to a block of its own.
-    const std::string lang(3 * TJournal::kBlockGroesse, 'x');
-    j.Oeffnen();
-    j.Merke(JournalFeld::IP, -7);
-    j.MerkeText(JournalFeld::Speichertext, 3999, lang);
-    j.Merke(JournalFeld::Operand, std::int64_t{1} << 40);
+    // A record longer than a block moves to a block of its own, its head with it.
+    constexpr int kViele = 300'000;
+    const std::uint8_t bytes[3] = {7, 8, 9};
+    j.Oeffnen()[0] = 42;
+    j.MerkeBytes(JournalFeld::Phasen, 4, bytes, sizeof bytes);
+    for (int i = 0; i < kViele; ++i) {
+        j.Merke(JournalFeld::Speicherwert, 3999, -i);
+    }
+    j.Merke(JournalFeld::EAWert, std::int64_t{1} << 40);
+    EXPECT_EQ(j.Kopf()[0], 42);
     j.Schliessen();
-    j.Oeffnen();
-    j.Merke(JournalFeld::SP, 300);
+    j.Oeffnen()[0] = 43;
+    j.Merke(JournalFeld::Registerzeile, 300);
     j.Schliessen();
     ASSERT_TRUE(j.Fortsetzen());
-    j.Merke(JournalFeld::Fehler, 3);
+    j.Merke(JournalFeld::Interrupt, 1);
     j.Schliessen();
     EXPECT_EQ(j.Schritte(), 2u);
 
+    const std::uint8_t* kopf = nullptr;
     std::vector<TJournal::Eintrag> e;
-    ASSERT_TRUE(j.Zuruecknehmen(e));
+    std::vector<std::uint8_t> puffer;
+    ASSERT_TRUE(j.Zuruecknehmen(kopf, e, puffer));
+    EXPECT_EQ(kopf[0], 43);
     ASSERT_EQ(e.size(), 2u);
-    EXPECT_EQ(e[0].feld, JournalFeld::SP);
-    EXPECT_EQ(e[1].feld, JournalFeld::Fehler);
-    EXPECT_EQ(e[1].wert, 3);
-    ASSERT_TRUE(j.Zuruecknehmen(e));
-    ASSERT_EQ(e.size(), 3u);
-    EXPECT_EQ(e[0].wert, -7);
-    EXPECT_EQ(e[1].index, 3999);
-    EXPECT_EQ(e[1].text, lang);
-    EXPECT_EQ(e[2].wert, std::int64_t{1} << 40);
-    EXPECT_FALSE(j.Zuruecknehmen(e));
+    EXPECT_EQ(e[0].feld, JournalFeld::Registerzeile);
+    EXPECT_EQ(e[1].feld, JournalFeld::Interrupt);
+    EXPECT_EQ(e[1].wert, 1);
+    ASSERT_TRUE(j.Zuruecknehmen(kopf, e, puffer));
+    EXPECT_EQ(kopf[0], 42);
+    ASSERT_EQ(e.size(), kViele + 2u);
+    EXPECT_EQ(e[0].index, 4);
+    ASSERT_EQ(e[0].anzahl, 3u);
+    EXPECT_EQ(e[0].bytes[2], 9);
+    EXPECT_EQ(e[kViele].index, 3999);
+    EXPECT_EQ(e[kViele].wert, 1 - kViele);
+    EXPECT_EQ(e[kViele + 1].wert, std::int64_t{1} << 40);
+    EXPECT_FALSE(j.Zuruecknehmen(kopf, e, puffer));
     EXPECT_EQ(j.Nutzbytes(), 0u);
 }
 

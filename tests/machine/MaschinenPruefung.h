@@ -7,15 +7,8 @@
 #pragma once
 
 #include "../support/Aufzeichnung.h"
-#include "machine/Bus.h"
-#include "machine/EAEinheit.h"
 #include "machine/Fehler.h"
-#include "machine/PlainDisplays.h"
-#include "machine/RAM.h"
-#include "machine/Rechenwerk.h"
-#include "machine/Reg.h"
-#include "machine/Steuerwerk.h"
-#include "util/NumberTexts.h"
+#include "machine/Maschine.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -91,192 +84,90 @@ inline bool IstUtf8Zeile(std::string_view text) {
     return true;
 }
 
-// A plain table that remembers which rows were written, so that they can be put back.
-class MerkGrid final : public Grid {
-public:
-    MerkGrid(int cols, int rows)
-        : grid_(cols, rows), vorlage_(cols, rows), cols_(cols),
-          markiert_(static_cast<std::size_t>(rows), false) {}
-    int RowCount() const override { return grid_.RowCount(); }
-    void SetRowCount(int rows) override { grid_.SetRowCount(rows); }
-    std::string Cell(int col, int row) const override { return grid_.Cell(col, row); }
-    void SetCell(int col, int row, const std::string& text) override {
-        grid_.SetCell(col, row, text);
-        if (row >= 0 && row < static_cast<int>(markiert_.size()) &&
-            !markiert_[static_cast<std::size_t>(row)]) {
-            markiert_[static_cast<std::size_t>(row)] = true;
-            geschrieben_.push_back(row);
-        }
-    }
-    int Row() const override { return grid_.Row(); }
-    void SetRow(int row) override { grid_.SetRow(row); }
-
-    bool Geschrieben(int row) const { return markiert_[static_cast<std::size_t>(row)]; }
-    // The grid as it is now becomes the state to go back to.
-    void AlsVorlage() {
-        vorlage_ = grid_;
-        Vergessen();
-    }
-    void Zuruecksetzen() {
-        for (int row : geschrieben_) {
-            for (int col = 0; col < cols_; ++col) {
-                grid_.SetCell(col, row, vorlage_.Cell(col, row));
-            }
-        }
-        Vergessen();
-        grid_.SetRowCount(vorlage_.RowCount());
-        grid_.SetRow(vorlage_.Row());
-    }
-
-private:
-    void Vergessen() {
-        for (int row : geschrieben_) {
-            markiert_[static_cast<std::size_t>(row)] = false;
-        }
-        geschrieben_.clear();
-    }
-
-    PlainGrid grid_;
-    PlainGrid vorlage_;
-    int cols_;
-    std::vector<bool> markiert_;
-    std::vector<int> geschrieben_;
-};
-
-// The plain-table displays, kept from one input to the next: filling 4001 grid rows anew for
-// every input would cost far more than running it. Before each input they are put back to
-// what a freshly created machine shows.
-struct Anzeigen {
-    MerkGrid speicherGrid{3, TRAM::kZellen};
-    MerkGrid registerGrid{3, TReg::kRegisterZahl};
-    PlainTextDisplay datenbusPanel, adressbusPanel;
-    PlainNumberDisplay eaSpin;
-    PlainTextDisplay akku, operand, zero, carry, parity, sign;
-    PlainNumberDisplay ipAnzeige;
-    PlainTextDisplay spAnzeige, isrAnzeige, mikroschritt, befehl, befehlsname;
-    PlainOutputWindow ausgabe;
-
-    void Zuruecksetzen() {
-        speicherGrid.Zuruecksetzen();
-        registerGrid.Zuruecksetzen();
-        for (PlainTextDisplay* d :
-             {&datenbusPanel, &adressbusPanel, &akku, &operand, &zero, &carry, &parity, &sign,
-              &spAnzeige, &isrAnzeige, &mikroschritt, &befehl, &befehlsname}) {
-            d->text.clear();
-            d->hint.clear();
-        }
-        eaSpin.number = 0;
-        ipAnzeige.number = 0;
-        ausgabe.lines.clear();
-        ausgabe.label.clear();
-    }
-};
-
 // What the callbacks record; a base of its own so it exists before the control unit.
 struct Rueckrufe : EingabenUndBoxen {};
 
-// One input's machine, wired on the kept displays as machine/Maschine.h wires a machine on
-// its own, with the window's reactions to an IP change and to the number input.
-struct Pruefmaschine : Rueckrufe {
-    explicit Pruefmaschine(Anzeigen& anzeigen)
-        : a(anzeigen), steuerwerk(speicher, reg, rechenwerk, ea,
-                                  SteuerwerkAnzeigen{a.ipAnzeige, a.spAnzeige, a.isrAnzeige,
-                                                     a.mikroschritt, a.befehl, a.befehlsname},
-                                  datenbus, adressbus, Verbindungen()) {
-        ea.SetAusgabefenster(&a.ausgabe);
-    }
+// One input's machine on plain displays, with the window's reactions to an IP change and to
+// the number input, and the memory as it was when the run began.
+struct Pruefmaschine : Rueckrufe, PlainMaschine {
+    Pruefmaschine() : PlainMaschine(Verbindungen()) { ea.SetAusgabefenster(&ausgabe); }
 
-    Anzeigen& a;
-    TRAM speicher{TRAM::kMaxCount, a.speicherGrid};
-    TReg reg{TReg::kMaxCount, a.registerGrid};
-    TBus datenbus{a.datenbusPanel, false};
-    TBus adressbus{a.adressbusPanel, true};
-    TEAEinheit ea{a.eaSpin};
-    TRechenwerk rechenwerk{
-        RechenwerkAnzeigen{a.akku, a.operand, a.zero, a.carry, a.parity, a.sign}};
-    TSteuerwerk steuerwerk;
+    PlainOutputWindow ausgabe;
+    std::vector<int> startwerte;
+    std::vector<Stapelmarke> startmarken;
+
+    void StartMerken() {
+        startwerte.clear();
+        startmarken.clear();
+        for (int a = 0; a < TRAM::kZellen; ++a) {
+            startwerte.push_back(speicher.GetValue(a));
+            startmarken.push_back(speicher.GetMarke(a));
+        }
+        speicherGrid.changedRows.clear();
+        registerGrid.changedRows.clear();
+    }
 
 private:
     SteuerwerkRueckrufe Verbindungen() {
         // As the window's IP spin edit: the memory row of the IP is selected.
         return Aufzeichnen([this](int ip) {
-            if (ip >= 0 && ip < a.speicherGrid.RowCount() - 1) {
-                a.speicherGrid.SetRow(ip + 1);
+            if (ip >= 0 && ip < TRAM::kMaxCount) {
+                speicherGrid.SetRow(ip + 1);
             }
         });
     }
 };
 
-// The displays of a freshly created machine, made once as Maschine makes them.
-inline Anzeigen& FrischeAnzeigen() {
-    static Anzeigen anzeigen;
-    static const bool vorbereitet = [] {
-        BefehlstabellenFuellen();
-        Pruefmaschine m(anzeigen);
-        m.speicher.FillGrid();
-        m.reg.FillGrid();
-        anzeigen.speicherGrid.AlsVorlage();
-        anzeigen.registerGrid.AlsVorlage();
-        return true;
-    }();
-    (void)vorbereitet;
-    anzeigen.Zuruecksetzen();
-    return anzeigen;
-}
-
 // Empty when the displays show what the machine holds, else what differs. With the grids,
-// every row that was written or holds a value is compared with its cell.
+// every memory row whose cell changed since the start must have been told about.
 inline std::string PruefeAnzeigen(const Pruefmaschine& m, bool mitGrids) {
-    const Anzeigen& a = m.a;
     const TSteuerwerk& s = m.steuerwerk;
     const TRechenwerk& r = m.rechenwerk;
-    if (a.ipAnzeige.number != s.GetIP()) {
-        return "IP display " + std::to_string(a.ipAnzeige.number) + " for IP " +
+    if (m.ipAnzeige.value != s.GetIP()) {
+        return "IP display " + std::to_string(m.ipAnzeige.value) + " for IP " +
                std::to_string(s.GetIP());
     }
-    if (a.spAnzeige.text != " " + std::to_string(s.GetSP())) {
-        return "SP display \"" + a.spAnzeige.text + "\" for SP " + std::to_string(s.GetSP());
+    if (m.spAnzeige.value != s.GetSP() || m.isrAnzeige.value != s.GetISRAdresse()) {
+        return "SP display \"" + m.spAnzeige.Text() + "\" for SP " + std::to_string(s.GetSP());
     }
-    if (a.isrAnzeige.text != " " + std::to_string(s.GetISRAdresse())) {
-        return "ISR display \"" + a.isrAnzeige.text + "\"";
-    }
-    if (a.akku.text != " " + IntToHex0x(r.GetAkku()) ||
-        a.akku.hint != std::to_string(r.GetAkku())) {
-        return "Akku display \"" + a.akku.text + "\" for Akku " + std::to_string(r.GetAkku());
-    }
-    if (a.operand.text != " " + IntToHex0x(r.GetOperand())) {
-        return "operand display \"" + a.operand.text + "\"";
+    if (m.akku.value != r.GetAkku() || m.operand.value != r.GetOperand()) {
+        return "Akku display \"" + m.akku.Text() + "\" for Akku " + std::to_string(r.GetAkku());
     }
     const bool flags[] = {r.GetZeroFlag(), r.GetCarryFlag(), r.GetParityFlag(), r.GetSignFlag()};
-    const PlainTextDisplay* flagAnzeigen[] = {&a.zero, &a.carry, &a.parity, &a.sign};
+    const PlainValueDisplay* flagAnzeigen[] = {&m.zero, &m.carry, &m.parity, &m.sign};
     for (int i = 0; i < 4; ++i) {
-        if (flagAnzeigen[i]->text != (flags[i] ? "1" : "0")) {
-            return "flag display " + std::to_string(i) + " shows \"" + flagAnzeigen[i]->text + "\"";
+        if (flagAnzeigen[i]->value != (flags[i] ? 1 : 0)) {
+            return "flag display " + std::to_string(i) + " shows \"" + flagAnzeigen[i]->Text() +
+                   "\"";
         }
     }
-    if (a.datenbusPanel.text != BusText(m.datenbus.GetValue(), false) ||
-        a.adressbusPanel.text != BusText(m.adressbus.GetValue(), true)) {
-        return "bus display \"" + a.datenbusPanel.text + "\" / \"" + a.adressbusPanel.text + "\"";
+    if (m.datenbusPanel.value != m.datenbus.GetValue() ||
+        m.adressbusPanel.value != m.adressbus.GetValue()) {
+        return "bus display \"" + m.datenbusPanel.Text() + "\" / \"" + m.adressbusPanel.Text() +
+               "\"";
     }
-    if (a.mikroschritt.text != s.GetPhasenname()) {
-        return "micro-step display \"" + a.mikroschritt.text + "\"";
+    if (m.mikroschritt.Text() != s.GetPhasenname() ||
+        m.befehlsname.Text() != s.GetAusfuehrungsname()) {
+        return "micro-step display \"" + m.mikroschritt.Text() + "\"";
+    }
+    if (m.befehl.befehl != s.GetBefehl() || m.befehl.operand != s.GetOperand()) {
+        return "instruction display \"" + m.befehl.Text() + "\"";
     }
     if (!mitGrids) {
         return {};
     }
-    for (int adresse = 0; adresse < TRAM::kMaxCount; ++adresse) {
-        const int row = adresse + 1;
-        if ((m.speicher.GetValue(adresse) != 0 || a.speicherGrid.Geschrieben(row)) &&
-            (a.speicherGrid.Cell(0, row) != " " + IntToStr3(adresse) ||
-             a.speicherGrid.Cell(1, row) != " " + IntToHex0x(m.speicher.GetValue(adresse)))) {
-            return "memory row " + std::to_string(row) + " does not show cell " +
-                   std::to_string(adresse);
+    std::vector<bool> gemeldet(TRAM::kZellen + 1, false);
+    for (int row : m.speicherGrid.changedRows) {
+        if (row >= 1 && row <= TRAM::kZellen) {
+            gemeldet[static_cast<std::size_t>(row)] = true;
         }
     }
-    for (int i = 0; i < TReg::kMaxCount; ++i) {
-        if (a.registerGrid.Cell(1, i + 1) != " " + IntToHex0x(m.reg.GetValue(i))) {
-            return "register row " + std::to_string(i + 1) + " does not show register " +
-                   std::to_string(i);
+    for (int adresse = 0; adresse < TRAM::kMaxCount; ++adresse) {
+        const auto a = static_cast<std::size_t>(adresse);
+        const bool geaendert = m.speicher.GetValue(adresse) != m.startwerte[a] ||
+                               m.speicher.GetMarke(adresse) != m.startmarken[a];
+        if (geaendert && !gemeldet[a + 1]) {
+            return "memory row " + std::to_string(adresse + 1) + " changed untold";
         }
     }
     return {};
@@ -387,32 +278,38 @@ inline std::vector<std::string> Abbild(const Pruefmaschine& m) {
         std::to_string(r.GetParityFlag()) + std::to_string(r.GetSignFlag()) +
         " db=" + std::to_string(m.datenbus.GetValue()) +
         " ab=" + std::to_string(m.adressbus.GetValue()) + " ea=" + std::to_string(m.ea.GetValue()));
-    const Anzeigen& a = m.a;
-    for (const PlainTextDisplay* d :
-         {&a.datenbusPanel, &a.adressbusPanel, &a.akku, &a.operand, &a.zero, &a.carry, &a.parity,
-          &a.sign, &a.spAnzeige, &a.isrAnzeige, &a.mikroschritt, &a.befehl, &a.befehlsname}) {
-        zeilen.push_back(d->text + " | " + d->hint);
+    zeilen.push_back(m.befehl.Text());
+    for (const PlainValueDisplay* d :
+         {&m.datenbusPanel, &m.adressbusPanel, &m.akku, &m.operand, &m.zero, &m.carry, &m.parity,
+          &m.sign, &m.spAnzeige, &m.isrAnzeige, &m.mikroschritt, &m.befehlsname}) {
+        zeilen.push_back(d->Text() + " | " + d->Hint());
     }
-    zeilen.push_back("ip-anzeige=" + std::to_string(a.ipAnzeige.number) +
-                     " ea-anzeige=" + std::to_string(a.eaSpin.number) +
-                     " zeilen=" + std::to_string(a.speicherGrid.Row()) + "/" +
-                     std::to_string(a.registerGrid.Row()) + " label=" + a.ausgabe.label);
-    for (const std::string& zeile : a.ausgabe.lines) {
+    zeilen.push_back("ip-anzeige=" + std::to_string(m.ipAnzeige.value) +
+                     " ea-anzeige=" + std::to_string(m.eaSpin.value) +
+                     " zeilen=" + std::to_string(m.speicherGrid.Row()) + "/" +
+                     std::to_string(m.registerGrid.Row()) + " label=" + m.ausgabe.LabelText());
+    for (const std::string& zeile : m.ausgabe.lines) {
         zeilen.push_back("ausgabe: " + zeile);
     }
+    // The grid texts follow from values, numbers, marks, labels and names. Cells and
+    // registers are written out only where they differ from the empty machine, so taking
+    // an image stays cheap.
     for (int adresse = 0; adresse < TRAM::kZellen; ++adresse) {
-        zeilen.push_back(std::to_string(m.speicher.GetValue(adresse)) + " " +
-                         std::to_string(m.speicher.GetBefehlsnummer(adresse)) +
-                         (m.speicher.IstBefehl(adresse) ? " B" : " D"));
-    }
-    for (const MerkGrid* grid : {&a.speicherGrid, &a.registerGrid}) {
-        for (int row = 0; row < grid->RowCount(); ++row) {
-            zeilen.push_back(grid->Cell(0, row) + "|" + grid->Cell(1, row) + "|" +
-                             grid->Cell(2, row));
+        const int wert = m.speicher.GetValue(adresse);
+        const int nummer = m.speicher.GetBefehlsnummer(adresse);
+        const bool befehl = m.speicher.IstBefehl(adresse);
+        const Stapelmarke marke = m.speicher.GetMarke(adresse);
+        if (wert != 0 || nummer != 0 || befehl || marke != Stapelmarke::Keine) {
+            zeilen.push_back("M" + std::to_string(adresse) + "=" + std::to_string(wert) + " " +
+                             std::to_string(nummer) + (befehl ? " B " : " D ") +
+                             StapelmarkeText(marke));
         }
     }
     for (int i = 0; i < TReg::kRegisterZahl; ++i) {
-        zeilen.push_back(std::to_string(m.reg.GetValue(i)) + " " + m.reg.GetName(i));
+        if (m.reg.GetValue(i) != 0 || !m.reg.GetName(i).empty()) {
+            zeilen.push_back("R" + std::to_string(i) + "=" + std::to_string(m.reg.GetValue(i)) +
+                             " " + m.reg.GetName(i));
+        }
     }
     return zeilen;
 }
@@ -441,7 +338,7 @@ inline std::string PruefeZuruecknehmen(Pruefmaschine& m, const std::vector<std::
 
 // Empty when the machine behaved on these bytes, else what went wrong.
 inline std::string PruefeMaschine(std::string_view daten) {
-    Pruefmaschine m(FrischeAnzeigen());
+    Pruefmaschine m;
     Bytes in(daten);
     Start start = Start::Von0;
     int schritte = 0;
@@ -453,7 +350,8 @@ inline std::string PruefeMaschine(std::string_view daten) {
     } catch (const std::exception& e) {
         return std::string("setting the machine up failed: ") + e.what();
     }
-    m.a.ausgabe.lines.clear();
+    m.ausgabe.lines.clear();
+    m.StartMerken();
     Starten(m, start);
     // The journal records from the start. What the learner does between micro-steps (the
     // interrupt button, a new start after a stop) is no micro-step: the undo check then
@@ -512,11 +410,11 @@ inline std::string PruefeMaschine(std::string_view daten) {
         if (!gestoppt && !beliebigerIndex && (phase < 1 || phase > 32)) {
             return "micro-step code " + std::to_string(phase) + " ran";
         }
-        if (m.a.ipAnzeige.number != m.steuerwerk.GetIP() || m.a.eaSpin.number != m.ea.GetValue()) {
+        if (m.ipAnzeige.value != m.steuerwerk.GetIP() || m.eaSpin.value != m.ea.GetValue()) {
             return "IP or I/O display behind after micro-step " + std::to_string(phase);
         }
-        for (; geprueft < m.a.ausgabe.lines.size(); ++geprueft) {
-            if (!IstUtf8Zeile(m.a.ausgabe.lines[geprueft])) {
+        for (; geprueft < m.ausgabe.lines.size(); ++geprueft) {
+            if (!IstUtf8Zeile(m.ausgabe.lines[geprueft])) {
                 return "output line is no single UTF-8 line";
             }
         }

@@ -1,6 +1,6 @@
 #include "machine/Rechenwerk.h"
 #include "machine/Fehler.h"
-#include "machine/PlainDisplays.h"
+#include "machine/Maschine.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +25,8 @@ protected:
         return {rw.GetZeroFlag(), rw.GetCarryFlag(), rw.GetParityFlag(), rw.GetSignFlag()};
     }
 
-    PlainTextDisplay akku, operand, zero, carry, parity, sign;
-    TRechenwerk rw{RechenwerkAnzeigen{akku, operand, zero, carry, parity, sign}};
+    PlainAnzeigen anzeigen;
+    TRechenwerk rw{&anzeigen.rechenwerkAnzeigen};
 };
 
 TEST_F(RechenwerkTest, StartsWithZeroAndShowsItsPanels) {
@@ -34,13 +34,13 @@ TEST_F(RechenwerkTest, StartsWithZeroAndShowsItsPanels) {
     EXPECT_TRUE(rw.GetZeroFlag());
     EXPECT_TRUE(rw.GetParityFlag());
     EXPECT_FALSE(rw.GetCarryFlag());
-    EXPECT_EQ(akku.text, " 0x0000");
-    EXPECT_EQ(carry.text, "0");
+    EXPECT_EQ(anzeigen.akku.Text(), " 0x0000");
+    EXPECT_EQ(anzeigen.carry.Text(), "0");
     rw.SetAkku(5);
-    EXPECT_EQ(akku.text, " 0x0005");
-    EXPECT_EQ(akku.hint, "5");
+    EXPECT_EQ(anzeigen.akku.Text(), " 0x0005");
+    EXPECT_EQ(anzeigen.akku.Hint(), "5");
     rw.AkkuInOperand();
-    EXPECT_EQ(operand.hint, " 5");
+    EXPECT_EQ(anzeigen.operand.Hint(), " 5");
     EXPECT_THROW(rw.SetAkku(65536), Bereichsfehler);
     EXPECT_EQ(rw.GetAkku(), 5);
 }

@@ -1,6 +1,8 @@
 #include "machine/Fehler.h"
 #include "support/MachineFixture.h"
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace tovak {
@@ -16,12 +18,12 @@ protected:
 
 TEST_F(SteuerwerkTest, StartsWithItsCreationValues) {
     EXPECT_EQ(sw().GetIP(), 0);
-    EXPECT_EQ(m.spAnzeige.text, " 4000");
-    EXPECT_EQ(m.isrAnzeige.text, " 3000");
+    EXPECT_EQ(m.spAnzeige.Text(), " 4000");
+    EXPECT_EQ(m.isrAnzeige.Text(), " 3000");
     EXPECT_EQ(sw().GetPhase(), KeinWert);
     EXPECT_EQ(sw().GetNaechstePhase(), 1);
-    EXPECT_EQ(m.befehl.text, "");
-    EXPECT_EQ(m.adressbusPanel.text, "-");
+    EXPECT_EQ(m.befehl.Text(), "");
+    EXPECT_EQ(m.adressbusPanel.Text(), "-");
 }
 
 TEST_F(SteuerwerkTest, MovAkkuKonstanteWalksItsMicroSteps) {
@@ -46,19 +48,19 @@ TEST_F(SteuerwerkTest, MovAkkuKonstanteWalksItsMicroSteps) {
     for (const Step& s : steps) {
         SCOPED_TRACE(s.name);
         sw().Takt();
-        EXPECT_EQ(m.mikroschritt.text, s.name);
+        EXPECT_EQ(m.mikroschritt.Text(), s.name);
         EXPECT_EQ(sw().GetIP(), s.ip);
-        EXPECT_EQ(m.adressbusPanel.text, s.ab);
-        EXPECT_EQ(m.datenbusPanel.text, s.db);
-        EXPECT_EQ(m.befehl.text, s.befehl);
+        EXPECT_EQ(m.adressbusPanel.Text(), s.ab);
+        EXPECT_EQ(m.datenbusPanel.Text(), s.db);
+        EXPECT_EQ(m.befehl.Text(), s.befehl);
     }
     EXPECT_EQ(m.rechenwerk.GetAkku(), 5);
-    EXPECT_EQ(m.befehlsname.text, "");
+    EXPECT_EQ(m.befehlsname.Text(), "");
     EXPECT_EQ(sw().GetSchritt(), 0);
     sw().Takt();
-    EXPECT_EQ(m.mikroschritt.text, "Befehl adressieren");
+    EXPECT_EQ(m.mikroschritt.Text(), "Befehl adressieren");
     EXPECT_EQ(sw().GetIP(), 2);
-    EXPECT_EQ(m.ipAnzeige.number, 2);
+    EXPECT_EQ(m.ipAnzeige.value, 2);
     EXPECT_EQ(m.ipAenderungen.back(), 2);
 }
 
@@ -68,7 +70,7 @@ TEST_F(SteuerwerkTest, DecodingShowsTheExecutionName) {
     for (int i = 0; i < 3; ++i) {
         sw().Takt();
     }
-    EXPECT_EQ(m.befehlsname.text, "Jump Absolute");
+    EXPECT_EQ(m.befehlsname.Text(), "Jump Absolute");
     EXPECT_EQ(sw().GetNaechstePhase(), 4);
 }
 
@@ -79,7 +81,7 @@ TEST_F(SteuerwerkTest, TakenJumpFetchesTheTargetItself) {
     m.Befehl();
     EXPECT_EQ(sw().GetIP(), 20);
     sw().Takt();
-    EXPECT_EQ(m.adressbusPanel.text, "020");
+    EXPECT_EQ(m.adressbusPanel.Text(), "020");
 }
 
 TEST_F(SteuerwerkTest, NotTakenJumpSkipsItsOperand) {
@@ -91,7 +93,7 @@ TEST_F(SteuerwerkTest, NotTakenJumpSkipsItsOperand) {
     EXPECT_EQ(sw().GetIP(), 3);
     sw().Takt();
     EXPECT_EQ(sw().GetIP(), 4);
-    EXPECT_EQ(m.adressbusPanel.text, "004");
+    EXPECT_EQ(m.adressbusPanel.Text(), "004");
 }
 
 TEST_F(SteuerwerkTest, RegisterInstructionsMoveValuesBothWays) {
@@ -102,7 +104,7 @@ TEST_F(SteuerwerkTest, RegisterInstructionsMoveValuesBothWays) {
     EXPECT_EQ(sw().GetFehler(), CPUStop);
     EXPECT_EQ(m.reg.GetValue(4), 42);
     EXPECT_EQ(m.rechenwerk.GetAkku(), 2);
-    EXPECT_EQ(m.registerGrid.Cell(1, 5), " 0x002A");
+    EXPECT_EQ(m.reg.Zellentext(1, 5), " 0x002A");
 }
 
 TEST_F(SteuerwerkTest, MultiplicationLoopRunsToCpuStop) {
@@ -132,12 +134,12 @@ TEST_F(SteuerwerkTest, CpuStopHaltsAndStaysHalted) {
     m.StartVon0();
     EXPECT_EQ(m.LaufeBisFehler(), 3);
     EXPECT_EQ(sw().GetFehler(), CPUStop);
-    EXPECT_EQ(m.befehlsname.text, "CPU Stop");
+    EXPECT_EQ(m.befehlsname.Text(), "CPU Stop");
     EXPECT_STREQ(Fehlermeldung(CPUStop), "");
     // Another Takt begins a new instruction at the same cell instead of running on.
     EXPECT_EQ(sw().GetSchritt(), 0);
     sw().Takt();
-    EXPECT_EQ(m.mikroschritt.text, "Befehl adressieren");
+    EXPECT_EQ(m.mikroschritt.Text(), "Befehl adressieren");
     EXPECT_EQ(sw().GetIP(), 0);
 }
 
@@ -146,7 +148,7 @@ TEST_F(SteuerwerkTest, UnknownInstructionIsErrorOne) {
     m.StartVon0();
     m.LaufeBisFehler();
     EXPECT_EQ(sw().GetFehler(), FehlerBefehlUnbekannt);
-    EXPECT_EQ(m.befehlsname.text, "");
+    EXPECT_EQ(m.befehlsname.Text(), "");
     EXPECT_STREQ(Fehlermeldung(1), "Der Befehl wurde nicht erkannt");
 }
 
@@ -156,7 +158,7 @@ TEST_F(SteuerwerkTest, InstructionPointerOverflowIsErrorTwo) {
     sw().Takt();
     EXPECT_EQ(sw().GetFehler(), FehlerIPUeberlauf);
     EXPECT_EQ(sw().GetIP(), 65535);
-    EXPECT_EQ(m.adressbusPanel.text, "65535");
+    EXPECT_EQ(m.adressbusPanel.Text(), "65535");
     EXPECT_STREQ(Fehlermeldung(2), "Instruktion-Pointer Überlauf");
 }
 
@@ -167,7 +169,7 @@ TEST_F(SteuerwerkTest, RangeErrorLeavesTheStepWhereItWas) {
         sw().Takt();
     }
     m.datenbus.SetValue(77);
-    EXPECT_EQ(m.adressbusPanel.text, "200");
+    EXPECT_EQ(m.adressbusPanel.Text(), "200");
     const auto schritt = sw().GetSchritt();
     EXPECT_EQ(sw().GetNaechstePhase(), 11);
     EXPECT_THROW(sw().Takt(), Bereichsfehler);
@@ -210,12 +212,89 @@ TEST_F(SteuerwerkTest, InputAndOutputInstructions) {
     EXPECT_EQ(sw().GetFehler(), CPUStop);
     const std::vector<std::string> expected = {"12   1100", "", "13   1101", "", "3   11"};
     EXPECT_EQ(m.ausgabe.lines, expected);
-    EXPECT_EQ(m.eaSpin.number, 3);
+    EXPECT_EQ(m.eaSpin.value, 3);
 
     m.StartVon0();
     m.LaufeBisFehler();
     EXPECT_EQ(sw().GetFehler(), FehlerEingabeAbbruch);
     EXPECT_STREQ(Fehlermeldung(6), "Abbruch der Eingabe");
+}
+
+TEST_F(SteuerwerkTest, InRegisterWritesTheRegisterNotTheMemory) {
+    m.ea.SetValue(42);
+    m.ausgabe.lines.clear();
+    m.Programm(0, {{386, 5}});
+    m.StartVon0();
+    m.Befehl();
+    EXPECT_EQ(m.reg.GetValue(5), 42);
+    EXPECT_EQ(m.speicher.GetValue(5), 0);
+    EXPECT_EQ(m.speicher.GetValue(1), 5);
+    EXPECT_EQ(m.reg.Zellentext(1, 6), " 0x002A");
+    EXPECT_EQ(m.registerGrid.changedRows.back(), 6);
+    EXPECT_TRUE(m.ausgabe.lines.empty()); // reading the unit writes no line
+}
+
+// The micro-step list of every instruction, as the catalogue gives it, after the three of
+// every fetch (1, 2, 3). Written out by number here, apart from the instruction table.
+TEST_F(SteuerwerkTest, EveryInstructionRunsTheMicroStepsOfTheCatalogue) {
+    using Liste = std::vector<int>;
+    const Liste registerRechnen = {4, 8, 11, 9, 6, 18, 21, 22};
+    const Liste konstanteRechnen = {4, 5, 9, 6, 18, 21, 22};
+    const Liste ohneOperand = {18, 21, 22};
+    const Liste sprung = {4, 5, 21, 22};
+    std::map<int, Liste> katalog = {
+        {65, {4, 5, 6, 22}},
+        {66, {4, 8, 11, 16, 22}},
+        {67, {4, 8, 12, 15, 22}},
+        {385, {13, 16, 22}},
+        {386, {4, 8, 13, 15, 22}},
+        {387, {12, 17, 22}},
+        {388, {4, 8, 11, 17, 22}},
+        {389, {12, 32, 22}},
+        {390, {31, 22}},
+        {450, {27, 28, 29, 22}},
+        {451, {22}},
+        {452, {4, 5, 23, 24, 25, 21, 22}},
+    };
+    for (int n : {129, 131, 133, 135, 137, 193, 195, 197, 257, 259, 321}) {
+        katalog[n] = registerRechnen;
+    }
+    for (int n : {130, 132, 134, 136, 138, 194, 196, 198, 258, 260, 261, 262, 322}) {
+        katalog[n] = konstanteRechnen;
+    }
+    for (int n : {139, 140, 199, 449}) {
+        katalog[n] = ohneOperand;
+    }
+    for (int n = 323; n <= 335; ++n) {
+        katalog[n] = sprung;
+    }
+    ASSERT_EQ(katalog.size(), 53u);
+    m.reg.SetValue(1, 1); // operand 1: a register or constant that divides
+    int tabelle = 0;
+    for (const Befehlsbeschreibung* b = AlleBefehleBegin(); b != AlleBefehleEnd(); ++b) {
+        ++tabelle;
+        SCOPED_TRACE(b->nummer);
+        ASSERT_EQ(katalog.count(b->nummer), 1u);
+        const Liste& erwartet = katalog[b->nummer];
+        Liste tabellenliste;
+        for (Mikroschritt s : b->schritte) {
+            tabellenliste.push_back(static_cast<int>(s));
+        }
+        EXPECT_EQ(tabellenliste, erwartet);
+
+        m.speicher.SetCell(b->nummer, 0, b->nummer, true);
+        m.speicher.SetCell(0, 1, 1, false);
+        m.StartVon0();
+        Liste gelaufen;
+        for (int i = 0; i < 3 + static_cast<int>(erwartet.size()); ++i) {
+            sw().Takt();
+            gelaufen.push_back(sw().GetPhase());
+        }
+        EXPECT_EQ(Liste(gelaufen.begin(), gelaufen.begin() + 3), (Liste{1, 2, 3}));
+        EXPECT_EQ(Liste(gelaufen.begin() + 3, gelaufen.end()), erwartet);
+        EXPECT_EQ(sw().GetSchritt(), 0); // the list ended
+    }
+    EXPECT_EQ(tabelle, 53);
 }
 
 } // namespace

@@ -25,111 +25,87 @@ protected:
 };
 
 TEST_F(OroGridTest, RowZeroIsTheHeaderAndRowRIsModelRowRMinusOne) {
-    Grid& g = grid.Adapter();
-    g.SetCell(1, 0, " Hex-Wert");
-    g.SetCell(2, 1, "Move Akku, Register");
-    g.SetCell(0, 10, " 009");
+    grid.SetCellText(1, 0, " Hex-Wert");
+    grid.SetCellText(2, 1, "Move Akku, Register");
+    grid.SetCellText(0, 10, " 009");
 
-    EXPECT_EQ(g.RowCount(), 11);
+    EXPECT_EQ(grid.RowCount(), 11);
     EXPECT_EQ(grid.GridModel().rowCount(), 10);
     EXPECT_EQ(grid.model()->headerData(1, Qt::Horizontal).toString(), " Hex-Wert");
     EXPECT_EQ(grid.model()->index(0, 2).data().toString(), "Move Akku, Register");
     EXPECT_EQ(grid.model()->index(9, 0).data(Qt::DisplayRole).toString(), " 009");
-    EXPECT_EQ(g.Cell(1, 0), " Hex-Wert");
     EXPECT_EQ(grid.CellText(0, 10), " 009");
-}
 
-TEST_F(OroGridTest, RowCountGrowsAndShrinksKeepingTheRemainingTexts) {
-    Grid& g = grid.Adapter();
-    g.SetCell(0, 0, " Adr");
-    g.SetCell(2, 3, "drei");
-    g.SetCell(2, 9, "neun");
-
-    g.SetRowCount(5);
-    EXPECT_EQ(g.RowCount(), 5);
-    EXPECT_EQ(g.Cell(2, 3), "drei");
-    EXPECT_EQ(g.Cell(2, 9), "");
-
-    g.SetRowCount(20);
-    EXPECT_EQ(g.RowCount(), 20);
+    // Growing and shrinking keeps the remaining texts; the header row stays.
+    grid.SetRowCount(5);
+    EXPECT_EQ(grid.CellText(0, 10), "");
+    grid.SetRowCount(20);
     EXPECT_EQ(grid.GridModel().rowCount(), 19);
-    EXPECT_EQ(g.Cell(2, 3), "drei");
-    EXPECT_EQ(g.Cell(2, 9), "") << "a row dropped by shrinking comes back empty";
-    EXPECT_EQ(g.Cell(0, 0), " Adr");
-
-    // The header row cannot be removed.
-    g.SetRowCount(0);
-    EXPECT_EQ(g.RowCount(), 1);
-    EXPECT_EQ(g.Cell(0, 0), " Adr");
+    EXPECT_EQ(grid.CellText(2, 1), "Move Akku, Register");
+    EXPECT_EQ(grid.CellText(0, 10), "") << "a row dropped by shrinking comes back empty";
+    grid.SetRowCount(0);
+    EXPECT_EQ(grid.RowCount(), 1);
+    EXPECT_EQ(grid.CellText(1, 0), " Hex-Wert");
 }
 
 TEST_F(OroGridTest, OutOfRangeCellsAndRowsAreIgnored) {
-    Grid& g = grid.Adapter();
+    GridDisplay& g = grid.Adapter();
     g.SetRow(4);
     for (int col : {-1, 3, 1000}) {
-        g.SetCell(col, 1, "x");
-        EXPECT_EQ(g.Cell(col, 1), "");
+        grid.SetCellText(col, 1, "x");
+        EXPECT_EQ(grid.CellText(col, 1), "");
     }
     for (int row : {-1, 11, 5000}) {
-        g.SetCell(0, row, "x");
-        EXPECT_EQ(g.Cell(0, row), "");
+        grid.SetCellText(0, row, "x");
+        EXPECT_EQ(grid.CellText(0, row), "");
         g.SetRow(row);
         EXPECT_EQ(g.Row(), 4);
     }
     g.SetRow(0); // the header cannot be selected
     EXPECT_EQ(g.Row(), 4);
+    g.RowsChanged(-3, 50); // clipped to the rows there are
     grid.SetColWidth(7, 50);
     grid.SetDefaultRowHeight(-3);
     EXPECT_EQ(grid.CellText(-5, 2), "");
 }
 
-TEST_F(OroGridTest, SingleWritesSignalOneCellAndRefillsSignalOnce) {
-    QSignalSpy changed(&grid.GridModel(), &QAbstractItemModel::dataChanged);
-    Grid& g = grid.Adapter();
-
-    g.SetCell(1, 4, "a");
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed[0][0].toModelIndex(), grid.model()->index(3, 1));
-    EXPECT_EQ(changed[0][1].toModelIndex(), grid.model()->index(3, 1));
-
-    g.SetCell(1, 4, "a"); // unchanged text: nothing to repaint
-    EXPECT_EQ(changed.count(), 1);
-
-    changed.clear();
-    g.BeginUpdate();
-    g.BeginUpdate(); // brackets nest
-    g.SetCell(2, 2, "b");
-    g.SetCell(0, 7, "c");
-    g.EndUpdate();
-    EXPECT_EQ(changed.count(), 0);
-    g.EndUpdate();
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_EQ(changed[0][0].toModelIndex(), grid.model()->index(1, 0));
-    EXPECT_EQ(changed[0][1].toModelIndex(), grid.model()->index(6, 2));
-
-    g.EndUpdate(); // unbalanced end: harmless
-    g.SetCell(0, 1, "d");
-    EXPECT_EQ(changed.count(), 2);
-}
-
-TEST(OroGridMemory, MemoryFillsTheGridWithItsExactTexts) {
+// The memory shown through the grid: the texts are read when asked for, changed rows are
+// signalled as such, and a deferred grid signals once for all.
+TEST(OroGridMemory, TheGridReadsTheMemoryAndRepaintsTheRowsItIsTold) {
     BefehlstabellenFuellen();
     TOroGrid grid;
     grid.SetColCount(3);
-    TRAM ram(TRAM::kMaxCount, grid.Adapter());
+    TRAM ram(TRAM::kMaxCount, &grid.Adapter());
+    grid.SetSource([&ram](int col, int row) { return ram.Zellentext(col, row); });
+    QSignalSpy changed(&grid.GridModel(), &QAbstractItemModel::dataChanged);
     ram.FillGrid();
 
     ASSERT_EQ(grid.RowCount(), 4001);
+    EXPECT_EQ(grid.model()->headerData(2, Qt::Horizontal).toString(), " Befehl / Daten");
     EXPECT_EQ(grid.CellText(0, 1), " 000");
     EXPECT_EQ(grid.CellText(1, 1), " 0x0000");
-    EXPECT_EQ(grid.CellText(2, 1), "0");
     EXPECT_EQ(grid.CellText(0, 4000), " 3999");
 
+    changed.clear();
     ram.SetCell(0, 10, 4000, false);
     EXPECT_EQ(grid.model()->index(10, 1).data().toString(), " 0x0FA0");
     EXPECT_EQ(grid.model()->index(10, 2).data().toString(), "4000");
-    ram.SetValue(4000, 7); // storage cell: no grid row, no crash
-    EXPECT_EQ(grid.RowCount(), 4001);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed[0][0].toModelIndex(), grid.model()->index(10, 0));
+    EXPECT_EQ(changed[0][1].toModelIndex(), grid.model()->index(10, 2));
+    ram.SetValue(4000, 7); // storage cell: no grid row
+    EXPECT_EQ(changed.count(), 1);
+
+    changed.clear();
+    grid.SetDeferred(true);
+    ram.SetValue(3, 1);
+    ram.SetMarke(7, Stapelmarke::Flags);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(grid.CellText(2, 8), "Flags"); // the text is there at once
+    grid.SetDeferred(false);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed[0][0].toModelIndex(), grid.model()->index(3, 0));
+    EXPECT_EQ(changed[0][1].toModelIndex(), grid.model()->index(7, 2));
 }
 
 TEST_F(OroGridTest, OnlyUserSelectionsAreReported) {
@@ -185,12 +161,11 @@ TEST_F(OroGridTest, ColumnFittingKeepsColumnZeroAndFitsTheWidestText) {
     grid.SetColWidth(0, 45);
     grid.SetColWidth(1, 300);
     grid.SetColWidth(2, 10);
-    Grid& g = grid.Adapter();
-    g.SetCell(0, 3, "a much longer text in column zero");
-    g.SetCell(1, 0, " Hex");
-    g.SetCell(1, 2, " 0x0FA0");
-    g.SetCell(2, 0, " B");
-    g.SetCell(2, 5, "Jump zu Adresse, wenn Zero-Flag");
+    grid.SetCellText(0, 3, "a much longer text in column zero");
+    grid.SetCellText(1, 0, " Hex");
+    grid.SetCellText(1, 2, " 0x0FA0");
+    grid.SetCellText(2, 0, " B");
+    grid.SetCellText(2, 5, "Jump zu Adresse, wenn Zero-Flag");
 
     QMenu* menu = grid.ContextMenu();
     ASSERT_NE(menu, nullptr);
@@ -209,7 +184,7 @@ TEST_F(OroGridTest, ColumnFittingKeepsColumnZeroAndFitsTheWidestText) {
     EXPECT_EQ(grid.ColWidth(2), fm.horizontalAdvance("Jump zu Adresse, wenn Zero-Flag") + 5);
 
     // A header caption wider than every cell is not cut by the header's margins.
-    g.SetCell(1, 0, " Ein sehr breiter Spaltentitel");
+    grid.SetCellText(1, 0, " Ein sehr breiter Spaltentitel");
     grid.SpaltenbreiteOptimieren();
     const QHeaderView* header = grid.horizontalHeader();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);

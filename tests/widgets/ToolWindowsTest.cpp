@@ -24,9 +24,10 @@ TEST(Ausgabe, ShowsLinesInOrderAndTheLatestValue) {
     OutputWindow& out = window;
     out.AppendLine("00000001");
     out.AppendLine("Wert: 255");
-    out.SetLabel("255");
+    out.SetLabel(255);
     EXPECT_EQ(window.Memo1()->toPlainText(), "00000001\nWert: 255");
-    EXPECT_EQ(window.LRadioButton()->text(), "255");
+    EXPECT_EQ(window.LRadioButton()->text(), "11111111");
+    EXPECT_EQ(out.Label(), 255);
 
     window.Clear();
     EXPECT_TRUE(window.Memo1()->toPlainText().isEmpty());
