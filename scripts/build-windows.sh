@@ -34,6 +34,8 @@ bin=$build/program/bin
 cp "$bin/tovak.exe" "$bin/tovak-run.exe" "$dist/"
 # The lessons, as programs and, where there is one, in their text form.
 find "$root/examples" -maxdepth 1 -type f \( -name '*.CPU' -o -name '*.txt' \) -exec cp -t "$dist/" {} +
+# The exercises with their model solutions, in the folder "Aufgabe öffnen..." starts in.
+cp -r "$root/examples/aufgaben" "$dist/"
 cp "$build/host/bin"/*.avi "$dist/"
 cp "$deps/qt/plugins/platforms/qwindows.dll" "$dist/platforms/"
 cp "$deps/qt/plugins/styles"/*.dll "$dist/styles/"

@@ -27,6 +27,9 @@ done
 for file in "$build"/bin/*.avi "$root"/examples/*.CPU "$root"/examples/*.txt; do
     expected+=("/usr/share/tovak/$(basename "$file")")
 done
+for file in "$root"/examples/aufgaben/*; do
+    expected+=("/usr/share/tovak/aufgaben/$(basename "$file")")
+done
 for file in "${expected[@]}"; do
     grep -qxF "$file" "$work/contents" || fail "$file fehlt im Paket"
 done

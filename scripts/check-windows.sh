@@ -67,6 +67,16 @@ done < <(sed -n 's/^tovak_golden(\(.*\))$/\1/p' "$root/tests/files/CMakeLists.tx
 echo "Wine --run: $passed passed, $failed failed"
 ((failed == 0))
 
+# The exercises from the ZIP, each checked against its model solution.
+for aufgabe in "$program"/aufgaben/*.aufgabe; do
+    if ! "$wine" "$program/tovak-run.exe" --pruefen "$aufgabe" "${aufgabe%.aufgabe}.txt" >"$work/out" 2>&1; then
+        echo "FEHLER: --pruefen $(basename "$aufgabe")" >&2
+        cat "$work/out" >&2
+        exit 1
+    fi
+done
+echo "Wine --pruefen: the exercises pass with their model solutions"
+
 # The installer, silently: everything for this user only, and the uninstaller takes it back.
 # wineserver -w waits for the programs, which NSIS starts from copies of their own.
 setup=$(awk '{print $3}' <<<"$built")

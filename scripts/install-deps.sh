@@ -11,8 +11,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 purpose=${1:-run}
-# CLI11 (header-only) reads the command-line runner's options, also in the Windows build.
-packages=(g++ cmake ninja-build pkg-config libcli11-dev)
+# CLI11 reads the command-line runner's options and toml++ the exercise files; both are
+# header-only and needed by the Windows build too.
+packages=(g++ cmake ninja-build pkg-config libcli11-dev libtomlplusplus-dev)
 windows=false
 [[ $purpose == windows* || $purpose == wine || $purpose == test ]] && windows=true
 if $windows; then

@@ -16,7 +16,8 @@ bool IsCommandLineRun(int argc, char** argv) {
         const std::string_view arg = argv[i];
         if (arg == "--run" || arg.starts_with("--run=") || arg == "--help" || arg == "-h" ||
             arg == "--version" || arg == "--assemble" || arg.starts_with("--assemble=") ||
-            arg == "--disassemble" || arg.starts_with("--disassemble=")) {
+            arg == "--disassemble" || arg.starts_with("--disassemble=") || arg == "--pruefen" ||
+            arg.starts_with("--pruefen=")) {
             return true;
         }
     }

@@ -86,6 +86,7 @@ std::string HilfeText(std::string_view programm) {
     return Ersetze(R"(Aufruf: tovak --run DATEI.CPU [Optionen]
         tovak --assemble TEXTDATEI -o DATEI.CPU
         tovak --disassemble DATEI.CPU
+        tovak --pruefen AUFGABE.aufgabe DATEI|ORDNER... [--csv DATEI] [--xlsx DATEI]
         tovak --help
         tovak --version
 
@@ -126,6 +127,15 @@ Optionen (der Wert darf auch mit "=" folgen, etwa --format=hex):
                           der Fehlerausgabe, die Datei bleibt dann unberührt
   --disassemble DATEI.CPU schreibt das Programm als Programmtext auf die
                           Standardausgabe
+  --pruefen AUFGABE.aufgabe DATEI|ORDNER...
+                          prüft jede Datei (.CPU oder Programmtext; Ordner
+                          werden samt Unterordnern nach .CPU- und .txt-Dateien
+                          durchsucht) mit allen Tests der Aufgabe und zeigt
+                          eine Tabelle: Datei, bestandene Tests, Befehle und
+                          Takte (über die Tests summiert), die erste Meldung
+  --csv DATEI             mit --pruefen: die Tabelle zusätzlich als CSV für
+                          eine Tabellenkalkulation (UTF-8, ";")
+  --xlsx DATEI            mit --pruefen: die Tabelle zusätzlich als .xlsx
   -h, --help              zeigt diese Hilfe
   --version               zeigt die Versionsnummer
 
@@ -136,12 +146,15 @@ Rückgabewert:
      der Fehlerausgabe)
   3  Bereichsfehler oder Division durch Null (Meldung auf der Fehlerausgabe)
   4  Schrittgrenze erreicht
+  Mit --pruefen: 0 alle Dateien bestehen alle Tests, 1 mindestens ein Test
+  scheitert, 2 unbrauchbare Aufgabendatei oder falscher Aufruf
 
 Beispiele:
   tovak --run summe.CPU --dump
   tovak --assemble summe.txt -o summe.CPU
   tovak --disassemble summe.CPU > summe.txt
   tovak --run eingabe.CPU --input 72,97,108,108,111 --format ascii
+  tovak --pruefen summe.aufgabe abgaben/ --csv ergebnis.csv
   for f in abgaben/*.CPU; do tovak --run "$f" --input 3,4 > "$f.txt"; done
 )",
                    "tovak ", std::string(programm) + " ");
@@ -191,6 +204,8 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     // Two options, so that a message names the one that was given.
     wert("-o", ausgabe);
     wert("--output", ausgabeLang);
+    PruefWerte pruefWerte;
+    PruefOptionenAnmelden(app, pruefWerte);
     app.add_flag("--trace", o.trace)->disable_flag_override();
     app.add_flag("--dump", o.dump)->disable_flag_override();
     try {
@@ -261,6 +276,11 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     if (!grenzen.empty() && !LiesZahl(grenzen.back(), UINT64_MAX, o.maxSchritte)) {
         return "Ungültige Schrittgrenze für --max-steps: \"" + grenzen.back() +
                "\" (erlaubt: eine ganze Zahl ab 0)";
+    }
+    if (pruefWerte.Gegeben()) {
+        return PruefOptionenLesen(pruefWerte,
+                                  !dateien.empty() || !o.assemble.empty() || !o.disassemble.empty(),
+                                  o.pruefen);
     }
     std::sort(o.interrupts.begin(), o.interrupts.end());
     o.interrupts.erase(std::unique(o.interrupts.begin(), o.interrupts.end()), o.interrupts.end());
@@ -413,6 +433,9 @@ int Kommandozeile(const std::vector<std::string>& args, std::FILE* out, std::FIL
         std::fprintf(err, "Fehler: %s\nHilfe: %.*s --help\n", fehler.c_str(),
                      static_cast<int>(programm.size()), programm.data());
         return LaufAufrufFehler;
+    }
+    if (!optionen.pruefen.aufgabe.empty()) {
+        return AbgabenPruefenBefehl(optionen.pruefen, out, err);
     }
     if (!optionen.assemble.empty()) {
         return TextAssemblieren(optionen.assemble, optionen.ausgabe, err);

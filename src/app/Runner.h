@@ -2,6 +2,8 @@
 // output streams so that tests can call it.
 #pragma once
 
+#include "app/PruefenBefehl.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -33,6 +35,8 @@ struct LaufOptionen {
     std::string assemble;
     std::string ausgabe; // -o
     std::string disassemble;
+    // The check of submissions (PruefenBefehl.h).
+    PruefOptionen pruefen;
 };
 
 // Reads the arguments (without the program name). Returns the empty text when they are

@@ -150,8 +150,12 @@ void TFInputValue::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-int TFInputValue::Ask(QWidget* parent) {
+int TFInputValue::Ask(QWidget* parent, int vorschlag) {
     TFInputValue dialog(parent);
+    if (vorschlag >= 0) {
+        dialog.edit_->setText(QString::number(vorschlag));
+        dialog.edit_->selectAll();
+    }
     dialog.exec();
     return dialog.result() == QDialog::Accepted ? dialog.Value() : -1;
 }

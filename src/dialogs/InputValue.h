@@ -22,8 +22,9 @@ public:
     // The accepted number, or -1 when the dialog was cancelled (also after a rejected try).
     int Value() const { return value_; }
 
-    // Shows the dialog modally and returns its value.
-    static int Ask(QWidget* parent);
+    // Shows the dialog modally and returns its value; a proposal (0..65535) stands in the
+    // field, selected, ready to be confirmed.
+    static int Ask(QWidget* parent, int vorschlag = -1);
 
     QTabWidget* MainTab() const { return tabs_; }
     QLineEdit* EValue() const { return edit_; }

@@ -71,7 +71,8 @@ std::string MarkenName(int adresse) {
 
 class Schreiber {
 public:
-    explicit Schreiber(const Programminhalt& inhalt) : inhalt_(inhalt) {}
+    explicit Schreiber(const Programminhalt& inhalt, std::vector<ListenEintrag>* liste = nullptr)
+        : inhalt_(inhalt), liste_(liste) {}
     std::string Schreiben();
 
 private:
@@ -86,6 +87,14 @@ private:
         out_ += text;
         out_ += '\n';
     }
+    // A line that writes cells from address a; the listing notes it with the label before it.
+    void Zellenzeile(int a, const std::string& text) {
+        Zeile(text);
+        if (liste_ != nullptr) {
+            liste_->push_back({a, std::move(marke_), text.substr(text.find_first_not_of(' '))});
+            marke_.clear();
+        }
+    }
     void Absatz() {
         if (!out_.empty() && !out_.ends_with("\n\n")) {
             out_ += '\n';
@@ -96,6 +105,8 @@ private:
     int Daten(int a);
 
     const Programminhalt& inhalt_;
+    std::vector<ListenEintrag>* liste_;
+    std::string marke_; // the label of the next cell line
     std::string out_;
     std::array<Art, TRAM::kZellen> art_{};
     std::set<int> marken_;
@@ -249,7 +260,7 @@ int Schreiber::Daten(int a) {
         zeile += (werte++ == 0 ? "" : ", ") + std::to_string(Zelle(b).wert);
         ++b;
     }
-    Zeile(zeile);
+    Zellenzeile(a, zeile);
     return b;
 }
 
@@ -261,17 +272,18 @@ void Schreiber::Zellen() {
                 Absatz();
             }
             Zeile(MarkenName(a) + ":");
+            marke_ = MarkenName(a);
         }
         nachOrg_ = false;
         switch (art_[static_cast<std::size_t>(a)]) {
         case Art::Befehl:
-            Zeile(Befehlszeile(a));
+            Zellenzeile(a, Befehlszeile(a));
             a += BefehlsLaenge(Zelle(a).wert);
             break;
         case Art::Roh: {
             const std::string& name = Befehlsname(Zelle(a).wert);
-            Zeile(kEinzug + std::string(".BEFEHLSZELLE ") + std::to_string(Zelle(a).wert) +
-                  (name.empty() ? "" : "  ; " + name));
+            Zellenzeile(a, kEinzug + std::string(".BEFEHLSZELLE ") + std::to_string(Zelle(a).wert) +
+                               (name.empty() ? "" : "  ; " + name));
             ++a;
             break;
         }
@@ -309,6 +321,12 @@ void Schreiber::Zellen() {
 
 std::string Disassembliere(const Programminhalt& inhalt) {
     return Schreiber(inhalt).Schreiben();
+}
+
+std::vector<ListenEintrag> Programmliste(const Programminhalt& inhalt) {
+    std::vector<ListenEintrag> liste;
+    Schreiber(inhalt, &liste).Schreiben();
+    return liste;
 }
 
 } // namespace tovak

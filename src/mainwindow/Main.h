@@ -40,6 +40,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -49,6 +50,7 @@ class QToolButton;
 
 namespace tovak {
 
+class AufgabeBereich;
 class BackupSession;
 class BusAnimation;
 class TFDialog0;
@@ -132,6 +134,11 @@ public:
     TFProgrammtext* Programmtext() const { return programmtext_; }
     Programminhalt ProgrammImSpeicher() const;
     bool ProgrammErsetzen(const Programminhalt& inhalt);
+    // The exercise pane with its menu, the check of submissions and the PDF listing
+    // (MainAufgabe.cpp).
+    void CreateAufgabe(QMenuBar* bar);
+    AufgabeBereich* Aufgabe() const { return aufgabe_; }
+    void MnProgrammlistePdfClick();
 
     // --- Options, help and other programs (MainOptions.cpp) -------------------------------
     void MnTaschenrechnerClick();
@@ -474,6 +481,7 @@ private:
     QPointer<TFBefehlsBottons> befehlsBottons_;
     QPointer<TFTovakRemark> tovakRemark_;
     QPointer<TFProgrammtext> programmtext_;
+    AufgabeBereich* aufgabe_ = nullptr;
 
     // --- Run control -----------------------------------------------------------------
     int animPhase_ = 0;

@@ -2,6 +2,7 @@
 // and the machine objects that write into them.
 #include "dialogs/InputValue.h"
 #include "files/ProgrammText.h"
+#include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/BackupSession.h"
 #include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
@@ -61,7 +62,10 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(QFont(kFamily, 8));
-    numberInput_ = [this] { return TFInputValue::Ask(this); };
+    // A failed test of the exercise may have left the values its inputs proposed.
+    numberInput_ = [this] {
+        return TFInputValue::Ask(this, aufgabe_ != nullptr ? aufgabe_->NaechsteEingabe() : -1);
+    };
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

@@ -4,6 +4,7 @@
 #include "files/ProgramFile.h"
 #include "files/ProgrammText.h"
 #include "files/Programmbild.h"
+#include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/BackupSession.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/ErrorDisplay.h"
@@ -211,15 +212,21 @@ bool TFMain::SaveProgramFile(const QString& fileName) {
 }
 
 bool TFMain::LoadStartFile(const QStringList& arguments) {
-    if (arguments.size() < 2) {
-        return false;
+    // An exercise file may stand beside the program (a teacher's link opens both).
+    bool geladen = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& name = arguments.at(i);
+        if (!QFileInfo(name).isFile()) {
+            continue;
+        }
+        if (name.endsWith(QStringLiteral(".aufgabe"), Qt::CaseInsensitive)) {
+            aufgabe_->Oeffnen(name);
+        } else if (!geladen) {
+            OpenProgramFile(name);
+            geladen = true;
+        }
     }
-    const QString& name = arguments.at(1);
-    if (!QFileInfo(name).isFile()) {
-        return false;
-    }
-    OpenProgramFile(name);
-    return true;
+    return geladen;
 }
 
 bool TFMain::OfferRecovery() {

@@ -62,6 +62,9 @@ void TFMain::CreateMenus() {
     QAction* export_ = AddItem(datei, "MnExportCommandsToClipboard",
                                QStringLiteral("Export der Befehle in die Zwischenablage"));
     connect(export_, &QAction::triggered, this, &TFMain::MnExportCommandsToClipboardClick);
+    QAction* pdf = AddItem(datei, "MnProgrammlistePdf", QStringLiteral("Programmliste als PDF..."),
+                           QStringLiteral("Das Programm als Liste zum Austeilen (A4)"));
+    connect(pdf, &QAction::triggered, this, &TFMain::MnProgrammlistePdfClick);
     datei->addSeparator()->setObjectName(QStringLiteral("N2"));
     QAction* neueInstanz =
         AddItem(datei, "MnNeueInstanz", QStringLiteral("Neue Instanz des Programms"));
@@ -151,6 +154,8 @@ void TFMain::CreateMenus() {
     optionen->addSeparator()->setObjectName(QStringLiteral("N10"));
     QAction* einstellungen = AddItem(optionen, "MnEinstellungen", QStringLiteral("&Einstellungen"));
     connect(einstellungen, &QAction::triggered, this, &TFMain::MnEinstellungenClick);
+
+    CreateAufgabe(bar);
 
     QMenu* hilfe = bar->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("Hilfe1"));
