@@ -3,7 +3,8 @@
 #   1. tovak-run and SPIM on the same loop (increment, compare, branch while not zero),
 #      run alternately: instructions per CPU second (user + system) of both and their ratio;
 #   2. start-up time and peak memory of "tovak-run --version" and of a two-cell program;
-#   3. the Takt-zurück journal against the plain machine (machine_bench);
+#   3. the Takt-zurück journal against the plain machine (machine_bench), also with a journal
+#      small enough to stay in the cache: the difference is what the memory traffic costs;
 #   4. the window's fast run on a virtual X display against the headless runner, CPU time
 #      per micro-step.
 #   scripts/benchmarks.sh [ROUNDS]     (default 5; each round runs both loops once)
@@ -89,13 +90,15 @@ done
 echo "3. Takt-zurück-Journal gegen die Maschine ohne Journal (Inc/Compare/JNZ, ohne Anzeigen," \
     "kleinste CPU-Zeit aus $rounds Läufen je Fall, abwechselnd):"
 for ((i = 1; i <= rounds; i++)); do
-    for b in BM_IncCmpJnz BM_IncCmpJnzJournal; do
+    for b in BM_IncCmpJnz BM_IncCmpJnzJournal BM_IncCmpJnzJournalImCache; do
         "$build/bin/machine_bench" --benchmark_filter="^$b\$" --benchmark_min_time=0.5 2>/dev/null |
             awk -v b="$b" '$1 == b { print b, $4 }'
     done
 done | sort -k1,1 -k2,2g | awk '!($1 in t) { t[$1] = $2 }
     END { printf "   ohne Journal %.2f ns, mit Journal %.2f ns je Mikroschritt: %.2f-fach\n",
-          t["BM_IncCmpJnz"], t["BM_IncCmpJnzJournal"], t["BM_IncCmpJnzJournal"] / t["BM_IncCmpJnz"] }'
+          t["BM_IncCmpJnz"], t["BM_IncCmpJnzJournal"], t["BM_IncCmpJnzJournal"] / t["BM_IncCmpJnz"]
+          printf "   Journal im Cache (1 MiB): %.2f ns je Mikroschritt: %.2f-fach\n",
+          t["BM_IncCmpJnzJournalImCache"], t["BM_IncCmpJnzJournalImCache"] / t["BM_IncCmpJnz"] }'
 
 echo "4. Schnelllauf im Fenster (Xvfb) gegen tovak-run, CPU-Zeit je Mikroschritt:"
 line=$(env HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \

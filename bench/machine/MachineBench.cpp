@@ -40,11 +40,12 @@ template <class M> void LadeZaehlschleife(M& machine) {
 }
 
 template <class M>
-void RunLoop(benchmark::State& state, bool journal, void (*laden)(M&) = &LadeSchleife<M>) {
+void RunLoop(benchmark::State& state, bool journal, void (*laden)(M&) = &LadeSchleife<M>,
+             std::size_t grenze = TJournal::kStandardGrenze) {
     M machine(SteuerwerkRueckrufe{[](int) {}, [] { return 0; }, {}});
     laden(machine);
     if (journal) {
-        machine.steuerwerk.JournalEinschalten();
+        machine.steuerwerk.JournalEinschalten(grenze);
     }
     for (auto _ : state) {
         machine.steuerwerk.Takt();
@@ -67,6 +68,12 @@ void BM_IncCmpJnz(benchmark::State& state) {
 }
 void BM_IncCmpJnzJournal(benchmark::State& state) {
     RunLoop<HeadlessMaschine>(state, true, &LadeZaehlschleife<HeadlessMaschine>);
+}
+// The journal within one block, which stays in the cache: what recording costs without the
+// memory traffic of the full journal.
+void BM_IncCmpJnzJournalImCache(benchmark::State& state) {
+    RunLoop<HeadlessMaschine>(state, true, &LadeZaehlschleife<HeadlessMaschine>,
+                              TJournal::kBlockGroesse);
 }
 void BM_LoopHeadless(benchmark::State& state) {
     RunLoop<HeadlessMaschine>(state, false);
@@ -102,6 +109,7 @@ void BM_TaktZurueck(benchmark::State& state) {
 
 BENCHMARK(BM_IncCmpJnz);
 BENCHMARK(BM_IncCmpJnzJournal);
+BENCHMARK(BM_IncCmpJnzJournalImCache);
 BENCHMARK(BM_LoopHeadless);
 BENCHMARK(BM_LoopHeadlessJournal);
 BENCHMARK(BM_LoopPlainTables);

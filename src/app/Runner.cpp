@@ -186,6 +186,8 @@ std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen
     app.set_help_flag();
     // What is left over gets a German message below.
     app.allow_extras();
+    // On Windows the parser would take a path such as "/tmp/a.txt" for a "/option".
+    app.allow_windows_style_options(false);
     std::vector<std::string> dateien, formate, eingaben, interrupts, grenzen;
     auto wert = [&app](const char* name, std::vector<std::string>& werte) {
         app.add_option(name, werte)
