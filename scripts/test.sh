@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with the sanitizers (the benchmarks too, so they keep
-# compiling), checks the formatting, cross-builds the Windows runner, builds and checks the
-# Debian package and runs every test.
+# compiling), checks the formatting, builds the Windows program and its ZIP and installer and
+# runs the command-line cases in Wine, builds and checks the Debian package and runs every
+# test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/test"
@@ -15,7 +16,7 @@ echo "Formatprüfung ..."
 cd "$root"
 git ls-files -z '*.cpp' '*.h' | xargs -0 -r clang-format --dry-run --Werror
 
-echo "Windows-Programm ohne Qt ..."
+echo "Windows-Programm unter Wine ..."
 "$root/scripts/check-windows.sh"
 echo "Debian-Paket ..."
 "$root/scripts/check-package.sh"

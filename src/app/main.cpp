@@ -3,10 +3,12 @@
 #include "machine/Befehle.h"
 #include "mainwindow/DataCheck.h"
 #include "mainwindow/GuiApp.h"
+#include "util/Platform.h"
 
 int main(int argc, char** argv) {
     tovak::BefehlstabellenFuellen();
     if (tovak::IsCommandLineRun(argc, argv)) {
+        tovak::platform::AttachParentConsole();
         return tovak::RunCommandLine(argc, argv);
     }
     if (tovak::IsDataCheck(argc, argv)) {

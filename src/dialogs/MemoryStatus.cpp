@@ -9,6 +9,12 @@
 #include <sys/resource.h>
 #include <sys/sysinfo.h>
 #include <unistd.h>
+#elif defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 #endif
 
 namespace tovak {
@@ -82,6 +88,23 @@ void QueryPlatform(MemoryStatus& status) {
     const std::uint64_t used =
         ok && pageSize > 0 ? pages * static_cast<std::uint64_t>(pageSize) : 0;
     status.availVirtual = used < status.totalVirtual ? status.totalVirtual - used : 0;
+}
+
+#elif defined(_WIN32)
+
+void QueryPlatform(MemoryStatus& status) {
+    MEMORYSTATUSEX info{};
+    info.dwLength = sizeof(info);
+    if (GlobalMemoryStatusEx(&info) == 0) {
+        return;
+    }
+    status.memoryLoad = info.dwMemoryLoad;
+    status.totalPhys = info.ullTotalPhys;
+    status.availPhys = info.ullAvailPhys;
+    status.totalPageFile = info.ullTotalPageFile;
+    status.availPageFile = info.ullAvailPageFile;
+    status.totalVirtual = info.ullTotalVirtual;
+    status.availVirtual = info.ullAvailVirtual;
 }
 
 #else

@@ -5,11 +5,32 @@
 #include "mainwindow/Main.h"
 #include "mainwindow/Probes.h"
 
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 
 namespace tovak {
+
+namespace {
+
+// Windows has no DejaVu fonts; the program folder brings them, so every text keeps the size
+// it has on Linux. They are the default too: the dialogs' system font may be missing there
+// (Wine has none), and with it the text of the spin boxes.
+void LoadFontsBesideProgram() {
+    const QDir folder(TovakApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    bool loaded = false;
+    for (const QString& name : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        loaded = QFontDatabase::addApplicationFont(folder.filePath(name)) >= 0 || loaded;
+    }
+    if (loaded) {
+        TovakApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    }
+}
+
+} // namespace
 
 int RunGui(int argc, char** argv) {
     TovakApplication app(argc, argv);
@@ -23,6 +44,8 @@ int RunGui(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         TovakApplication::installTranslator(&translator);
     }
+
+    LoadFontsBesideProgram();
 
     QtMessageBoxes boxes;
     SetMessageBoxHandler(&boxes);

@@ -155,11 +155,16 @@ int ExecuteFile(const QString& fileName, const QString& params, const QString& d
 }
 
 const QStringList& CalculatorPrograms() {
+#ifdef Q_OS_WIN
+    // Windows brings its own.
+    static const QStringList programs;
+#else
     static const QStringList programs = {
         QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
         QStringLiteral("galculator"),       QStringLiteral("qalculate-gtk"),
         QStringLiteral("mate-calc"),        QStringLiteral("xcalc"),
     };
+#endif
     return programs;
 }
 

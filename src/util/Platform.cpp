@@ -154,6 +154,17 @@ void UseUtf8Console() {
     SetConsoleOutputCP(CP_UTF8);
 }
 
+void AttachParentConsole() {
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((out != nullptr && out != INVALID_HANDLE_VALUE) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+        return;
+    }
+    // The C streams were set up without a console; open them on the one attached now.
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+    std::freopen("CONIN$", "r", stdin);
+}
+
 #else
 
 std::FILE* Fopen(const std::filesystem::path& path, const char* mode) {
@@ -193,6 +204,8 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 }
 
 void UseUtf8Console() {}
+
+void AttachParentConsole() {}
 
 char PathSeparator() {
     return '/';

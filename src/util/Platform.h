@@ -46,4 +46,8 @@ std::filesystem::path ExecutablePath();
 // Makes a Windows console show UTF-8 output as such; does nothing elsewhere.
 void UseUtf8Console();
 
+// A Windows window program has no console: when started from one without redirected output,
+// it writes to that console instead. Does nothing elsewhere.
+void AttachParentConsole();
+
 } // namespace tovak::platform

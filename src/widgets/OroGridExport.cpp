@@ -31,7 +31,12 @@ QString SafeSheetName(const QString& name) {
 } // namespace
 
 bool WriteWorkbook(const QList<QStringList>& rows, const QString& sheetName, const QString& path) {
+#ifdef Q_OS_WIN
+    // libxlsxwriter opens the file by its UTF-8 name there, not in the ANSI code page.
+    const QByteArray fileName = path.toUtf8();
+#else
     const QByteArray fileName = QFile::encodeName(path);
+#endif
     lxw_workbook* raw = workbook_new(fileName.constData());
     if (raw == nullptr) {
         return false;
