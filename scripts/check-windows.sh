@@ -111,7 +111,10 @@ fi
 echo "Wine: Installation und Deinstallation für diesen Benutzer in Ordnung"
 $window || exit 0
 
-# The window on a virtual display of its own.
+# The window on a virtual display of its own. Wine's server and desktop, started above
+# without a display, would keep the window off it: end them first.
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w 2>/dev/null || true
 Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; "$wineserver" -k 2>/dev/null; "$wineserver" -w 2>/dev/null; rm -rf "$work"' EXIT
