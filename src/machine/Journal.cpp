@@ -233,7 +233,7 @@ std::size_t TJournal::Schritte() const {
                 laengenBytes = 5;
             }
             ende -= laenge + laengenBytes;
-            ++schritte;
+            schritte += laenge > 0 ? daten[ende] : 0;
         }
     }
     return schritte;

@@ -71,6 +71,7 @@ void TSteuerwerk::SetIP(int v) {
         return;
     }
     z_.ip = v;
+    gruppeWeiter_ = false;
     ZeigeIP();
 }
 
@@ -103,6 +104,7 @@ void TSteuerwerk::SetSP(int v) {
         return;
     }
     z_.sp = v;
+    gruppeWeiter_ = false;
     if (anzeigen_ != nullptr) {
         anzeigen_->sp.Show(v);
     }
@@ -110,6 +112,7 @@ void TSteuerwerk::SetSP(int v) {
 
 void TSteuerwerk::SetISRAdresse(int v) {
     isrAdresse_ = v;
+    gruppeWeiter_ = false;
     if (anzeigen_ != nullptr) {
         anzeigen_->isr.Show(v);
     }
@@ -118,21 +121,25 @@ void TSteuerwerk::SetISRAdresse(int v) {
 void TSteuerwerk::SetSchritt(int s) {
     // Anything outside the list starts the next instruction.
     z_.schritt = static_cast<std::uint8_t>(s >= 0 && s < kPhasen ? s : 0);
+    gruppeWeiter_ = false;
 }
 
 void TSteuerwerk::ResetInterruptZustand() {
+    gruppeWeiter_ = false;
     SetzeMerker(SteuerwerkStand::kInISR, false);
     SetzeMerker(SteuerwerkStand::kInterruptEintritt, false);
 }
 
 void TSteuerwerk::SetBefehl(int v) {
     z_.befehl = v;
+    gruppeWeiter_ = false;
     ZeigeBefehlsname();
     ZeigeBefehl();
 }
 
 void TSteuerwerk::SetOperand(int v) {
     z_.operand = v;
+    gruppeWeiter_ = false;
     ZeigeBefehl();
 }
 
@@ -213,6 +220,7 @@ void TSteuerwerk::ResetPhasen() {
     phasen_[kEndeIndex] = Code(Listenende);
     z_.schritt = 0;
     z_.phase = SteuerwerkStand::kKeine;
+    gruppeWeiter_ = false;
 }
 
 // --- The cycle -----------------------------------------------------------------------------
@@ -423,7 +431,7 @@ void TSteuerwerk::OperandHolen() {
 void TSteuerwerk::OperandAufAdressbus() {
     SetName(SpeicherAdressieren);
     if (z_.operand == KeinWert) {
-        if (rueckrufe_.fehlerBox) {
+        if (rueckrufe_.fehlerBox && !wiederholung_) {
             rueckrufe_.fehlerBox("Fehler",
                                  "Modul Steuerwerk: SP_Adressieren, Operand ist undefniert");
         }
@@ -544,7 +552,7 @@ void TSteuerwerk::InterruptTest() {
     BefehlLeeren();
     SetName(TestAufInterrupt);
     const int p = z_.schritt;
-    if (interruptAnforderung_ && !Merker(SteuerwerkStand::kInISR) && p + 4 < kEndeIndex) {
+    if (LeitungLesen() && !Merker(SteuerwerkStand::kInISR) && p + 4 < kEndeIndex) {
         SetzeMerker(SteuerwerkStand::kIPWeiterBeiEintritt, Merker(SteuerwerkStand::kIPWeiter));
         SetzeMerker(SteuerwerkStand::kInterruptEintritt, true);
         SetzeMerker(SteuerwerkStand::kIPWeiter, false);
@@ -630,16 +638,25 @@ void TSteuerwerk::ISRBeenden() {
     SetBefehl(KeinWert);
     SetName(ISRBeendet);
     z_.schritt = kEndeIndex;
-    if (interruptAnforderung_ && journal_ != nullptr) {
-        journal_->Merke(JournalFeld::Interrupt, 1);
-    }
+    LeitungLesen();
     interruptAnforderung_ = false;
     SetzeMerker(SteuerwerkStand::kInISR, false);
 }
 
 void TSteuerwerk::ZahlInEAEinheit() {
     SetName(ZahlEinlesen);
-    const int zahl = rueckrufe_.zahlEingeben ? rueckrufe_.zahlEingeben() : -1;
+    int zahl = -1;
+    if (wiederholung_) {
+        // The number typed then.
+        if (gelesenPos_ < gelesen_.size()) {
+            zahl = static_cast<int>(gelesen_[gelesenPos_++]);
+        }
+    } else if (rueckrufe_.zahlEingeben) {
+        zahl = rueckrufe_.zahlEingeben();
+    }
+    if (journal_ != nullptr) {
+        journal_->Merke(JournalFeld::Eingabe, zahl);
+    }
     if (zahl == -1) {
         z_.fehler = FehlerEingabeAbbruch;
     } else {

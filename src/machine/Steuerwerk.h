@@ -120,9 +120,15 @@ public:
     const std::array<std::uint8_t, kPhasen>& GetPhasen() const { return phasen_; }
 
     bool GetIPWeiter() const { return Merker(SteuerwerkStand::kIPWeiter); }
-    void SetIPWeiter(bool f) { SetzeMerker(SteuerwerkStand::kIPWeiter, f); }
+    void SetIPWeiter(bool f) {
+        SetzeMerker(SteuerwerkStand::kIPWeiter, f);
+        gruppeWeiter_ = false;
+    }
     std::uint8_t GetFehler() const { return z_.fehler; }
-    void SetFehler(std::uint8_t f) { z_.fehler = f; }
+    void SetFehler(std::uint8_t f) {
+        z_.fehler = f;
+        gruppeWeiter_ = false;
+    }
 
     void SetInterrupt(bool f) { interruptAnforderung_ = f; }
     bool GetInterrupt() const { return interruptAnforderung_; }
@@ -156,9 +162,12 @@ public:
     void AnzeigenErneuern();
 
     // --- Takt zurück ----------------------------------------------------------------------
-    // With the journal on, every Takt records what it changes in this unit and in the units
-    // it drives, so that TaktZurueck can undo it. The interrupt request line is the user's
-    // and is not recorded (only micro-step 30's clearing of it is).
+    // With the journal on, every instruction keeps a copy of the scalar state from before it,
+    // and every Takt records what it changes in the memory, the registers, the step list and
+    // the output, and what it read from outside (the request line, the number typed), so
+    // that TaktZurueck can undo it: back to the copy, then the instruction's earlier
+    // micro-steps again. The interrupt request line is the user's: undoing leaves it as it
+    // is, except that undoing micro-step 30 brings back the request it cleared.
     void JournalEinschalten(std::size_t grenze = TJournal::kStandardGrenze);
     void JournalAusschalten();
     const TJournal* GetJournal() const { return journal_; }
@@ -173,8 +182,11 @@ public:
     // Runs f so that its changes belong to the micro-step performed last: undoing that step
     // undoes them too (the owner's reset after an error stop).
     template <class F> void Nachtrag(F&& f) {
-        // The step's copy of the scalar state covers what f changes there.
+        // The record's copy of the scalar state covers what f changes there; undoing the
+        // step performs the record's earlier micro-steps again without f. The next Takt
+        // starts a record of its own from what f left.
         const bool fortgesetzt = journal_ != nullptr && journal_->Fortsetzen();
+        gruppeWeiter_ = false;
         try {
             f();
         } catch (...) {
@@ -203,6 +215,13 @@ private:
     // Steps 1 to 4 of Takt: which micro-step, performing it, advancing.
     void TaktAusfuehren();
     void TaktMitJournal();
+    // Opens the record of an instruction with the state before its first micro-step.
+    std::uint8_t* GruppeOeffnen();
+    // Performs the newest record's first `anzahl` micro-steps again, with what they read
+    // then, silently.
+    void Wiederholen(int anzahl);
+    // The request line as the micro-step reads it (in a repetition, as it read then).
+    bool LeitungLesen();
 
     // The micro-steps, by what they move.
     void IPAufAdressbus();                     // IP (+ 1 after an instruction) to the address bus
@@ -242,8 +261,6 @@ private:
     void ZeigeBefehl();
     void ZeigeBefehlsname();
     void Wiederherstellen(const TJournal::Eintrag& e);
-    // The head's state; `gezaehlt`: the step completed and counted.
-    void StandWiederherstellen(const std::uint8_t* kopf, bool gezaehlt);
 
     void VerbindeJournal(TJournal* journal);
 
@@ -275,6 +292,13 @@ private:
     std::unique_ptr<TJournal> journalBesitz_;
     std::vector<TJournal::Eintrag> rueckEintraege_; // kept for the next undo
     std::vector<std::uint8_t> rueckPuffer_;
+    // The next Takt may add to the newest record: cleared by whatever changes the state
+    // outside a micro-step, so that the record's copy stays the start of what it holds.
+    bool gruppeWeiter_ = false;
+    // While micro-steps are performed again: what they read from outside, in order.
+    bool wiederholung_ = false;
+    std::vector<std::int64_t> gelesen_;
+    std::size_t gelesenPos_ = 0;
 };
 
 } // namespace tovak

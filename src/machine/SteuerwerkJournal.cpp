@@ -1,22 +1,39 @@
-// "Takt zurück" in the control unit: one record per micro-step with a copy of the scalar state
-// before it, and undoing micro-steps.
+// "Takt zurück" in the control unit: one record per instruction with a copy of the scalar state
+// before it, and undoing micro-steps by going back to that copy and performing the
+// instruction's earlier micro-steps again.
 #include "machine/Steuerwerk.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace tovak {
 
 namespace {
 
-// The head's layout: the scalar state before the micro-step (Takt).
-constexpr std::size_t kRechenwerkAb = sizeof(SteuerwerkStand);
-constexpr std::size_t kBusseAb = kRechenwerkAb + sizeof(RechenwerkStand);
-static_assert(kBusseAb + 2 * sizeof(std::int32_t) == TJournal::kKopfBytes);
+// A record's head. Copying the state once per instruction instead of once per micro-step is
+// what keeps the journal cheap: the copy reads fields that the step before has just written
+// a byte or two at a time.
+struct Kopf {
+    std::uint8_t schritte = 0; // the micro-steps the record holds (the journal counts them)
+    bool leitung = false;      // the request line before the first of them
+    long long takte = 0;
+    long long befehle = 0;
+    SteuerwerkStand z;
+    RechenwerkStand rechenwerk;
+    std::int32_t busse[2] = {};
+};
+static_assert(sizeof(Kopf) <= TJournal::kKopfBytes);
+static_assert(offsetof(Kopf, schritte) == 0);
+
+// A record holds at most this many micro-steps, so undoing one performs few again, also when
+// a step that throws is tried over and over.
+constexpr std::uint8_t kMaxSchritte = 64;
 
 } // namespace
 
 void TSteuerwerk::VerbindeJournal(TJournal* journal) {
     journal_ = journal;
+    gruppeWeiter_ = false;
     speicher_.SetJournal(journal);
     register_.SetJournal(journal);
     eaEinheit_.SetJournal(journal);
@@ -36,68 +53,127 @@ void TSteuerwerk::JournalLeeren() {
     if (journal_ != nullptr) {
         journal_->Leeren();
     }
+    gruppeWeiter_ = false;
 }
 
 bool TSteuerwerk::KannZuruecknehmen() const {
     return journal_ != nullptr && !journal_->Leer() && !journal_->Offen();
 }
 
+std::uint8_t* TSteuerwerk::GruppeOeffnen() {
+    std::uint8_t* bytes = journal_->Oeffnen();
+    Kopf kopf;
+    kopf.leitung = interruptAnforderung_;
+    kopf.takte = taktzaehler_;
+    kopf.befehle = befehlszaehler_;
+    kopf.z = z_;
+    kopf.rechenwerk = rechenwerk_.GetStand();
+    kopf.busse[0] = datenbus_.GetValue();
+    kopf.busse[1] = adressbus_.GetValue();
+    std::memcpy(bytes, &kopf, sizeof kopf);
+    return bytes;
+}
+
 void TSteuerwerk::TaktMitJournal() {
-    // One record per micro-step, its head a copy of the scalar state from before it, then
-    // what the units record while it runs. (A record still open holds what the window added
-    // to the step before; it ends here.)
+    // A record still open holds what the window added to the step before; it ends here.
     if (journal_->Offen()) {
         journal_->Schliessen();
     }
-    std::uint8_t* kopf = journal_->Oeffnen();
-    std::memcpy(kopf, &z_, sizeof z_);
-    std::memcpy(kopf + kRechenwerkAb, &rechenwerk_.GetStand(), sizeof(RechenwerkStand));
-    const std::int32_t busse[2] = {datenbus_.GetValue(), adressbus_.GetValue()};
-    std::memcpy(kopf + kBusseAb, busse, sizeof busse);
+    // The micro-steps of one instruction share a record, unless something outside a
+    // micro-step changed the state since the last one.
+    std::uint8_t* kopf = nullptr;
+    if (z_.schritt != 0 && gruppeWeiter_) {
+        kopf = journal_->Weiterfuehren();
+    }
+    if (kopf == nullptr || kopf[0] >= kMaxSchritte) {
+        if (kopf != nullptr) {
+            journal_->Schliessen();
+        }
+        kopf = GruppeOeffnen();
+    }
+    ++kopf[0];
     try {
         TaktAusfuehren();
     } catch (...) {
-        // A step that threw stays undoable with what it changed; it counted nothing.
-        journal_->Merke(JournalFeld::Abgebrochen, 0);
+        // A step that threw stays undoable with what it changed.
         journal_->Schliessen();
+        gruppeWeiter_ = true;
         throw;
     }
     journal_->Schliessen();
+    gruppeWeiter_ = true;
+}
+
+bool TSteuerwerk::LeitungLesen() {
+    bool leitung = interruptAnforderung_;
+    if (wiederholung_) {
+        leitung = gelesenPos_ < gelesen_.size() && gelesen_[gelesenPos_++] != 0;
+    }
+    if (journal_ != nullptr) {
+        journal_->Merke(JournalFeld::Interrupt, leitung ? 1 : 0);
+    }
+    return leitung;
 }
 
 bool TSteuerwerk::TaktZurueck() {
     if (!KannZuruecknehmen()) {
         return false;
     }
-    const std::uint8_t* kopf = nullptr;
-    journal_->Zuruecknehmen(kopf, rueckEintraege_, rueckPuffer_);
-    // Backwards, so a field changed twice in the step ends with its oldest value.
-    bool abgebrochen = false;
+    const std::uint8_t* bytes = nullptr;
+    journal_->Zuruecknehmen(bytes, rueckEintraege_, rueckPuffer_);
+    Kopf kopf;
+    std::memcpy(&kopf, bytes, sizeof kopf);
+    // Backwards, so a field changed twice ends with its oldest value.
+    gelesen_.clear();
+    for (const TJournal::Eintrag& e : rueckEintraege_) {
+        if (e.feld == JournalFeld::Interrupt || e.feld == JournalFeld::Eingabe) {
+            gelesen_.push_back(e.wert);
+        }
+    }
     for (auto e = rueckEintraege_.rbegin(); e != rueckEintraege_.rend(); ++e) {
-        abgebrochen = abgebrochen || e->feld == JournalFeld::Abgebrochen;
         Wiederherstellen(*e);
     }
-    StandWiederherstellen(kopf, !abgebrochen);
+    const bool leitung = interruptAnforderung_;
+    z_ = kopf.z;
+    rechenwerk_.SetStand(kopf.rechenwerk);
+    datenbus_.SetValue(kopf.busse[0]);
+    adressbus_.SetValue(kopf.busse[1]);
+    taktzaehler_ = kopf.takte;
+    befehlszaehler_ = kopf.befehle;
+    interruptAnforderung_ = kopf.leitung;
+    Wiederholen(kopf.schritte - 1);
+    // The micro-step undone cleared a request when it was micro-step 30 and read the line
+    // set: that request comes back. Otherwise the line stays as the user left it.
+    const bool geloescht =
+        phasen_[z_.schritt] == static_cast<std::uint8_t>(Mikroschritt::ISRBeendet) &&
+        gelesenPos_ < gelesen_.size() && gelesen_[gelesenPos_] != 0;
+    interruptAnforderung_ = leitung || geloescht;
+    gelesen_.clear();
     AnzeigenErneuern();
     return true;
 }
 
-void TSteuerwerk::StandWiederherstellen(const std::uint8_t* bytes, bool gezaehlt) {
-    // The step now undone decoded an instruction when it was micro-step 3.
-    const bool decodiert = z_.phase == static_cast<std::uint16_t>(Mikroschritt::BefehlDecodieren);
-    std::memcpy(&z_, bytes, sizeof z_);
-    RechenwerkStand rechenwerk;
-    std::memcpy(&rechenwerk, bytes + kRechenwerkAb, sizeof rechenwerk);
-    rechenwerk_.SetStand(rechenwerk);
-    std::int32_t busse[2];
-    std::memcpy(busse, bytes + kBusseAb, sizeof busse);
-    datenbus_.SetValue(busse[0]);
-    adressbus_.SetValue(busse[1]);
-    if (gezaehlt) {
-        --taktzaehler_;
-        if (decodiert) {
-            --befehlszaehler_;
+void TSteuerwerk::Wiederholen(int anzahl) {
+    gelesenPos_ = 0;
+    gruppeWeiter_ = false;
+    if (anzahl <= 0) {
+        return;
+    }
+    const bool aktiv = anzeigenAktiv_;
+    if (aktiv) {
+        SetAnzeigenAktiv(false);
+    }
+    wiederholung_ = true;
+    for (int i = 0; i < anzahl; ++i) {
+        try {
+            TaktMitJournal();
+        } catch (...) {
+            // It threw then too: the record holds it again.
         }
+    }
+    wiederholung_ = false;
+    if (aktiv) {
+        SetAnzeigenAktiv(true);
     }
 }
 
@@ -110,10 +186,8 @@ void TSteuerwerk::Wiederherstellen(const TJournal::Eintrag& e) {
         }
         break;
     case JournalFeld::Interrupt:
-        interruptAnforderung_ = wert != 0;
-        break;
-    case JournalFeld::Abgebrochen:
-        break;
+    case JournalFeld::Eingabe:
+        break; // read, not changed
     case JournalFeld::Speicherwert:
         speicher_.SetValue(e.index, wert);
         break;
