@@ -216,7 +216,7 @@ std::size_t TJournal::Nutzbytes() const {
 }
 
 std::size_t TJournal::Schritte() const {
-    std::size_t schritte = 0;
+    std::size_t schritte = start_ != nullptr ? start_[0] : 0;
     for (const Block& b : bloecke_) {
         const std::uint8_t* daten = b.daten.get();
         std::size_t ende = &b == letzter_ && ende_ != nullptr

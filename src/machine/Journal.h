@@ -1,8 +1,8 @@
 // The journal behind "Takt zurück": what it takes to undo micro-steps exactly. The control
 // unit opens a record when an instruction begins and puts a copy of the machine's scalar
-// state into its head; every micro-step of the instruction reopens the record, the memory,
-// the registers and the input/output unit add an entry for each cell, register and output
-// line they change, and the control unit notes what it read from outside the machine. The
+// state into its head; while the instruction's micro-steps run, the memory, the registers
+// and the input/output unit add an entry for each cell, register and output line they
+// change, and the control unit notes what it read from outside the machine. The
 // control unit reads a record back to undo, and performs the instruction's earlier
 // micro-steps again from the head's state.
 //
@@ -26,7 +26,6 @@ namespace tovak {
 // carry raw bytes instead of a number.
 enum class JournalFeld : std::uint8_t {
     Phasen,       // index: first position; bytes: the old micro-step codes from there
-    Interrupt,    // the request line as a micro-step read it
     Eingabe,      // the number typed at the number input, or -1 when cancelled
     Speicherwert, // index: the address
     Speichermarke,
@@ -47,7 +46,7 @@ public:
     static constexpr std::size_t kMaxBytes = 127;
     // The bytes of a record's head, the opener's own, except the first: the number of
     // micro-steps the record holds.
-    static constexpr std::size_t kKopfBytes = 72;
+    static constexpr std::size_t kKopfBytes = 88;
 
     struct Eintrag {
         JournalFeld feld{};
@@ -93,22 +92,6 @@ public:
     // Reopens the newest record to add what belongs to its micro-step; false when there is
     // none (or a record is open already).
     bool Fortsetzen();
-    // The same for the next micro-step, cheap in the common case: gives the reopened
-    // record's head, or nullptr when there is no record to reopen.
-    std::uint8_t* Weiterfuehren() {
-        if (start_ != nullptr || ende_ == nullptr) {
-            // Nothing closed since the last opening the long way (or a record is open).
-            return start_ == nullptr && Fortsetzen() ? start_ : nullptr;
-        }
-        // A closed record ends right before pos_; a short one with its length in one byte.
-        const std::uint8_t laenge = pos_[-1];
-        if (laenge == 255) {
-            return Fortsetzen() ? start_ : nullptr;
-        }
-        pos_ -= 1;
-        start_ = pos_ - laenge;
-        return start_;
-    }
     bool Offen() const { return start_ != nullptr; }
 
     // --- Recording ----------------------------------------------------------------------
@@ -153,8 +136,8 @@ public:
     bool Zuruecknehmen(const std::uint8_t*& kopf, std::vector<Eintrag>& eintraege,
                        std::vector<std::uint8_t>& puffer);
 
-    // The micro-steps kept, by the first byte of each closed record's head (counted one by
-    // one: for tests and measurements).
+    // The micro-steps kept, by the first byte of each record's head (counted one by one: for
+    // tests and measurements).
     std::size_t Schritte() const;
     bool Leer() const { return Nutzbytes() == 0; }
     // Bytes of the kept records, and bytes of memory held.

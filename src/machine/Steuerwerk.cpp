@@ -26,6 +26,19 @@ constexpr std::uint16_t Namensnummer(int befehl) {
 
 const std::string kLeer;
 
+// Marks a callback of the owner in progress, also when it throws.
+class Rueckruf {
+public:
+    explicit Rueckruf(bool& flag) : flag_(flag), vorher_(flag) { flag_ = true; }
+    Rueckruf(const Rueckruf&) = delete;
+    Rueckruf& operator=(const Rueckruf&) = delete;
+    ~Rueckruf() { flag_ = vorher_; }
+
+private:
+    bool& flag_;
+    bool vorher_;
+};
+
 } // namespace
 
 const char* Fehlermeldung(int code) {
@@ -66,12 +79,18 @@ TSteuerwerk::TSteuerwerk(TRAM& speicher, TReg& reg, TRechenwerk& rechenwerk, TEA
 
 // --- Values and their displays ------------------------------------------------------------
 
+// From outside a micro-step (or from the IP handler inside one) the public setters change the
+// state the next Takt starts from: it opens a record of its own.
 void TSteuerwerk::SetIP(int v) {
+    gruppeWeiter_ = false;
+    IPSetzen(v);
+}
+
+void TSteuerwerk::IPSetzen(int v) {
     if (v == KeinWert) {
         return;
     }
     z_.ip = v;
-    gruppeWeiter_ = false;
     ZeigeIP();
 }
 
@@ -100,11 +119,15 @@ void TSteuerwerk::IPHandler() {
 }
 
 void TSteuerwerk::SetSP(int v) {
+    gruppeWeiter_ = false;
+    SPSetzen(v);
+}
+
+void TSteuerwerk::SPSetzen(int v) {
     if (v == KeinWert) {
         return;
     }
     z_.sp = v;
-    gruppeWeiter_ = false;
     if (anzeigen_ != nullptr) {
         anzeigen_->sp.Show(v);
     }
@@ -131,15 +154,23 @@ void TSteuerwerk::ResetInterruptZustand() {
 }
 
 void TSteuerwerk::SetBefehl(int v) {
-    z_.befehl = v;
     gruppeWeiter_ = false;
+    BefehlSetzen(v);
+}
+
+void TSteuerwerk::BefehlSetzen(int v) {
+    z_.befehl = v;
     ZeigeBefehlsname();
     ZeigeBefehl();
 }
 
 void TSteuerwerk::SetOperand(int v) {
-    z_.operand = v;
     gruppeWeiter_ = false;
+    OperandSetzen(v);
+}
+
+void TSteuerwerk::OperandSetzen(int v) {
+    z_.operand = v;
     ZeigeBefehl();
 }
 
@@ -213,7 +244,6 @@ void TSteuerwerk::AnzeigenErneuern() {
 }
 
 void TSteuerwerk::ResetPhasen() {
-    MerkePhasen(0, kPhasen);
     phasen_[0] = Code(BefehlAdressieren);
     phasen_[1] = Code(BefehlLesen);
     phasen_[2] = Code(BefehlDecodieren);
@@ -384,7 +414,6 @@ void TSteuerwerk::Decodieren() {
 void TSteuerwerk::SchreibePhasen(const Schrittliste& liste, bool isrBeenden) {
     // The entries after the list keep their values; its last entry ends it.
     constexpr int kErster = 3;
-    MerkePhasen(kErster, liste.laenge + (isrBeenden ? 1 : 0));
     int i = kErster;
     for (int k = 0; k < liste.laenge; ++k) {
         if (isrBeenden && k + 1 == liste.laenge) {
@@ -402,7 +431,7 @@ void TSteuerwerk::IPAufAdressbus() {
         if (z_.ip >= 65535) {
             z_.fehler = FehlerIPUeberlauf;
         } else {
-            SetIP(z_.ip + 1);
+            IPSetzen(z_.ip + 1);
         }
     }
     adressbus_.SetValue(z_.ip);
@@ -413,25 +442,26 @@ void TSteuerwerk::IPAufAdressbus() {
 void TSteuerwerk::BefehlHolen() {
     SetName(BefehlLesen);
     datenbus_.SetValue(speicher_.GetValue(adressbus_.GetValue()));
-    SetBefehl(datenbus_.GetValue());
+    BefehlSetzen(datenbus_.GetValue());
 }
 
 void TSteuerwerk::NaechsteZelleAufAdressbus() {
     SetName(OperandAdressieren);
-    SetIP(Plus(z_.ip, 1));
+    IPSetzen(Plus(z_.ip, 1));
     adressbus_.SetValue(z_.ip);
 }
 
 void TSteuerwerk::OperandHolen() {
     SetName(OperandLesen);
     datenbus_.SetValue(speicher_.GetValue(adressbus_.GetValue()));
-    SetOperand(datenbus_.GetValue());
+    OperandSetzen(datenbus_.GetValue());
 }
 
 void TSteuerwerk::OperandAufAdressbus() {
     SetName(SpeicherAdressieren);
     if (z_.operand == KeinWert) {
         if (rueckrufe_.fehlerBox && !wiederholung_) {
+            const Rueckruf r(inRueckruf_);
             rueckrufe_.fehlerBox("Fehler",
                                  "Modul Steuerwerk: SP_Adressieren, Operand ist undefniert");
         }
@@ -470,7 +500,7 @@ void TSteuerwerk::Ausfuehren() {
     const int befehl = z_.befehl;
     if (befehl >= 324 && befehl <= 335) {
         if (rechenwerk_.Sprungbedingung(befehl)) {
-            SetIP(z_.operand);
+            IPSetzen(z_.operand);
             SetzeMerker(SteuerwerkStand::kIPWeiter, false);
         }
         return;
@@ -537,7 +567,7 @@ void TSteuerwerk::Ausfuehren() {
         break;
     case 323:
     case 452:
-        SetIP(z_.operand);
+        IPSetzen(z_.operand);
         SetzeMerker(SteuerwerkStand::kIPWeiter, false);
         break;
     case 449:
@@ -552,12 +582,11 @@ void TSteuerwerk::InterruptTest() {
     BefehlLeeren();
     SetName(TestAufInterrupt);
     const int p = z_.schritt;
-    if (LeitungLesen() && !Merker(SteuerwerkStand::kInISR) && p + 4 < kEndeIndex) {
+    if (interruptAnforderung_ && !Merker(SteuerwerkStand::kInISR) && p + 4 < kEndeIndex) {
         SetzeMerker(SteuerwerkStand::kIPWeiterBeiEintritt, Merker(SteuerwerkStand::kIPWeiter));
         SetzeMerker(SteuerwerkStand::kInterruptEintritt, true);
         SetzeMerker(SteuerwerkStand::kIPWeiter, false);
         SetzeMerker(SteuerwerkStand::kInISR, true);
-        MerkePhasen(p + 1, 4);
         phasen_[static_cast<std::size_t>(p + 1)] = Code(IPInStack);
         phasen_[static_cast<std::size_t>(p + 2)] = Code(AkkuInStack);
         phasen_[static_cast<std::size_t>(p + 3)] = Code(FlagsInStack);
@@ -576,11 +605,11 @@ void TSteuerwerk::InStack(int wert, Stapelmarke marke) {
     datenbus_.SetValue(wert);
     speicher_.SetValue(z_.sp, wert);
     speicher_.SetMarke(z_.sp, marke);
-    SetSP(Plus(z_.sp, -1));
+    SPSetzen(Plus(z_.sp, -1));
 }
 
 void TSteuerwerk::ISRAdresseInIP() {
-    SetIP(isrAdresse_);
+    IPSetzen(isrAdresse_);
     SetName(IPAufISR);
     z_.isrRahmenSP = z_.sp;
     SetzeMerker(SteuerwerkStand::kInterruptEintritt, false);
@@ -600,7 +629,7 @@ void TSteuerwerk::FlagsAusStack() {
     if (!PopErlaubt()) {
         return;
     }
-    SetSP(Plus(z_.sp, 1));
+    SPSetzen(Plus(z_.sp, 1));
     adressbus_.SetValue(z_.sp);
     const int v = speicher_.GetValue(z_.sp);
     datenbus_.SetValue(v);
@@ -620,7 +649,7 @@ void TSteuerwerk::AkkuAusStack() {
     datenbus_.SetValue(v);
     // The flags restored just before belong to this Akku; keep them.
     rechenwerk_.SetAkkuOhneFlags(v);
-    SetSP(adresse);
+    SPSetzen(adresse);
 }
 
 void TSteuerwerk::IPAusStack() {
@@ -628,17 +657,16 @@ void TSteuerwerk::IPAusStack() {
     if (!PopErlaubt()) {
         return;
     }
-    SetSP(Plus(z_.sp, 1));
+    SPSetzen(Plus(z_.sp, 1));
     adressbus_.SetValue(z_.sp);
-    SetIP(speicher_.GetValue(z_.sp));
+    IPSetzen(speicher_.GetValue(z_.sp));
     SetzeMerker(SteuerwerkStand::kIPWeiter, true);
 }
 
 void TSteuerwerk::ISRBeenden() {
-    SetBefehl(KeinWert);
+    BefehlSetzen(KeinWert);
     SetName(ISRBeendet);
     z_.schritt = kEndeIndex;
-    LeitungLesen();
     interruptAnforderung_ = false;
     SetzeMerker(SteuerwerkStand::kInISR, false);
 }
@@ -648,10 +676,11 @@ void TSteuerwerk::ZahlInEAEinheit() {
     int zahl = -1;
     if (wiederholung_) {
         // The number typed then.
-        if (gelesenPos_ < gelesen_.size()) {
-            zahl = static_cast<int>(gelesen_[gelesenPos_++]);
+        if (eingabePos_ < eingaben_.size()) {
+            zahl = static_cast<int>(eingaben_[eingabePos_++]);
         }
     } else if (rueckrufe_.zahlEingeben) {
+        const Rueckruf r(inRueckruf_);
         zahl = rueckrufe_.zahlEingeben();
     }
     if (journal_ != nullptr) {

@@ -101,9 +101,22 @@ public:
     void Takt() {
         if (journal_ == nullptr) {
             TaktAusfuehren();
-        } else {
-            TaktMitJournal();
+            return;
         }
+        // The micro-steps of one instruction share a record, unless something outside a
+        // micro-step changed the state since the last one. The record stays open between
+        // them: what the window adds after a step (Nachtrag) belongs to it, and every other
+        // change outside a step empties the journal.
+        // A record holds at most kMaxGruppe micro-steps, so undoing one performs few again:
+        // in the interrupt service every instruction goes on from the last without index 0,
+        // and a step that throws may be tried again and again.
+        if (!gruppeWeiter_ || z_.schritt == 0 || gruppenSchritte_ >= kMaxGruppe) {
+            GruppeOeffnen();
+        }
+        ++gruppenSchritte_;
+        gruppeWeiter_ = true; // until a public setter changes the state
+        // A step that throws stays in the record, undoable with what it changed.
+        TaktAusfuehren();
     }
 
     int GetIP() const { return z_.ip; }
@@ -130,7 +143,12 @@ public:
         gruppeWeiter_ = false;
     }
 
-    void SetInterrupt(bool f) { interruptAnforderung_ = f; }
+    void SetInterrupt(bool f) {
+        // The micro-steps of a record read the line as its head has it: the next starts a
+        // record of its own.
+        gruppeWeiter_ = gruppeWeiter_ && f == interruptAnforderung_;
+        interruptAnforderung_ = f;
+    }
     bool GetInterrupt() const { return interruptAnforderung_; }
     bool GetInISR() const { return Merker(SteuerwerkStand::kInISR); }
     // Forgets an interrupt that a stopped run left in service, so a fresh run can accept one.
@@ -163,14 +181,17 @@ public:
 
     // --- Takt zurück ----------------------------------------------------------------------
     // With the journal on, every instruction keeps a copy of the scalar state from before it,
-    // and every Takt records what it changes in the memory, the registers, the step list and
-    // the output, and what it read from outside (the request line, the number typed), so
-    // that TaktZurueck can undo it: back to the copy, then the instruction's earlier
-    // micro-steps again. The interrupt request line is the user's: undoing leaves it as it
+    // and every Takt records what it changes in the memory, the registers and the output,
+    // and the number typed, so that TaktZurueck can undo it: back to the copy, then the
+    // instruction's earlier micro-steps again (a change of the request line starts a new
+    // copy). The interrupt request line is the user's: undoing leaves it as it
     // is, except that undoing micro-step 30 brings back the request it cleared.
     void JournalEinschalten(std::size_t grenze = TJournal::kStandardGrenze);
     void JournalAusschalten();
-    const TJournal* GetJournal() const { return journal_; }
+    const TJournal* GetJournal() const {
+        KopfNachfuehren();
+        return journal_;
+    }
     // Forgets what can be undone; every edit of the program or of the machine outside a
     // Takt must call it.
     void JournalLeeren();
@@ -184,7 +205,8 @@ public:
     template <class F> void Nachtrag(F&& f) {
         // The record's copy of the scalar state covers what f changes there; undoing the
         // step performs the record's earlier micro-steps again without f. The next Takt
-        // starts a record of its own from what f left.
+        // starts a record of its own from what f left. (The record is still open unless
+        // the step was undone.)
         const bool fortgesetzt = journal_ != nullptr && journal_->Fortsetzen();
         gruppeWeiter_ = false;
         try {
@@ -214,14 +236,16 @@ private:
 
     // Steps 1 to 4 of Takt: which micro-step, performing it, advancing.
     void TaktAusfuehren();
-    void TaktMitJournal();
-    // Opens the record of an instruction with the state before its first micro-step.
-    std::uint8_t* GruppeOeffnen();
+    // Opens the record of an instruction with the state before its first micro-step (and
+    // closes the one before).
+    void GruppeOeffnen();
+    // Writes the open record's count of micro-steps into its head.
+    void KopfNachfuehren() const;
+    // Closes the open record.
+    void GruppeSchliessen();
     // Performs the newest record's first `anzahl` micro-steps again, with what they read
     // then, silently.
     void Wiederholen(int anzahl);
-    // The request line as the micro-step reads it (in a repetition, as it read then).
-    bool LeitungLesen();
 
     // The micro-steps, by what they move.
     void IPAufAdressbus();                     // IP (+ 1 after an instruction) to the address bus
@@ -246,18 +270,15 @@ private:
 
     bool PopErlaubt();
     void SchreibePhasen(const Schrittliste& liste, bool isrBeenden);
-    // The list entries from `von` on, before they are overwritten (callers stay in the list).
-    void MerkePhasen(int von, int anzahl) {
-        if (journal_ != nullptr) {
-            journal_->MerkeBytes(JournalFeld::Phasen, von, &phasen_[static_cast<std::size_t>(von)],
-                                 static_cast<std::size_t>(anzahl));
-        }
-    }
     void SetName(Mikroschritt code);
     void SetAusfuehrungsnameVon(int befehl);
     void BefehlLeeren();
     void ZeigeIP();
     void IPHandler();
+    void IPSetzen(int v);
+    void SPSetzen(int v);
+    void BefehlSetzen(int v);
+    void OperandSetzen(int v);
     void ZeigeBefehl();
     void ZeigeBefehlsname();
     void Wiederherstellen(const TJournal::Eintrag& e);
@@ -295,10 +316,15 @@ private:
     // The next Takt may add to the newest record: cleared by whatever changes the state
     // outside a micro-step, so that the record's copy stays the start of what it holds.
     bool gruppeWeiter_ = false;
-    // While micro-steps are performed again: what they read from outside, in order.
+    // Micro-steps in the open record (its head has the count once it is closed).
+    static constexpr std::uint8_t kMaxGruppe = 64;
+    std::uint8_t gruppenSchritte_ = 0;
+    // The owner's number input or message box is open inside a micro-step.
+    bool inRueckruf_ = false;
+    // While micro-steps are performed again: the numbers typed then, in order.
     bool wiederholung_ = false;
-    std::vector<std::int64_t> gelesen_;
-    std::size_t gelesenPos_ = 0;
+    std::vector<std::int64_t> eingaben_;
+    std::size_t eingabePos_ = 0;
 };
 
 } // namespace tovak

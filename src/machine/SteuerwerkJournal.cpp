@@ -15,7 +15,8 @@ namespace {
 // a byte or two at a time.
 struct Kopf {
     std::uint8_t schritte = 0; // the micro-steps the record holds (the journal counts them)
-    bool leitung = false;      // the request line before the first of them
+    bool leitung = false;      // the request line, the same for all of them
+    std::uint8_t phasen[TSteuerwerk::kPhasen] = {};
     long long takte = 0;
     long long befehle = 0;
     SteuerwerkStand z;
@@ -25,15 +26,12 @@ struct Kopf {
 static_assert(sizeof(Kopf) <= TJournal::kKopfBytes);
 static_assert(offsetof(Kopf, schritte) == 0);
 
-// A record holds at most this many micro-steps, so undoing one performs few again, also when
-// a step that throws is tried over and over.
-constexpr std::uint8_t kMaxSchritte = 64;
-
 } // namespace
 
 void TSteuerwerk::VerbindeJournal(TJournal* journal) {
     journal_ = journal;
     gruppeWeiter_ = false;
+    gruppenSchritte_ = 0;
     speicher_.SetJournal(journal);
     register_.SetJournal(journal);
     eaEinheit_.SetJournal(journal);
@@ -54,80 +52,86 @@ void TSteuerwerk::JournalLeeren() {
         journal_->Leeren();
     }
     gruppeWeiter_ = false;
+    gruppenSchritte_ = 0;
 }
 
 bool TSteuerwerk::KannZuruecknehmen() const {
-    return journal_ != nullptr && !journal_->Leer() && !journal_->Offen();
+    // Not from inside a micro-step: its number input, message box or IP handler.
+    return journal_ != nullptr && !inRueckruf_ && !inIPHandler_ &&
+           (journal_->Offen() || !journal_->Leer());
 }
 
-std::uint8_t* TSteuerwerk::GruppeOeffnen() {
-    std::uint8_t* bytes = journal_->Oeffnen();
-    Kopf kopf;
-    kopf.leitung = interruptAnforderung_;
-    kopf.takte = taktzaehler_;
-    kopf.befehle = befehlszaehler_;
-    kopf.z = z_;
-    kopf.rechenwerk = rechenwerk_.GetStand();
-    kopf.busse[0] = datenbus_.GetValue();
-    kopf.busse[1] = adressbus_.GetValue();
-    std::memcpy(bytes, &kopf, sizeof kopf);
-    return bytes;
+namespace {
+
+template <class T> void Schreibe(std::uint8_t* kopf, std::size_t ab, const T& wert) {
+    std::memcpy(kopf + ab, &wert, sizeof wert);
 }
 
-void TSteuerwerk::TaktMitJournal() {
-    // A record still open holds what the window added to the step before; it ends here.
+} // namespace
+
+void TSteuerwerk::KopfNachfuehren() const {
+    if (journal_ != nullptr && journal_->Offen()) {
+        journal_->Kopf()[0] = gruppenSchritte_;
+    }
+}
+
+void TSteuerwerk::GruppeSchliessen() {
     if (journal_->Offen()) {
+        KopfNachfuehren();
         journal_->Schliessen();
     }
-    // The micro-steps of one instruction share a record, unless something outside a
-    // micro-step changed the state since the last one.
-    std::uint8_t* kopf = nullptr;
-    if (z_.schritt != 0 && gruppeWeiter_) {
-        kopf = journal_->Weiterfuehren();
-    }
-    if (kopf == nullptr || kopf[0] >= kMaxSchritte) {
-        if (kopf != nullptr) {
-            journal_->Schliessen();
-        }
-        kopf = GruppeOeffnen();
-    }
-    ++kopf[0];
-    try {
-        TaktAusfuehren();
-    } catch (...) {
-        // A step that threw stays undoable with what it changed.
-        journal_->Schliessen();
-        gruppeWeiter_ = true;
-        throw;
-    }
-    journal_->Schliessen();
-    gruppeWeiter_ = true;
+    gruppenSchritte_ = 0;
 }
 
-bool TSteuerwerk::LeitungLesen() {
-    bool leitung = interruptAnforderung_;
-    if (wiederholung_) {
-        leitung = gelesenPos_ < gelesen_.size() && gelesen_[gelesenPos_++] != 0;
-    }
-    if (journal_ != nullptr) {
-        journal_->Merke(JournalFeld::Interrupt, leitung ? 1 : 0);
-    }
-    return leitung;
+void TSteuerwerk::GruppeOeffnen() {
+    GruppeSchliessen();
+    std::uint8_t* kopf = journal_->Oeffnen();
+    kopf[0] = 0;
+    // Field by field, each as wide as the step wrote it, so each read is served from the
+    // write just before instead of waiting for it.
+    Schreibe(kopf, offsetof(Kopf, leitung), interruptAnforderung_);
+    // Written at the last decode, long enough ago.
+    Schreibe(kopf, offsetof(Kopf, phasen), phasen_);
+    Schreibe(kopf, offsetof(Kopf, takte), taktzaehler_);
+    Schreibe(kopf, offsetof(Kopf, befehle), befehlszaehler_);
+    constexpr std::size_t z = offsetof(Kopf, z);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, ip), z_.ip);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, sp), z_.sp);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, befehl), z_.befehl);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, operand), z_.operand);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, isrRahmenSP), z_.isrRahmenSP);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, phase), z_.phase);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, ausfuehrungsname), z_.ausfuehrungsname);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, schritt), z_.schritt);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, phasenname), z_.phasenname);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, fehler), z_.fehler);
+    Schreibe(kopf, z + offsetof(SteuerwerkStand, merker), z_.merker);
+    const RechenwerkStand& r = rechenwerk_.GetStand();
+    constexpr std::size_t rw = offsetof(Kopf, rechenwerk);
+    Schreibe(kopf, rw + offsetof(RechenwerkStand, akku), r.akku);
+    Schreibe(kopf, rw + offsetof(RechenwerkStand, operand), r.operand);
+    Schreibe(kopf, rw + offsetof(RechenwerkStand, zero), r.zero);
+    Schreibe(kopf, rw + offsetof(RechenwerkStand, carry), r.carry);
+    Schreibe(kopf, rw + offsetof(RechenwerkStand, parity), r.parity);
+    Schreibe(kopf, rw + offsetof(RechenwerkStand, sign), r.sign);
+    Schreibe(kopf, offsetof(Kopf, busse), datenbus_.GetValue());
+    Schreibe(kopf, offsetof(Kopf, busse) + sizeof(std::int32_t), adressbus_.GetValue());
 }
 
 bool TSteuerwerk::TaktZurueck() {
     if (!KannZuruecknehmen()) {
         return false;
     }
+    GruppeSchliessen();
     const std::uint8_t* bytes = nullptr;
     journal_->Zuruecknehmen(bytes, rueckEintraege_, rueckPuffer_);
     Kopf kopf;
     std::memcpy(&kopf, bytes, sizeof kopf);
     // Backwards, so a field changed twice ends with its oldest value.
-    gelesen_.clear();
+    eingaben_.clear();
     for (const TJournal::Eintrag& e : rueckEintraege_) {
-        if (e.feld == JournalFeld::Interrupt || e.feld == JournalFeld::Eingabe) {
-            gelesen_.push_back(e.wert);
+        if (e.feld == JournalFeld::Eingabe) {
+            eingaben_.push_back(e.wert);
         }
     }
     for (auto e = rueckEintraege_.rbegin(); e != rueckEintraege_.rend(); ++e) {
@@ -135,6 +139,7 @@ bool TSteuerwerk::TaktZurueck() {
     }
     const bool leitung = interruptAnforderung_;
     z_ = kopf.z;
+    std::memcpy(phasen_.data(), kopf.phasen, sizeof kopf.phasen);
     rechenwerk_.SetStand(kopf.rechenwerk);
     datenbus_.SetValue(kopf.busse[0]);
     adressbus_.SetValue(kopf.busse[1]);
@@ -142,19 +147,22 @@ bool TSteuerwerk::TaktZurueck() {
     befehlszaehler_ = kopf.befehle;
     interruptAnforderung_ = kopf.leitung;
     Wiederholen(kopf.schritte - 1);
-    // The micro-step undone cleared a request when it was micro-step 30 and read the line
-    // set: that request comes back. Otherwise the line stays as the user left it.
+    // The micro-step undone cleared a request when it was micro-step 30 with the line set:
+    // that request comes back. Otherwise the line stays as the user left it.
     const bool geloescht =
         phasen_[z_.schritt] == static_cast<std::uint8_t>(Mikroschritt::ISRBeendet) &&
-        gelesenPos_ < gelesen_.size() && gelesen_[gelesenPos_] != 0;
+        interruptAnforderung_;
+    const bool wiederholt = interruptAnforderung_;
     interruptAnforderung_ = leitung || geloescht;
-    gelesen_.clear();
+    // Steps after this one may join the record only while the line is as it has it.
+    gruppeWeiter_ = gruppeWeiter_ && interruptAnforderung_ == wiederholt;
+    eingaben_.clear();
     AnzeigenErneuern();
     return true;
 }
 
 void TSteuerwerk::Wiederholen(int anzahl) {
-    gelesenPos_ = 0;
+    eingabePos_ = 0;
     gruppeWeiter_ = false;
     if (anzahl <= 0) {
         return;
@@ -166,7 +174,7 @@ void TSteuerwerk::Wiederholen(int anzahl) {
     wiederholung_ = true;
     for (int i = 0; i < anzahl; ++i) {
         try {
-            TaktMitJournal();
+            Takt();
         } catch (...) {
             // It threw then too: the record holds it again.
         }
@@ -185,7 +193,6 @@ void TSteuerwerk::Wiederherstellen(const TJournal::Eintrag& e) {
             std::memcpy(&phasen_[static_cast<std::size_t>(e.index)], e.bytes, e.anzahl);
         }
         break;
-    case JournalFeld::Interrupt:
     case JournalFeld::Eingabe:
         break; // read, not changed
     case JournalFeld::Speicherwert:
