@@ -1,10 +1,9 @@
 // The journal behind "Takt zurück": what it takes to undo micro-steps exactly. The control
-// unit opens a record when an instruction begins and puts a copy of the machine's scalar
-// state into its head; while the instruction's micro-steps run, the memory, the registers
-// and the input/output unit add an entry for each cell, register and output line they
-// change, and the control unit notes what it read from outside the machine. The
-// control unit reads a record back to undo, and performs the instruction's earlier
-// micro-steps again from the head's state.
+// unit opens a record every few dozen micro-steps and puts a copy of the machine's scalar
+// state into its head; while the record's micro-steps run, the memory, the registers and the
+// input/output unit add an entry for each cell, register and output line they change, and
+// the control unit notes the numbers typed. To undo, the control unit reads a record back
+// and performs its earlier micro-steps again from the head's state.
 //
 // Records are a head of kKopfBytes raw bytes, then small entries (a tag, then
 // variable-length numbers or a few raw bytes), packed into blocks of 1 MiB. A record never

@@ -103,14 +103,13 @@ public:
             TaktAusfuehren();
             return;
         }
-        // The micro-steps of one instruction share a record, unless something outside a
-        // micro-step changed the state since the last one. The record stays open between
-        // them: what the window adds after a step (Nachtrag) belongs to it, and every other
-        // change outside a step empties the journal.
-        // A record holds at most kMaxGruppe micro-steps, so undoing one performs few again:
-        // in the interrupt service every instruction goes on from the last without index 0,
-        // and a step that throws may be tried again and again.
-        if (!gruppeWeiter_ || z_.schritt == 0 || gruppenSchritte_ >= kMaxGruppe) {
+        // Micro-steps share a record, unless something outside a micro-step changed the
+        // state since the last one. The record stays open between them: what the window
+        // adds after a step (Nachtrag) belongs to it, and every other change outside a step
+        // empties the journal.
+        // A record holds kMaxGruppe micro-steps, a few instructions: the copy of the state
+        // costs little per step, and undoing one performs few again.
+        if (!gruppeWeiter_ || gruppenSchritte_ >= kMaxGruppe) {
             GruppeOeffnen();
         }
         ++gruppenSchritte_;
@@ -180,11 +179,12 @@ public:
     void AnzeigenErneuern();
 
     // --- Takt zurück ----------------------------------------------------------------------
-    // With the journal on, every instruction keeps a copy of the scalar state from before it,
+    // With the journal on, a copy of the scalar state is kept every few dozen micro-steps,
     // and every Takt records what it changes in the memory, the registers and the output,
     // and the number typed, so that TaktZurueck can undo it: back to the copy, then the
-    // instruction's earlier micro-steps again (a change of the request line starts a new
-    // copy). The interrupt request line is the user's: undoing leaves it as it
+    // micro-steps after it again. Everything else they read is in the copy or comes back
+    // with the undone entries; a change from outside (a public setter, the request line)
+    // starts a new copy. The interrupt request line is the user's: undoing leaves it as it
     // is, except that undoing micro-step 30 brings back the request it cleared.
     void JournalEinschalten(std::size_t grenze = TJournal::kStandardGrenze);
     void JournalAusschalten();
@@ -236,8 +236,8 @@ private:
 
     // Steps 1 to 4 of Takt: which micro-step, performing it, advancing.
     void TaktAusfuehren();
-    // Opens the record of an instruction with the state before its first micro-step (and
-    // closes the one before).
+    // Opens a record with the state before its first micro-step (and closes the one
+    // before).
     void GruppeOeffnen();
     // Writes the open record's count of micro-steps into its head.
     void KopfNachfuehren() const;

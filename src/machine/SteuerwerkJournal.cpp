@@ -1,6 +1,6 @@
-// "Takt zurück" in the control unit: one record per instruction with a copy of the scalar state
-// before it, and undoing micro-steps by going back to that copy and performing the
-// instruction's earlier micro-steps again.
+// "Takt zurück" in the control unit: a record per few dozen micro-steps with a copy of the
+// scalar state before them, and undoing a micro-step by going back to that copy and
+// performing the record's earlier micro-steps again.
 #include "machine/Steuerwerk.h"
 
 #include <cstddef>
@@ -10,9 +10,9 @@ namespace tovak {
 
 namespace {
 
-// A record's head. Copying the state once per instruction instead of once per micro-step is
-// what keeps the journal cheap: the copy reads fields that the step before has just written
-// a byte or two at a time.
+// A record's head. Copying the state once per record instead of once per micro-step is what
+// keeps the journal cheap: the copy reads fields that the step before has just written a
+// byte or two at a time, and it is large.
 struct Kopf {
     std::uint8_t schritte = 0; // the micro-steps the record holds (the journal counts them)
     bool leitung = false;      // the request line, the same for all of them
@@ -90,7 +90,7 @@ void TSteuerwerk::GruppeOeffnen() {
     // Field by field, each as wide as the step wrote it, so each read is served from the
     // write just before instead of waiting for it.
     Schreibe(kopf, offsetof(Kopf, leitung), interruptAnforderung_);
-    // Written at the last decode, long enough ago.
+    // The step list, written at the last decode, long enough ago to be read at once.
     Schreibe(kopf, offsetof(Kopf, phasen), phasen_);
     Schreibe(kopf, offsetof(Kopf, takte), taktzaehler_);
     Schreibe(kopf, offsetof(Kopf, befehle), befehlszaehler_);

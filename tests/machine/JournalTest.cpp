@@ -428,19 +428,20 @@ TEST(Journal, KeepsAMillionStepsAndDropsTheOldestBeyondItsLimit) {
 
     PlainMachine klein;
     schleife(klein);
-    klein.steuerwerk.JournalEinschalten(2 * TJournal::kBlockGroesse);
-    for (int i = 0; i < 300'000; ++i) {
+    klein.steuerwerk.JournalEinschalten(TJournal::kBlockGroesse);
+    constexpr std::size_t kTakte = 1'000'000;
+    for (std::size_t i = 0; i < kTakte; ++i) {
         klein.steuerwerk.Takt();
     }
     const std::size_t behalten = klein.steuerwerk.GetJournal()->Schritte();
     EXPECT_LE(klein.steuerwerk.GetJournal()->Speicherbytes(), 3 * TJournal::kBlockGroesse);
     ASSERT_GT(behalten, 10'000u);
-    ASSERT_LT(behalten, 300'000u);
+    ASSERT_LT(behalten, kTakte);
     while (klein.steuerwerk.TaktZurueck()) {
     }
     PlainMachine vergleich;
     schleife(vergleich);
-    for (std::size_t i = 0; i < 300'000 - behalten; ++i) {
+    for (std::size_t i = 0; i < kTakte - behalten; ++i) {
         vergleich.steuerwerk.Takt();
     }
     // The output lines of the dropped steps stay, as in the shorter run.
