@@ -4,6 +4,31 @@
 
 namespace tovak {
 
+// Inline: the fast run follows every micro-step.
+inline void StepDecision::Follow(Followed& followed, int ipBefore) const {
+    // As a clock tick shows it: the IP's row when the IP moved, then the row the micro-step's
+    // address names.
+    const int ip = steuerwerk_.GetIP();
+    if (ip != ipBefore && ip >= 0 && ip < followed.memoryRows) {
+        followed.memory = ip;
+    }
+    const int adresse = steuerwerk_.GetAdressbus().GetValue();
+    switch (AdresszielVon(steuerwerk_.GetPhase())) {
+    case Adressziel::Speicher:
+        if (adresse >= 0 && adresse < followed.memoryRows) {
+            followed.memory = adresse;
+        }
+        break;
+    case Adressziel::Register:
+        if (adresse >= 0 && adresse < followed.registerRows) {
+            followed.reg = adresse;
+        }
+        break;
+    case Adressziel::Keins:
+        break;
+    }
+}
+
 StepResult StepDecision::Tick(std::span<const int> breakpoints) {
     const int step = steuerwerk_.GetSchritt();
     if (step == startedStep_) {
@@ -106,30 +131,6 @@ StepResult StepDecision::Run(std::uint64_t most, std::uint64_t& ticks,
     lastBreakIP_ = ip;
     ticks = n;
     return result;
-}
-
-void StepDecision::Follow(Followed& followed, int ipBefore) const {
-    // As a clock tick shows it: the IP's row when the IP moved, then the row the micro-step's
-    // address names.
-    const int ip = steuerwerk_.GetIP();
-    if (ip != ipBefore && ip >= 0 && ip < followed.memoryRows) {
-        followed.memory = ip;
-    }
-    const int adresse = steuerwerk_.GetAdressbus().GetValue();
-    switch (AdresszielVon(steuerwerk_.GetPhase())) {
-    case Adressziel::Speicher:
-        if (adresse >= 0 && adresse < followed.memoryRows) {
-            followed.memory = adresse;
-        }
-        break;
-    case Adressziel::Register:
-        if (adresse >= 0 && adresse < followed.registerRows) {
-            followed.reg = adresse;
-        }
-        break;
-    case Adressziel::Keins:
-        break;
-    }
 }
 
 } // namespace tovak

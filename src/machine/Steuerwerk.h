@@ -109,7 +109,7 @@ public:
         // empties the journal.
         // A record holds kMaxGruppe micro-steps, a few instructions: the copy of the state
         // costs little per step, and undoing one performs few again.
-        if (!gruppeWeiter_ || gruppenSchritte_ >= kMaxGruppe) {
+        if (!gruppeWeiter_ || gruppenSchritte_ >= gruppenGrenze_) {
             GruppeOeffnen();
         }
         ++gruppenSchritte_;
@@ -318,6 +318,10 @@ private:
     bool gruppeWeiter_ = false;
     // Micro-steps in the open record (its head has the count once it is closed).
     static constexpr std::uint8_t kMaxGruppe = 64;
+    // Steps performed again for an undo go into records of a few: whoever steps back once
+    // mostly steps back again, and then performs few again.
+    static constexpr std::uint8_t kRueckGruppe = 8;
+    std::uint8_t gruppenGrenze_ = kMaxGruppe;
     std::uint8_t gruppenSchritte_ = 0;
     // The owner's number input or message box is open inside a micro-step.
     bool inRueckruf_ = false;

@@ -172,6 +172,7 @@ void TSteuerwerk::Wiederholen(int anzahl) {
         SetAnzeigenAktiv(false);
     }
     wiederholung_ = true;
+    gruppenGrenze_ = kRueckGruppe;
     for (int i = 0; i < anzahl; ++i) {
         try {
             Takt();
@@ -179,6 +180,7 @@ void TSteuerwerk::Wiederholen(int anzahl) {
             // It threw then too: the record holds it again.
         }
     }
+    gruppenGrenze_ = kMaxGruppe;
     wiederholung_ = false;
     if (aktiv) {
         SetAnzeigenAktiv(true);

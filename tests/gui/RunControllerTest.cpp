@@ -207,6 +207,74 @@ TEST_F(RunControllerTest, TaktZurueckBackToTheStartShowsTheCapturedPicture) {
     EXPECT_EQ(view.captured.size(), 2u);
 }
 
+// What the learner sees of the machine: every panel's text, the step index and the counters.
+std::string Bild(PlainMaschine& m) {
+    std::string bild = std::to_string(m.steuerwerk.GetSchritt()) + " " +
+                       std::to_string(m.steuerwerk.GetTaktzaehler()) + "/" +
+                       std::to_string(m.steuerwerk.GetBefehlszaehler()) + " " + m.befehl.Text() +
+                       " " + std::to_string(m.ipAnzeige.value) + " " +
+                       std::to_string(m.eaSpin.value);
+    for (const PlainValueDisplay* d :
+         {&m.datenbusPanel, &m.adressbusPanel, &m.akku, &m.operand, &m.zero, &m.carry, &m.parity,
+          &m.sign, &m.spAnzeige, &m.isrAnzeige, &m.mikroschritt, &m.befehlsname}) {
+        bild += " | " + d->Text();
+    }
+    for (int a : {0, 1, 2, 3, 4, 252, 253, 254, 255}) {
+        bild += " " + std::to_string(m.speicher.GetValue(a));
+    }
+    return bild;
+}
+
+// Takt zurück through the controller: a number typed, the interrupt button pressed in the
+// middle of an instruction and released again, and a clock run stopped at a breakpoint. Every
+// step undone shows what the window showed before it; the number is not asked again.
+TEST_F(RunControllerTest, TaktZurueckGivesBackEveryStepAcrossInputInterruptAndBreakpoint) {
+    Programm({{390, true}, {139, true}, {139, true}, {386, true}, {3}, {0}});
+    maschine.speicher.SetCell(450, 3000, 450, true);
+    view.number = 41;
+    view.breakpoints = {3};
+    std::vector<std::string> bilder;
+    run.Einzelschritt(); // fetch
+    bilder.push_back(Bild(maschine));
+    int fragen = 0;
+    view.asking = [&] {
+        ++fragen;
+        return run.RunStateText();
+    };
+    for (int i = 0; i < 8; ++i) { // the input, then into the first Inc
+        run.Takt();
+        bilder.push_back(Bild(maschine));
+    }
+    run.ToggleInterrupt();        // pressed before the Inc's interrupt test
+    for (int i = 0; i < 6; ++i) { // into the service routine
+        run.Takt();
+        bilder.push_back(Bild(maschine));
+    }
+    ASSERT_EQ(maschine.steuerwerk.GetIP(), 3000);
+    run.ToggleInterrupt(); // released
+    run.StartVonIP();      // on to the breakpoint at 3
+    while (run.ClockRunning()) {
+        const long long vorher = maschine.steuerwerk.GetTaktzaehler();
+        run.Takt();
+        if (maschine.steuerwerk.GetTaktzaehler() != vorher) {
+            bilder.push_back(Bild(maschine));
+        }
+    }
+    ASSERT_EQ(run.RunStateText(), "Haltepunkt bei 3");
+    ASSERT_EQ(fragen, 1);
+    ASSERT_EQ(maschine.ea.GetValue(), 41);
+    bilder.pop_back();
+    while (!bilder.empty()) {
+        ASSERT_TRUE(run.CanStepBack());
+        run.TaktZurueck();
+        EXPECT_EQ(Bild(maschine), bilder.back()) << "undone to step " << bilder.size();
+        bilder.pop_back();
+    }
+    EXPECT_FALSE(run.InterruptOn());
+    EXPECT_FALSE(maschine.steuerwerk.GetInterrupt());
+    EXPECT_EQ(fragen, 1);
+}
+
 TEST_F(RunControllerTest, NumberInputIsTheStateWhileItAsksAndCancelStopsTheRun) {
     Programm({{390, true}, {390, true}});
     view.number = 77;
