@@ -1,6 +1,6 @@
 #include "mainwindow/JournalStartView.h"
 
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/Animate.h"
 #include "widgets/OroGrid.h"
 

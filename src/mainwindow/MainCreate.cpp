@@ -4,7 +4,7 @@
 #include "files/ProgrammText.h"
 #include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/BackupSession.h"
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"

@@ -3,7 +3,7 @@
 
 #include "dialogs/Ausgabe.h"
 #include "mainwindow/Beispielprogramme.h"
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/Animate.h"
 #include "widgets/OroGrid.h"
 

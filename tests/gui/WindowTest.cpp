@@ -1,7 +1,7 @@
 // The block diagram: start texts, layouts, the memory-grid colours and the panel edits.
 #include "GuiFixture.h"
 
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/MemoryCellDelegate.h"
 #include "widgets/Animate.h"

@@ -1,7 +1,7 @@
-#include "mainwindow/DataCheck.h"
+#include "devwindow/DataCheck.h"
 
 #include "mainwindow/Beispielprogramme.h"
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "widgets/Animate.h"
 #include "widgets/ClipCache.h"
