@@ -134,53 +134,37 @@ std::uint16_t TRechenwerk::LogischNicht() {
     return s_.akku;
 }
 
-// The shifts test bit 7 for the carry on the way left; that is the machine's rule.
-std::uint16_t TRechenwerk::ShiftLinks() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        carry = (value & 0x80u) != 0;
-        value = (value << 1) & 0xFFFFu;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
-    return s_.akku;
-}
+namespace {
 
-std::uint16_t TRechenwerk::ShiftRechts() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        carry = (value & 1u) != 0;
-        value >>= 1;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
-    return s_.akku;
-}
+// One step of a shift or rotation: which way the 16 value bits move, which bit goes into the
+// carry, and whether the old carry enters at the other end (rotation runs over 17 bits: the
+// 16 value bits and the carry).
+struct Schiebeschritt {
+    bool links;
+    unsigned carryBit;
+    bool rotieren;
+};
 
-// Rotation runs over 17 bits: the 16 value bits and the carry.
-std::uint16_t TRechenwerk::RotiereLinks() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        const unsigned in = carry ? 1u : 0u;
-        carry = (value & 0x8000u) != 0;
-        value = ((value << 1) & 0xFFFFu) | in;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
-    return s_.akku;
-}
+// Indexed by TRechenwerk::Schiebeart. The shift left tests bit 7 for the carry; that is the
+// machine's rule.
+constexpr Schiebeschritt kSchiebeschritte[] = {
+    {true, 0x0080u, false},
+    {false, 0x0001u, false},
+    {true, 0x8000u, true},
+    {false, 0x0001u, true},
+};
 
-// The mirror of RotiereLinks: C := bit 0, the old carry enters at bit 15.
-std::uint16_t TRechenwerk::RotiereRechts() {
+} // namespace
+
+std::uint16_t TRechenwerk::Schieben(Schiebeart art) {
+    const Schiebeschritt& schritt = kSchiebeschritte[static_cast<int>(art)];
+    const unsigned eintritt = schritt.links ? 0x0001u : 0x8000u;
     unsigned value = s_.operand;
     bool carry = s_.carry;
     for (unsigned k = s_.akku; k > 0; --k) {
-        const unsigned in = carry ? 0x8000u : 0u;
-        carry = (value & 1u) != 0;
-        value = (value >> 1) | in;
+        const unsigned in = schritt.rotieren && carry ? eintritt : 0u;
+        carry = (value & schritt.carryBit) != 0;
+        value = (schritt.links ? (value << 1) & 0xFFFFu : value >> 1) | in;
     }
     SetAkku(static_cast<int>(value));
     SetCarryFlag(carry);
