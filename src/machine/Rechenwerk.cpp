@@ -145,29 +145,37 @@ struct Schiebeschritt {
     bool rotieren;
 };
 
+struct Geschoben {
+    unsigned value;
+    bool carry;
+};
+
+// One loop for all four; instantiated per step so that each compiles to its own tight loop.
+template <Schiebeschritt schritt> Geschoben Schiebe(unsigned value, bool carry, unsigned anzahl) {
+    constexpr unsigned eintritt = schritt.links ? 0x0001u : 0x8000u;
+    for (unsigned k = anzahl; k > 0; --k) {
+        const unsigned in = schritt.rotieren && carry ? eintritt : 0u;
+        carry = (value & schritt.carryBit) != 0;
+        value = (schritt.links ? (value << 1) & 0xFFFFu : value >> 1) | in;
+    }
+    return {value, carry};
+}
+
 // Indexed by TRechenwerk::Schiebeart. The shift left tests bit 7 for the carry; that is the
 // machine's rule.
-constexpr Schiebeschritt kSchiebeschritte[] = {
-    {true, 0x0080u, false},
-    {false, 0x0001u, false},
-    {true, 0x8000u, true},
-    {false, 0x0001u, true},
+constexpr Geschoben (*kSchieben[])(unsigned, bool, unsigned) = {
+    &Schiebe<Schiebeschritt{true, 0x0080u, false}>,
+    &Schiebe<Schiebeschritt{false, 0x0001u, false}>,
+    &Schiebe<Schiebeschritt{true, 0x8000u, true}>,
+    &Schiebe<Schiebeschritt{false, 0x0001u, true}>,
 };
 
 } // namespace
 
 std::uint16_t TRechenwerk::Schieben(Schiebeart art) {
-    const Schiebeschritt& schritt = kSchiebeschritte[static_cast<int>(art)];
-    const unsigned eintritt = schritt.links ? 0x0001u : 0x8000u;
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        const unsigned in = schritt.rotieren && carry ? eintritt : 0u;
-        carry = (value & schritt.carryBit) != 0;
-        value = (schritt.links ? (value << 1) & 0xFFFFu : value >> 1) | in;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
+    const Geschoben ergebnis = kSchieben[static_cast<int>(art)](s_.operand, s_.carry, s_.akku);
+    SetAkku(static_cast<int>(ergebnis.value));
+    SetCarryFlag(ergebnis.carry);
     return s_.akku;
 }
 
