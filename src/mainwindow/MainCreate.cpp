@@ -4,13 +4,13 @@
 #include "files/ProgrammText.h"
 #include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/BackupSession.h"
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MemoryCellDelegate.h"
 #include "mainwindow/ToolbarGlyphs.h"
 #include "util/MessageBoxes.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QComboBox>
