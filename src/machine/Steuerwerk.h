@@ -188,6 +188,8 @@ public:
     // is, except that undoing micro-step 30 brings back the request it cleared.
     void JournalEinschalten(std::size_t grenze = TJournal::kStandardGrenze);
     void JournalAusschalten();
+    // The journal, with the open record's count of micro-steps brought up to date (the
+    // count is kept apart while the record grows).
     const TJournal* GetJournal() const {
         KopfNachfuehren();
         return journal_;
