@@ -1,6 +1,7 @@
 #!/bin/sh
 # Renders the main window in the middle of a run (example loaded, some micro-steps done,
-# output window open) and saves docs/screenshot.png.
+# output window open) and saves docs/screenshot.png; then makes the pictures of the guide
+# ("Hilfe › Anleitung") in resources/anleitung/bilder/, which the next build takes in.
 #   scripts/screenshot.sh [build-dir] [micro-steps]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,3 +14,15 @@ HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home \
 TOVAK_SCREENSHOT="$root/docs/screenshot.png" TOVAK_SCREENSHOT_STEPS=$steps \
     xvfb-run -a -s "-screen 0 1600x900x24" \
     "$build/bin/tovak" "$root/examples/Countdown.CPU"
+
+# The guide's pictures come from the program driven by keyboard, with a home of its own.
+"$root/scripts/install-deps.sh" look
+guide=$(mktemp -d)
+trap 'rm -rf "$home" "$guide"' EXIT
+HOME=$guide XDG_CONFIG_HOME=$guide/config XDG_DATA_HOME=$guide/data XDG_RUNTIME_DIR=$guide \
+    ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} \
+    xvfb-run -a -s "-screen 0 1920x1080x24" \
+    "$root/scripts/guide-shots.sh" "$build/bin/tovak" "$root/resources/anleitung/bilder" \
+    "$root/examples"
+echo "$root/docs/screenshot.png"
+ls "$root"/resources/anleitung/bilder/*.png
