@@ -117,6 +117,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     SetEditMode(true);
 
     FitToScreen();
+    tempo_->KeepVisible(client_->parentWidget(), statusBar());
 }
 
 // The members go in the order their declaration gives.

@@ -3,9 +3,11 @@
 #include "mainwindow/Ini.h"
 #include "mainwindow/RunController.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,19 +30,62 @@ TempoControl::TempoControl(QWidget* parent) : QWidget(parent) {
     label_->setBuddy(slider_);
     connect(slider_, &QSlider::valueChanged, this, &TempoControl::SliderMoved);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(label_);
-    layout->addWidget(slider_);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addWidget(label_);
+    layout_->addWidget(slider_);
 
     // Wide enough for the longest of its texts, so the control does not jump while it moves.
     int breite = 110;
     for (const QString& text : {Text(5000, false), Text(1, true)}) {
         breite = std::max(breite, label_->fontMetrics().horizontalAdvance(text) + 8);
     }
+    label_->setMinimumWidth(breite - 8);
     setFixedWidth(breite);
     ShowSetting();
+}
+
+void TempoControl::KeepVisible(QWidget* shown, QStatusBar* statusBar) {
+    shown_ = shown;
+    statusBar_ = statusBar;
+    toolbar_ = parentWidget();
+    home_ = geometry();
+    shown_->installEventFilter(this);
+    Place();
+}
+
+bool TempoControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == shown_ && event->type() == QEvent::Resize) {
+        Place();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TempoControl::Place() {
+    // A window without status bar (the compact layout) keeps it in the toolbar.
+    const bool narrow = shown_->width() <= home_.right() && !statusBar_->isHidden();
+    if (narrow == inStatusBar_) {
+        return;
+    }
+    inStatusBar_ = narrow;
+    constexpr int kSliderBreite = 140;
+    if (narrow) {
+        layout_->setDirection(QBoxLayout::LeftToRight);
+        layout_->setSpacing(6);
+        label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setFixedWidth(home_.width() + 6 + kSliderBreite);
+        statusBar_->insertPermanentWidget(0, this);
+    } else {
+        statusBar_->removeWidget(this);
+        setParent(toolbar_);
+        layout_->setDirection(QBoxLayout::TopToBottom);
+        layout_->setSpacing(0);
+        label_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        setFixedWidth(home_.width());
+        setGeometry(home_);
+    }
+    show();
 }
 
 void TempoControl::Steuert(RunController& run) {

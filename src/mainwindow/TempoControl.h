@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <iterator>
 
+class QBoxLayout;
 class QLabel;
 class QSlider;
+class QStatusBar;
 
 namespace tovak {
 
@@ -29,6 +31,11 @@ public:
     void Steuert(RunController& run);
     // Shows the stored setting again (after the settings dialog) and applies it.
     void ShowSetting();
+    // Where the window is too narrow for the whole toolbar (a 1024-pixel projector), the
+    // tempo moves into the status bar, label beside slider, and back when there is room.
+    // shown is the area that shows the toolbar.
+    void KeepVisible(QWidget* shown, QStatusBar* statusBar);
+    bool InStatusBar() const { return inStatusBar_; }
 
     // The slider position nearest to a pace in milliseconds, on the logarithmic scale.
     static int Position(int ms);
@@ -37,13 +44,23 @@ public:
     QSlider* Slider() const { return slider_; }
     QLabel* Label() const { return label_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void SliderMoved(int position);
     void Apply();
+    void Place();
 
     QSlider* slider_ = nullptr;
     QLabel* label_ = nullptr;
     RunController* run_ = nullptr;
+    QBoxLayout* layout_ = nullptr;
+    QWidget* shown_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    QWidget* toolbar_ = nullptr;
+    QRect home_; // its place in the toolbar
+    bool inStatusBar_ = false;
 };
 
 } // namespace tovak

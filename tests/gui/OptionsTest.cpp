@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -150,6 +151,30 @@ TEST_F(Options, TempoSliderAndSettingsShowAndStoreTheOneValue) {
     EXPECT_EQ(slider->value(), 0);
     EXPECT_EQ(label->text(), "&Tempo: 5000 ms");
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+}
+
+TEST_F(Options, TempoGoesToTheStatusBarWhereTheToolbarIsCutOffAndBack) {
+    auto* tempo = window->findChild<TempoControl*>("Tempo");
+    ASSERT_NE(tempo, nullptr);
+    const auto groesse = [this](int breite) {
+        window->resize(breite, window->height());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    };
+    groesse(1600);
+    EXPECT_FALSE(tempo->InStatusBar());
+    EXPECT_EQ(tempo->parentWidget(), Control("Symbolleiste"));
+    groesse(900);
+    EXPECT_TRUE(tempo->InStatusBar());
+    ASSERT_TRUE(tempo->isVisible());
+    const QRect imFenster(tempo->mapTo(window.get(), QPoint(0, 0)), tempo->size());
+    EXPECT_TRUE(window->rect().contains(imFenster));
+    EXPECT_LE(tempo->Label()->fontMetrics().horizontalAdvance(QStringLiteral("Tempo: 5000 ms")),
+              tempo->Label()->width());
+    groesse(1600);
+    EXPECT_FALSE(tempo->InStatusBar());
+    EXPECT_EQ(tempo->parentWidget(), Control("Symbolleiste"));
+    EXPECT_TRUE(tempo->isVisible());
 }
 
 TEST_F(Options, ColourChosenThenCancelStoresNothingAndOkStoresItAsBgr) {
