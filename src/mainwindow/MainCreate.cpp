@@ -4,7 +4,6 @@
 #include "files/ProgrammText.h"
 #include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/BackupSession.h"
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
@@ -12,6 +11,7 @@
 #include "mainwindow/TempoControl.h"
 #include "mainwindow/ToolbarGlyphs.h"
 #include "util/MessageBoxes.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QComboBox>
