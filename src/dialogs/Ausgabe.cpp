@@ -2,7 +2,6 @@
 
 #include "dialogs/ToolWindowParts.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,14 +14,8 @@
 
 namespace tovak {
 
-TFAusgabe::TFAusgabe(QWidget* parent) : QWidget(parent, Qt::Tool) {
-    setObjectName(QStringLiteral("FAusgabe"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Ausgabe der E / A-Einheit"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+TFAusgabe::TFAusgabe(QWidget* parent)
+    : ToolWindow(parent, QStringLiteral("FAusgabe"), QStringLiteral("Ausgabe der E / A-Einheit")) {
 
     QFrame* panel = MakeTopPanel(this);
     label_ = new QLabel(QString::fromStdString(AusgabeLabelText(kKeinLabel)), panel);
@@ -93,13 +86,7 @@ void TFAusgabe::Clear() {
 }
 
 void TFAusgabe::ShowBeside(int mainTop, int mainLeft, int mainWidth) {
-    move(mainLeft + mainWidth - 280, mainTop + 250);
-    show();
-}
-
-void TFAusgabe::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
+    ShowAt(QPoint(mainLeft + mainWidth - 280, mainTop + 250));
 }
 
 } // namespace tovak

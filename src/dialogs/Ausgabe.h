@@ -4,14 +4,14 @@
 
 #include "machine/Displays.h"
 
-#include <QWidget>
+#include "dialogs/ToolWindow.h"
 
 class QLabel;
 class QPlainTextEdit;
 
 namespace tovak {
 
-class TFAusgabe final : public QWidget, public OutputWindow {
+class TFAusgabe final : public ToolWindow, public OutputWindow {
     Q_OBJECT
 
 public:
@@ -26,17 +26,11 @@ public:
     void RemoveLastLine() override;
     void Clear();
 
-    // Places the window at the right-hand side of the main window and shows it.
+    // Shows the window at the right-hand side of the main window, or where the user put it.
     void ShowBeside(int mainTop, int mainLeft, int mainWidth);
 
     QPlainTextEdit* Memo1() const { return memo_; }
     QLabel* LRadioButton() const { return label_; }
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QLabel* label_ = nullptr;

@@ -4,7 +4,6 @@
 #include "util/NumberTexts.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -13,14 +12,8 @@
 
 namespace tovak {
 
-TFDebug::TFDebug(QWidget* parent) : QWidget(parent, Qt::Tool) {
-    setObjectName(QStringLiteral("FDebug"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Setzen der Haltepunkte"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+TFDebug::TFDebug(QWidget* parent)
+    : ToolWindow(parent, QStringLiteral("FDebug"), QStringLiteral("Setzen der Haltepunkte")) {
 
     QFrame* panel = MakeTopPanel(this);
     check_ = new QCheckBox(QStringLiteral("Breakpoints An"), panel);
@@ -74,17 +67,7 @@ std::vector<int> TFDebug::Haltepunkte() const {
 }
 
 void TFDebug::ShowBeside(int mainTop, int mainLeft, int belowTop) {
-    if (mainLeft < 200) {
-        move(0, belowTop);
-    } else {
-        move(mainLeft - 200, mainTop);
-    }
-    show();
-}
-
-void TFDebug::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit closed();
+    ShowAt(mainLeft < 200 ? QPoint(0, belowTop) : QPoint(mainLeft - 200, mainTop));
 }
 
 } // namespace tovak

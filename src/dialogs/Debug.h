@@ -2,7 +2,7 @@
 // whether the instruction pointer has reached one of them.
 #pragma once
 
-#include <QWidget>
+#include "dialogs/ToolWindow.h"
 
 #include <vector>
 
@@ -11,7 +11,7 @@ class QPlainTextEdit;
 
 namespace tovak {
 
-class TFDebug final : public QWidget {
+class TFDebug final : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -22,19 +22,13 @@ public:
     // Every address that IsBreakpoint accepts now; empty when the box is unchecked.
     std::vector<int> Haltepunkte() const;
 
-    // Places the window left of the main window. Without room there it goes to the screen
-    // edge (left 0), below belowTop, the bottom of the main window's menus and toolbar, so
-    // that it covers none of them.
+    // Shows the window left of the main window, or where the user put it. Without room there it
+    // goes to the screen edge (left 0), below belowTop, the bottom of the main window's menus and
+    // toolbar, so that it covers none of them.
     void ShowBeside(int mainTop, int mainLeft, int belowTop);
 
     QPlainTextEdit* Memo1() const { return memo_; }
     QCheckBox* chkBreakpointsOn() const { return check_; }
-
-signals:
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QCheckBox* check_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include "dialogs/ToolWindowParts.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -10,19 +9,15 @@
 
 namespace tovak {
 
-TFTovakRemark::TFTovakRemark(QWidget* parent) : QWidget(parent, Qt::Tool) {
-    setObjectName(QStringLiteral("FTovakRemark"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Programm - Bemerkungen"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+TFTovakRemark::TFTovakRemark(QWidget* parent)
+    : ToolWindow(parent, QStringLiteral("FTovakRemark"), QStringLiteral("Programm - Bemerkungen")) {
 
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(QStringLiteral("Memo1"));
-    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Long lines wrap at word boundaries on the screen; the text keeps its lines.
+    memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     memo_->setFont(PixelFont({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, 16));
     QPalette memoPal = memo_->palette();
@@ -46,7 +41,6 @@ TFTovakRemark::TFTovakRemark(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void TFTovakRemark::ShowBeside(int mainTop, int mainLeft, int mainWidth,
                                QPlainTextEdit* remarkMemo) {
-    move(mainLeft + mainWidth - 350, mainTop + 350);
     if (remarkMemo_ != nullptr) {
         remarkMemo_->disconnect(this);
     }
@@ -55,7 +49,7 @@ void TFTovakRemark::ShowBeside(int mainTop, int mainLeft, int mainWidth,
         memo_->setPlainText(remarkMemo_->toPlainText());
         connect(remarkMemo_, &QPlainTextEdit::textChanged, this, &TFTovakRemark::RemarkMemoChange);
     }
-    show();
+    ShowAt(QPoint(mainLeft + mainWidth - 350, mainTop + 350));
 }
 
 void TFTovakRemark::Memo1Change() {
@@ -70,13 +64,11 @@ void TFTovakRemark::RemarkMemoChange() {
     }
 }
 
-void TFTovakRemark::closeEvent(QCloseEvent* event) {
-    event->accept();
+void TFTovakRemark::Closing() {
     Memo1Change();
     if (remarkMemo_ != nullptr) {
         remarkMemo_->disconnect(this);
     }
-    emit closed();
 }
 
 } // namespace tovak

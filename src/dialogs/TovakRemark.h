@@ -7,30 +7,27 @@
 // when it closes is never older than the memo's.
 #pragma once
 
+#include "dialogs/ToolWindow.h"
 #include <QPointer>
-#include <QWidget>
 
 class QPlainTextEdit;
 
 namespace tovak {
 
-class TFTovakRemark final : public QWidget {
+class TFTovakRemark final : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit TFTovakRemark(QWidget* parent = nullptr);
 
-    // Places the window at the right of the main window, shows the remark text and edits it
-    // from now on.
+    // Shows the window at the right of the main window (or where the user put it) with the
+    // remark text, and edits it from now on.
     void ShowBeside(int mainTop, int mainLeft, int mainWidth, QPlainTextEdit* remarkMemo);
 
     QPlainTextEdit* Memo1() const { return memo_; }
 
-signals:
-    void closed();
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Closing() override;
 
 private:
     void Memo1Change();

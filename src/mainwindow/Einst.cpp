@@ -214,7 +214,12 @@ void TFEinst::BnPanelFarbeDeAktiviertClick() {
 }
 
 void TFEinst::BnOkClick() {
-    Ini::SetMainDauer(Offered(spAnimationsdauer_));
+    // A new pace chosen here is a pace in milliseconds, not the tempo slider's "Schnelllauf".
+    const int dauer = Offered(spAnimationsdauer_);
+    if (dauer != Ini::MainDauer()) {
+        Ini::SetTempoSchnelllauf(false);
+    }
+    Ini::SetMainDauer(dauer);
     Ini::SetBackupTime(Offered(spBackupTime_));
     Ini::SetLiesZahlInRegister(std::max(0, liesZahl_->checkedId()));
     Ini::SetColorMovRegAkku(colorMovRegAkku_);

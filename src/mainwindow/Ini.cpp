@@ -22,6 +22,7 @@ bool ToInt(const QVariant& v, int& out) {
 } // namespace
 
 int Ini::mainDauer_ = Ini::kMainDauerDefault;
+bool Ini::tempoSchnelllauf_ = false;
 int Ini::backupTime_ = Ini::kBackupTimeDefault;
 bool Ini::speicherMaximal_ = Ini::kSpeicherMaximalDefault;
 int Ini::liesZahlInRegister_ = Ini::kLiesZahlInRegisterDefault;
@@ -54,6 +55,7 @@ void Ini::WriteBool(const QString& name, bool value) {
 
 void Ini::Load() {
     mainDauer_ = ReadInteger("Main_Dauer", kMainDauerDefault);
+    tempoSchnelllauf_ = ReadBool("Main_Schnelllauf", false);
     backupTime_ = ReadInteger("BackupTime", kBackupTimeDefault);
     speicherMaximal_ = ReadBool("SpeicherMaximal", kSpeicherMaximalDefault);
     liesZahlInRegister_ = ReadInteger("LiesZahlInRegister", kLiesZahlInRegisterDefault);
@@ -66,6 +68,11 @@ void Ini::Load() {
 void Ini::SetMainDauer(int ms) {
     mainDauer_ = ms;
     WriteInteger("Main_Dauer", ms);
+}
+
+void Ini::SetTempoSchnelllauf(bool on) {
+    tempoSchnelllauf_ = on;
+    WriteBool("Main_Schnelllauf", on);
 }
 
 void Ini::SetBackupTime(int ms) {

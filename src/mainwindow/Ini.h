@@ -1,4 +1,4 @@
-// The six user settings, held in memory and stored per user (QSettings "KORVALD"/"TOVAK").
+// The user settings, held in memory and stored per user (QSettings "KORVALD"/"TOVAK").
 // Read once at start; every setter writes through at once.
 #pragma once
 
@@ -16,12 +16,15 @@ public:
     static constexpr int kColorMovRegAkkuDefault = 0xFF0000; // blue in 0x00BBGGRR
     static constexpr int kColorMovAkkuRegDefault = 0x0000FF; // red
 
-    // Reads all six values (missing or unreadable ones fall back to their defaults) and
+    // Reads all values (missing or unreadable ones fall back to their defaults) and
     // writes the two colours back so the store holds them after the first start.
     static void Load();
 
     static int MainDauer() { return mainDauer_; }
     static void SetMainDauer(int ms);
+    // The tempo slider's end: continuous runs go as "Schnelllauf" ("Main_Dauer" is kept).
+    static bool TempoSchnelllauf() { return tempoSchnelllauf_; }
+    static void SetTempoSchnelllauf(bool on);
     static int BackupTime() { return backupTime_; }
     static void SetBackupTime(int ms);
     static bool SpeicherMaximal() { return speicherMaximal_; }
@@ -41,6 +44,7 @@ public:
 
 private:
     static int mainDauer_;
+    static bool tempoSchnelllauf_;
     static int backupTime_;
     static bool speicherMaximal_;
     static int liesZahlInRegister_;

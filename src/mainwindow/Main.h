@@ -55,6 +55,7 @@ class AufgabeBereich;
 class BackupSession;
 class BusAnimation;
 class TFDialog0;
+class TempoControl;
 class TOroGrid;
 
 class TFMain final : public QMainWindow, private RunView {
@@ -359,6 +360,7 @@ private:
     QToolButton* bnRegisterReset_ = nullptr;
     QPushButton* bnBefehlsfenster_ = nullptr;
     QPushButton* bnProgrammtext_ = nullptr;
+    TempoControl* tempo_ = nullptr;
     QComboBox* cbAnzeigeZahlen_ = nullptr;
     QPushButton* bnProgrammstart_ = nullptr;
     QPushButton* bnProgrammReStart_ = nullptr;

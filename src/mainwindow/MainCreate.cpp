@@ -8,6 +8,7 @@
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MemoryCellDelegate.h"
+#include "mainwindow/TempoControl.h"
 #include "mainwindow/ToolbarGlyphs.h"
 #include "util/MessageBoxes.h"
 #include "widgets/BusAnimation.h"
@@ -102,12 +103,13 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     document_ = std::make_unique<ProgramDocument>(
         this, [this] { return ProgrammText(RemarkLines(), *speicher_, *register_); });
     WatchForChanges();
-    run_->Clock()->setInterval(Ini::MainDauer());
+    tempo_->Steuert(*run_);
     timerBackup_->setInterval(Ini::BackupTime());
 
     const int menuHeight = menuBar()->sizeHint().height();
     const int statusHeight = statusBar()->sizeHint().height();
-    resize(kClientWidth, kClientHeight + menuHeight + statusHeight);
+    resize(std::max(kClientWidth, symbolleiste_->width()),
+           kClientHeight + menuHeight + statusHeight);
     if (compact_) {
         ApplyCompactLayout();
     }
@@ -115,6 +117,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     SetEditMode(true);
 
     FitToScreen();
+    tempo_->KeepVisible(client_->parentWidget(), statusBar());
 }
 
 // The members go in the order their declaration gives.
@@ -300,6 +303,10 @@ void TFMain::CreateToolbar() {
     const int interruptLinks = std::max(kNachTrenner, interruptRechts - 85);
     bnInterrupt_->setGeometry(interruptLinks, 4, interruptRechts - interruptLinks, 25);
     connect(bnProgrammtext_, &QPushButton::clicked, this, &TFMain::MnProgrammtextClick);
+    separator("PanelTempo", bnProgrammtext_->geometry().right() + 5);
+    tempo_ = new TempoControl(symbolleiste_);
+    tempo_->setGeometry(bnProgrammtext_->geometry().right() + 13, 1, tempo_->width(), 33);
+    symbolleiste_->resize(tempo_->geometry().right() + 9, symbolleiste_->height());
     bnReset_ = button("BnReset", QStringLiteral("System"), 964, 60);
     bnReset_->setToolTip(QStringLiteral("Halt und IP Auf Null"));
     bnReset_->hide();

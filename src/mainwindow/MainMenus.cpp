@@ -1,6 +1,7 @@
 // The menu bar and the memory grid's popup menu.
 #include "mainwindow/Main.h"
 
+#include "dialogs/Anleitung.h"
 #include "dialogs/Befehlsuebersicht.h"
 #include "widgets/OroGrid.h"
 
@@ -164,6 +165,9 @@ void TFMain::CreateMenus() {
                 QStringLiteral("Alle Befehle mit Wirkung, Operand, Flags und Mikroschritten"));
     uebersicht->setShortcut(QKeySequence(Qt::Key_F1));
     connect(uebersicht, &QAction::triggered, this, [this] { TFBefehlsuebersicht::Zeigen(this); });
+    connect(AddItem(hilfe, "MnAnleitung", QStringLiteral("&Anleitung"),
+                    QStringLiteral("Wie man mit der Rechner-Simulation arbeitet")),
+            &QAction::triggered, this, [this] { TFAnleitung::Zeige(this); });
     QAction* info = AddItem(hilfe, "Info1", QStringLiteral("In&fo..."));
     connect(info, &QAction::triggered, this, &TFMain::Info1Click);
 

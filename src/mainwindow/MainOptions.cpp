@@ -5,6 +5,7 @@
 #include "mainwindow/Einst.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/TempoControl.h"
 #include "util/Launcher.h"
 #include "widgets/OroGrid.h"
 
@@ -35,8 +36,8 @@ void TFMain::MnEinstellungenClick() {
     if (einst.exec() != QDialog::Accepted) {
         return;
     }
-    // A running clock keeps running at the new pace.
-    run_->SetClockInterval(Ini::MainDauer());
+    // A running clock keeps running at the new pace, which the tempo slider shows.
+    tempo_->ShowSetting();
     timerBackup_->setInterval(Ini::BackupTime());
     gridSpeicher_->viewport()->update();
     ApplySpeicherMaximal(Ini::SpeicherMaximal());

@@ -75,9 +75,15 @@ void TFMain::FitToScreen() {
             used = used.united(child->geometry());
         }
     }
-    client_->setMinimumSize(used.right() + 8, used.bottom() + 8);
-
     const QRect area = AvailableArea(this);
+    // The whole toolbar, the tempo at its end, where the screen is wide enough for it (a
+    // task pane beside the diagram then widens the window rather than hiding the tempo).
+    int minWidth = used.right() + 8;
+    if (symbolleiste_->width() + kAssumedFrameWidth <= area.width()) {
+        minWidth = std::max(minWidth, symbolleiste_->width());
+    }
+    client_->setMinimumSize(minWidth, used.bottom() + 8);
+
     if (area.isEmpty()) {
         return;
     }

@@ -32,6 +32,12 @@ RunController::RunController(TSteuerwerk& steuerwerk, TReg& reg, RunView& view, 
 RunController::~RunController() = default;
 
 void RunController::ClockOn() {
+    if (schnell_) {
+        clock_->stop();
+        StartFastRun();
+        UpdateStepBack();
+        return;
+    }
     StopFastClock();
     breakAt_ = -1;
     clock_->start();
@@ -56,6 +62,17 @@ void RunController::SetClockInterval(int ms) {
     clock_->setInterval(ms);
     clockStart_.start();
     clockTicks_ = 0;
+}
+
+void RunController::SetTempo(int ms, bool schnell) {
+    SetClockInterval(ms);
+    const bool fast = FastRunActive();
+    schnell_ = schnell;
+    // A run going on switches between the clock and the fast run at once; a fast run started
+    // by "Schnelllauf" slows to the clock when a pace in milliseconds is chosen.
+    if ((schnell && clock_->isActive()) || (!schnell && fast)) {
+        ClockOn();
+    }
 }
 
 void RunController::ClockTick() {

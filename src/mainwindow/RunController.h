@@ -83,6 +83,10 @@ public:
     // The number input of micro-step 31, with the run state "Eingabe" while it asks.
     int AskNumberInput();
     void SetClockInterval(int ms);
+    // The tempo of continuous runs: the clock's interval, or with schnell a run without clock
+    // and animation as "Schnelllauf". A run going on changes its pace at once.
+    void SetTempo(int ms, bool schnell);
+    bool TempoSchnell() const { return schnell_; }
 
     // --- What the window shows -----------------------------------------------------------
     QString RunStateText() const;
@@ -123,6 +127,7 @@ private:
     void NoteJournalStart();
 
     void StartFastClock();
+    void StartFastRun();
     void StopFastClock();
     void SetDisplaysDeferred(bool on);
     void FastSlice();
@@ -148,6 +153,7 @@ private:
     int breakAt_ = -1;       // the address of a breakpoint the run is paused at
     bool inputOpen_ = false; // the number input of micro-step 31 is asking
     bool journalStartNoted_ = false;
+    bool schnell_ = false; // continuous runs go as "Schnelllauf"
 
     // Fast run: the slice timer is its clock.
     QTimer* fastTimer_ = nullptr;

@@ -30,6 +30,10 @@ void RunController::Schnelllauf() {
     ClockOff();
     decision_.Start(true);
     SetEditMode(false);
+    StartFastRun();
+}
+
+void RunController::StartFastRun() {
     // No clips while it runs; the last step's are shown when it ends.
     view_.StopAnimation();
     animPhase_ = 0;

@@ -6,11 +6,13 @@
 #include "dialogs/Memory.h"
 #include "mainwindow/Einst.h"
 #include "mainwindow/Ini.h"
+#include "mainwindow/TempoControl.h"
 #include "util/Launcher.h"
 #include "widgets/SpinEdit.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSlider>
 #include <QTest>
 
 namespace tovak::test {
@@ -99,6 +102,79 @@ TEST_F(Options, OkStoresTheFieldsAndTheWindowAppliesThemDuringARun) {
         EXPECT_TRUE(ClockOn()) << "the run goes on at the new pace";
     }
     EXPECT_TRUE(window->IsSpeicherMaximal());
+}
+
+TEST_F(Options, TempoSliderAndSettingsShowAndStoreTheOneValue) {
+    auto* slider = Control<QSlider>("SlTempo");
+    auto* label = Control<QLabel>("LTempo");
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(label->text(), "&Tempo: 100 ms");
+    EXPECT_EQ(TempoControl::kStufen[slider->value()], 100);
+
+    Laden(Programm("schleife.CPU", kSchleife));
+    window->MnProgrammstartClick();
+    ASSERT_TRUE(ClockOn());
+    // Keys move it one step towards the fast end; the running clock follows at once.
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    EXPECT_EQ(window->Timer1()->interval(), 70);
+    EXPECT_EQ(Stored("Main_Dauer").toInt(), 70);
+    EXPECT_EQ(label->text(), "&Tempo: 70 ms");
+    Einstellungen([](TFEinst& d) {
+        EXPECT_EQ(In<TSpinEdit>(d, "SpAnimationsdauer")->Text(), "70");
+        In<TSpinEdit>(d, "SpAnimationsdauer")->SetText("250");
+        d.BnOkClick();
+    });
+    EXPECT_EQ(window->Timer1()->interval(), 250);
+    EXPECT_EQ(label->text(), "&Tempo: 250 ms") << "the value itself, not the nearest step";
+    EXPECT_EQ(TempoControl::kStufen[slider->value()], 300);
+
+    // At the end the run goes on as a fast run; the pace in milliseconds is kept.
+    QTest::keyClick(slider, Qt::Key_End);
+    EXPECT_EQ(label->text(), "&Tempo: Schnelllauf");
+    EXPECT_TRUE(window->Run().FastRunActive());
+    EXPECT_EQ(Stored("Main_Schnelllauf").toInt(), 1);
+    EXPECT_EQ(Stored("Main_Dauer").toInt(), 250);
+    window->BnStopClick();
+    window->MnProgrammstartClick();
+    EXPECT_TRUE(window->Run().FastRunActive()) << "Start von 0 at the slider's end";
+    window->BnStopClick();
+
+    // Confirming the dialog unchanged keeps the fast end; a new pace there leaves it.
+    Einstellungen([](TFEinst& d) { d.BnOkClick(); });
+    EXPECT_EQ(slider->value(), TempoControl::kSchnelllauf);
+    Einstellungen([](TFEinst& d) {
+        In<TSpinEdit>(d, "SpAnimationsdauer")->SetText("5000");
+        d.BnOkClick();
+    });
+    EXPECT_EQ(Stored("Main_Schnelllauf").toInt(), 0);
+    EXPECT_EQ(slider->value(), 0);
+    EXPECT_EQ(label->text(), "&Tempo: 5000 ms");
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width());
+}
+
+TEST_F(Options, TempoGoesToTheStatusBarWhereTheToolbarIsCutOffAndBack) {
+    auto* tempo = window->findChild<TempoControl*>("Tempo");
+    ASSERT_NE(tempo, nullptr);
+    const auto groesse = [this](int breite) {
+        window->resize(breite, window->height());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    };
+    groesse(1600);
+    EXPECT_FALSE(tempo->InStatusBar());
+    EXPECT_EQ(tempo->parentWidget(), Control("Symbolleiste"));
+    groesse(900);
+    EXPECT_TRUE(tempo->InStatusBar());
+    ASSERT_TRUE(tempo->isVisible());
+    const QRect imFenster(tempo->mapTo(window.get(), QPoint(0, 0)), tempo->size());
+    EXPECT_TRUE(window->rect().contains(imFenster));
+    EXPECT_LE(tempo->Label()->fontMetrics().horizontalAdvance(QStringLiteral("Tempo: 5000 ms")),
+              tempo->Label()->width());
+    groesse(1600);
+    EXPECT_FALSE(tempo->InStatusBar());
+    EXPECT_EQ(tempo->parentWidget(), Control("Symbolleiste"));
+    EXPECT_TRUE(tempo->isVisible());
 }
 
 TEST_F(Options, ColourChosenThenCancelStoresNothingAndOkStoresItAsBgr) {

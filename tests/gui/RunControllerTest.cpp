@@ -5,6 +5,7 @@
 #include "support/RecordingMessageBoxes.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -177,6 +178,39 @@ TEST_F(RunControllerTest, SchnelllaufDefersTheDisplaysAndEndsAsAClockRun) {
     EXPECT_GE(view.updates, 1);
     EXPECT_TRUE(run.CanStepBack());
     EXPECT_TRUE(stepBack);
+}
+
+TEST_F(RunControllerTest, TempoSwitchesARunningRunBetweenClockAndFastRun) {
+    Programm(kSchleife);
+    run.SetTempo(300, false);
+    run.StartVon0();
+    ASSERT_TRUE(run.ClockRunning());
+    EXPECT_EQ(run.Clock()->interval(), 300);
+    run.SetTempo(5, false);
+    EXPECT_EQ(run.Clock()->interval(), 5);
+    EXPECT_TRUE(run.ClockRunning());
+
+    run.SetTempo(5, true);
+    EXPECT_FALSE(run.ClockRunning());
+    EXPECT_TRUE(run.FastRunActive());
+    EXPECT_EQ(run.RunStateText(), "Schnelllauf");
+    run.SetTempo(40, false);
+    EXPECT_TRUE(run.ClockRunning()) << "back to the clock, at the new pace";
+    EXPECT_FALSE(run.FastRunActive());
+    EXPECT_EQ(view.deferred, std::vector<bool>({true, false}));
+    EXPECT_FALSE(run.EditMode());
+
+    // Without a run the tempo only decides how the next one goes; it still stops at the end.
+    run.Stop();
+    run.SetTempo(40, true);
+    EXPECT_FALSE(run.FastRunActive());
+    run.StartVonIP();
+    EXPECT_TRUE(run.FastRunActive());
+    for (int i = 0; i < 1000 && run.FastRunActive(); ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(maschine.steuerwerk.GetFehler(), CPUStop);
+    EXPECT_TRUE(run.EditMode());
 }
 
 TEST_F(RunControllerTest, TaktZurueckBackToTheStartShowsTheCapturedPicture) {
