@@ -1,9 +1,10 @@
 // The main window: owns the simulated machine and shows it as a block diagram. When
 // micro-steps happen is the run controller's (RunController); the window forwards the run
 // commands to it and shows what it decides (MainRun, MainFastRun, MainJournal).
-// The rest is split by concern: creation and layout (MainCreate, MainLayouts),
-// menus (MainMenus), bus animation (MainAnimation), edits in the
-// panels and grids (MainEdits), tool windows (MainTools, MainCommandWindow), the file
+// Menus, toolbar, command window, lessons and the exercise pane are the actions'
+// (MainActions). The rest is split by concern: creation and layout (MainCreate,
+// MainLayouts), bus animation (MainAnimation), edits in the
+// panels and grids (MainEdits), tool windows (MainTools), the file
 // commands (MainFiles), the backup copies (MainBackup), new program and resets (MainReset),
 // clipboard and printing (MainExport).
 #pragma once
@@ -21,6 +22,7 @@
 #include "machine/Reg.h"
 #include "machine/Steuerwerk.h"
 #include "mainwindow/JournalStartView.h"
+#include "mainwindow/MainActions.h"
 #include "mainwindow/OwnedWindow.h"
 #include "mainwindow/ProgramDocument.h"
 #include "mainwindow/RunController.h"
@@ -36,18 +38,15 @@
 
 class QAction;
 class QCloseEvent;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
-class QPushButton;
 class QSpinBox;
 class QSplitter;
 class QTimer;
-class QToolButton;
 
 namespace tovak {
 
@@ -106,7 +105,7 @@ public:
     void MnShowBefehlsfensterClick();
     // The command window's notifications: 0 it closed, 1..7 the instruction groups.
     void BefehlsBottonsNotify(int code);
-    TFBefehlsBottons* BefehlsBottons() const { return befehlsBottons_; }
+    TFBefehlsBottons* BefehlsBottons() const;
     void MnShowAusgabefensterClick();
     void MnDebugfensterClick();
     void MnSymbolleisteClick();
@@ -122,10 +121,8 @@ public:
     TFProgrammtext* Programmtext() const { return programmtext_; }
     Programminhalt ProgrammImSpeicher() const;
     bool ProgrammErsetzen(const Programminhalt& inhalt);
-    // The exercise pane with its menu, the check of submissions and the PDF listing
-    // (MainAufgabe.cpp).
-    void CreateAufgabe(QMenuBar* bar);
-    AufgabeBereich* Aufgabe() const { return aufgabe_; }
+    // The exercise pane (made by the actions) and the PDF listing (MainAufgabe.cpp).
+    AufgabeBereich* Aufgabe() const;
     void MnProgrammlistePdfClick();
 
     // --- Options, help and other programs (MainOptions.cpp) -------------------------------
@@ -196,8 +193,9 @@ public:
     // The print dialog (default: QPrintDialog); false means cancelled.
     void SetPrintDialog(std::function<bool(QPrinter&)> ask);
 
-    // --- Lessons (MainBeispiele.cpp) -----------------------------------------------------
-    QMenu* BeispielMenu() const { return mnBeispielprogramme_; }
+    // --- Menus, toolbar, command window, lessons and exercise pane ------------------------
+    MainActions& Actions() { return *actions_; }
+    QMenu* BeispielMenu() const;
 
     // --- Hooks for tests and benchmarks ------------------------------------------------
     // The number input of micro-step 31 (default: the input dialog).
@@ -244,7 +242,6 @@ protected:
 private:
     // Creation (MainCreate.cpp)
     void CreateClient();
-    void CreateToolbar();
     void CreateEABox();
     void CreateSpeicherBox();
     void CreateRegisterBox();
@@ -258,24 +255,11 @@ private:
     QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y);
     QFrame* MakeBar(const char* name, const QRect& geometry);
 
-    // Takt zurück and the run counters (MainJournal.cpp)
-    void CreateTaktZurueckItem(QMenu* start);
-    void CreateTaktZurueckButton();
+    // The run counters (MainJournal.cpp)
     void CreateRunCounters();
-    void ShowTaktZurueck(bool possible);
     void ShowRunCounters();
 
-    // Lessons (MainBeispiele.cpp)
-    void CreateBeispielMenu(QMenu* datei);
-
-    // Menus (MainMenus.cpp)
-    void CreateMenus();
-    void CreateGridPopup();
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
-                     const QString& hint = {});
-
     // Instruction entry (MainBefehle.cpp)
-    void ConnectBefehlsItems();
     // Shows the dialog modally with DialogOkay cleared; true when it was confirmed.
     bool ShowBefehlsDialog(TFDialog0& dialog);
     // Hands a confirmed dialog's instruction to the encoder; range errors are shown.
@@ -317,7 +301,6 @@ private:
     // Run state in words (MainRunState.cpp)
     void CreateRunStateDisplay();
     void ShowRunStateInMenuBar();
-    void AddRunMenuItems(QMenu* start);
 
     // Tool windows (MainTools.cpp)
     TFAusgabe* EnsureOutputWindow();
@@ -349,25 +332,11 @@ private:
     // New program and resets (MainReset.cpp): empty memory, row 1 selected.
     void ClearMemory();
 
+    // --- The menus, the toolbar and the tool windows they open -----------------------------
+    std::unique_ptr<MainActions> actions_;
+
     // --- Widgets (object names as in the block diagram) -----------------------------------
     QWidget* client_ = nullptr;
-    QFrame* symbolleiste_ = nullptr;
-    QToolButton* bnOpenProgramm_ = nullptr;
-    QToolButton* bnSaveProgramm_ = nullptr;
-    QToolButton* bnNew_ = nullptr;
-    QToolButton* bnSpeicherReset_ = nullptr;
-    QToolButton* bnRegisterReset_ = nullptr;
-    QPushButton* bnBefehlsfenster_ = nullptr;
-    QPushButton* bnProgrammtext_ = nullptr;
-    QComboBox* cbAnzeigeZahlen_ = nullptr;
-    QPushButton* bnProgrammstart_ = nullptr;
-    QPushButton* bnProgrammReStart_ = nullptr;
-    QPushButton* bnEinzelschritt_ = nullptr;
-    QPushButton* bnTakt_ = nullptr;
-    QPushButton* bnTaktZurueck_ = nullptr;
-    QPushButton* bnStop_ = nullptr;
-    QPushButton* bnInterrupt_ = nullptr;
-    QPushButton* bnReset_ = nullptr;
 
     QGroupBox* groupBoxEA_ = nullptr;
     QLabel* eaEinheit1_ = nullptr;
@@ -410,22 +379,6 @@ private:
     QFrame* barDatenLinks_ = nullptr; // data bus from there to the data-bus panel
     std::vector<QFrame*> adressBars_;
     std::vector<QFrame*> regDataBars_; // data bus down to the register box
-
-    // Menu items switched by the run state.
-    QAction* mnStop_ = nullptr;
-    QAction* mnProgrammstart_ = nullptr;
-    QAction* mnEinzelschritt_ = nullptr;
-    QAction* mnTakt_ = nullptr;
-    QAction* mnTaktZurueck_ = nullptr;
-    QMenu* mnBeispielprogramme_ = nullptr;
-    QAction* mnProgrammReStart_ = nullptr;
-    QAction* mnSchnelllauf_ = nullptr;
-    std::vector<QAction*> befehlsItems_; // the instruction groups but "Sprungbefehle"
-    QAction* mnSymbolleiste_ = nullptr;
-    QAction* mnNormaldarstellung_ = nullptr;
-    QAction* lkBefehlEinfuegen_ = nullptr;
-    QAction* lkBefehlLoeschen_ = nullptr;
-    QAction* lkResizeRam_ = nullptr;
 
     // Enlarged view while shown.
     QWidget* enlargedPanel_ = nullptr;
@@ -470,10 +423,8 @@ private:
     // The tool windows, last: they close first, while everything they show is there.
     OwnedWindow<TFAusgabe> ausgabe_;
     OwnedWindow<TFDebug> debug_;
-    QPointer<TFBefehlsBottons> befehlsBottons_;
     OwnedWindow<TFTovakRemark> tovakRemark_;
     QPointer<TFProgrammtext> programmtext_;
-    AufgabeBereich* aufgabe_ = nullptr;
 };
 
 } // namespace tovak

@@ -13,25 +13,6 @@
 
 namespace tovak {
 
-void TFMain::CreateAufgabe(QMenuBar* bar) {
-    aufgabe_ = new AufgabeBereich([this] { return ProgrammImSpeicher(); }, this);
-    addDockWidget(Qt::RightDockWidgetArea, aufgabe_);
-    aufgabe_->CreateMenu(bar);
-    connect(aufgabe_->AbgabenItem(), &QAction::triggered, this, [this] {
-        auto* dialog = new AbgabenDialog(aufgabe_->Datei(), this);
-        // Closed during a check, it goes once the files begun are done; the window waits
-        // for none of them.
-        connect(dialog, &QDialog::finished, dialog, [dialog] {
-            if (!dialog->PrueftGerade()) {
-                dialog->deleteLater();
-            } else {
-                connect(dialog, &AbgabenDialog::Fertig, dialog, &QObject::deleteLater);
-            }
-        });
-        dialog->show();
-    });
-}
-
 void TFMain::MnProgrammlistePdfClick() {
     const QFileInfo programm(FileName());
     const QString name =

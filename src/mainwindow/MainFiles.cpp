@@ -220,7 +220,7 @@ bool TFMain::LoadStartFile(const QStringList& arguments) {
             continue;
         }
         if (name.endsWith(QStringLiteral(".aufgabe"), Qt::CaseInsensitive)) {
-            aufgabe_->Oeffnen(name);
+            Aufgabe()->Oeffnen(name);
         } else if (!geladen) {
             OpenProgramFile(name);
             geladen = true;

@@ -98,8 +98,8 @@ int TFMain::ClientHeight() {
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize && lkResizeRam_ != nullptr &&
-        lkResizeRam_->isChecked()) {
+    if (watched == client_ && event->type() == QEvent::Resize && actions_ != nullptr &&
+        actions_->ResizeRamChecked()) {
         PlaceSpeicherBox();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -110,7 +110,7 @@ void TFMain::PlaceSpeicherBox() {
         return;
     }
     const int belowEA = groupBoxEA_->geometry().bottom() + 1 + 20;
-    if (lkResizeRam_ != nullptr && lkResizeRam_->isChecked()) {
+    if (actions_->ResizeRamChecked()) {
         groupBoxSpeicher_->setGeometry(8, belowEA, 305,
                                        std::max(100, ClientHeight() - belowEA - 30));
         return;
@@ -156,7 +156,7 @@ void TFMain::ApplyCompactLayout() {
         bar->hide();
     }
     animation_->SetAddressBusVisible(false);
-    symbolleiste_->resize(symbolleiste_->width(), 30);
+    actions_->Toolbar()->resize(actions_->Toolbar()->width(), 30);
     ShowRunStateInMenuBar();
     const int frame = frameGeometry().height() - geometry().height();
     resize(width(), kCompactWindowHeight - (frame > 0 ? frame : 28));
@@ -182,7 +182,7 @@ void TFMain::LkResizeRamClick() {
 }
 
 void TFMain::MnShowNormaldarstellungClick() {
-    if (mnNormaldarstellung_->isChecked()) {
+    if (actions_->NormaldarstellungChecked()) {
         ShowNormalView();
     } else {
         ShowEnlargedView();
@@ -193,7 +193,7 @@ void TFMain::ShowEnlargedView() {
     if (IsEnlargedView()) {
         return;
     }
-    const int top = symbolleiste_->isVisible() ? symbolleiste_->height() : 0;
+    const int top = actions_->Toolbar()->isVisible() ? actions_->Toolbar()->height() : 0;
     enlargedPanel_ = new QWidget(client_);
     enlargedPanel_->setObjectName(QStringLiteral("PanelGross"));
     enlargedPanel_->setAutoFillBackground(true);

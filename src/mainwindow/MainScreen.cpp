@@ -71,7 +71,7 @@ void TFMain::FitToScreen() {
     // The diagram's extent (the toolbar stretches across whatever width there is).
     QRect used;
     for (QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child != symbolleiste_ && !child->isHidden()) {
+        if (child != actions_->Toolbar() && !child->isHidden()) {
             used = used.united(child->geometry());
         }
     }
