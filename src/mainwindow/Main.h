@@ -5,8 +5,8 @@
 // (MainActions). The rest is split by concern: creation and layout (MainCreate,
 // MainLayouts), bus animation (MainAnimation), edits in the
 // panels and grids (MainEdits), tool windows (MainTools), the file
-// commands (MainFiles), the backup copies (MainBackup), new program and resets (MainReset),
-// clipboard and printing (MainExport).
+// commands, printing and backups (ProgramDocument, BackupKeeper; forwards in MainFiles),
+// new program and resets (MainReset).
 #pragma once
 
 #include "dialogs/Ausgabe.h"
@@ -26,13 +26,12 @@
 #include "mainwindow/OwnedWindow.h"
 #include "mainwindow/ProgramDocument.h"
 #include "mainwindow/RunController.h"
+#include "mainwindow/WindowHooks.h"
 #include "mainwindow/WindowMachine.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrinter>
 #include <QRect>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -46,12 +45,11 @@ class QMenuBar;
 class QPlainTextEdit;
 class QSpinBox;
 class QSplitter;
-class QTimer;
 
 namespace tovak {
 
 class AufgabeBereich;
-class BackupSession;
+class BackupKeeper;
 class BusAnimation;
 class TFDialog0;
 class TOroGrid;
@@ -121,9 +119,8 @@ public:
     TFProgrammtext* Programmtext() const { return programmtext_; }
     Programminhalt ProgrammImSpeicher() const;
     bool ProgrammErsetzen(const Programminhalt& inhalt);
-    // The exercise pane (made by the actions) and the PDF listing (MainAufgabe.cpp).
+    // The exercise pane, made by the actions.
     AufgabeBereich* Aufgabe() const;
-    void MnProgrammlistePdfClick();
 
     // --- Options, help and other programs (MainOptions.cpp) -------------------------------
     void MnTaschenrechnerClick();
@@ -132,26 +129,24 @@ public:
     void Info1Click();
     void MnNeueInstanzClick();
 
-    // --- Files (MainFiles.cpp) ------------------------------------------------------------
+    // --- The program document and its backup copies: forwards (MainFiles.cpp) -------------
     // Each command that replaces the program first asks about unsaved changes.
     void MnOeffnenClick();
     void MnSpeichernClick();
     void MnSpeichernUnterClick();
-    // "&Speichern" and "Speichern &unter...": false when cancelled or failed.
-    bool Save();
-    bool SaveAs();
-    // Steps after the open dialog: read, then reset and take the program over. A file that
-    // cannot be read whole leaves the program as it was; false then.
-    bool OpenProgramFile(const QString& fileName);
-    bool SaveProgramFile(const QString& fileName);
+    void MnNeuClick();
+    void MnSpeicherResetClick();
+    void MnRegisterResetClick();
+    void MnExportCommandsToClipboardClick();
+    void MnDruckenClick();
+    void MnDruckereinrichtungClick();
+    void MnProgrammlistePdfClick();
+    void TimerBackupTimer();
     // The command-line load: the first argument after the program name, if it is a file.
     // True when it named one.
     bool LoadStartFile(const QStringList& arguments);
-    const QString& FileName() const { return document_->FileName(); }
     ProgramDocument& Document() { return *document_; }
-    // At start-up: offers the copy an earlier session left with unsaved changes; true when
-    // it was loaded.
-    bool OfferRecovery();
+    BackupKeeper& Backups() { return *backups_; }
 
     // --- Instruction entry (MainBefehle.cpp) -------------------------
     void MnTransportbefehleClick();
@@ -162,51 +157,12 @@ public:
     void MnEABefehlerClick();
     void MnSteuerbefehleClick();
 
-    // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
-    void WriteBackup();
-    // Puts the copies away before another program replaces this one: copies with unsaved
-    // work are kept in "Vorherige Sitzung", the others deleted.
-    void DeleteBackupFiles();
-    void TimerBackupTimer();
-    QString BackupDir() const;
-    int BackupCounter() const;
-    BackupSession& Backups() { return *backupSession_; }
-    QTimer* TimerBackup() const { return timerBackup_; }
-    // The folder whose "Temp" holds the copies of windows created afterwards (empty: the
-    // program's folder). Tests point it at a folder of their own.
-    static void SetBackupBase(const QString& folder);
-
-    // --- New program and resets (MainReset.cpp) ---------------------------------------------
-    void MnNeuClick();
-    void MnSpeicherResetClick();
-    void MnRegisterResetClick();
-
-    // --- Clipboard and printing (MainExport.cpp) --------------------------------------------
-    void MnExportCommandsToClipboardClick();
-    void MnDruckenClick();
-    void MnDruckereinrichtungClick();
-    // Prints the memory listing under the title; false (after a message) when the printer
-    // could not start.
-    bool PrintProgram(const QString& title);
-    // Kept for the window's life, so the printer chosen once is used again.
-    QPrinter& Printer();
-    // The print dialog (default: QPrintDialog); false means cancelled.
-    void SetPrintDialog(std::function<bool(QPrinter&)> ask);
-
     // --- Menus, toolbar, command window, lessons and exercise pane ------------------------
     MainActions& Actions() { return *actions_; }
     QMenu* BeispielMenu() const;
 
-    // --- Hooks for tests and benchmarks ------------------------------------------------
-    // The number input of micro-step 31 (default: the input dialog).
-    void SetNumberInput(std::function<int()> ask) { numberInput_ = std::move(ask); }
-    // The file dialogs (default: QFileDialog); an empty answer means cancelled.
-    void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
-    // Runs once an instruction dialog is open, to answer it (default: the learner does). A
-    // dialog the hook leaves open is cancelled.
-    void SetBefehlsDialogHook(std::function<void(TFDialog0&)> answer) {
-        befehlsDialogHook_ = std::move(answer);
-    }
+    // Where the window asks the learner, tests and benchmarks may answer instead.
+    WindowHooks& Hooks() { return hooks_; }
 
     TSteuerwerk& Steuerwerk() { return *steuerwerk_; }
     TRAM& Speicher() { return *speicher_; }
@@ -308,22 +264,10 @@ private:
     void DebugWindowClosed();
     void RemarkWindowClosed();
 
-    // Files (MainFiles.cpp)
-    std::vector<std::string> RemarkLines() const;
-    void SetRemarkLines(const std::vector<std::string>& lines);
-    QString AskOpenFileName();
-    QString AskSaveFileName();
-    // The question before the program is replaced; true when the command may go on.
-    bool MayDiscardProgram();
-    // Warns of characters the file cannot hold; false when the learner calls the save off.
-    bool ConfirmUnencodable();
-    bool WriteProgram(const QString& fileName);
-    // The document's change mark follows the grids and the remarks.
+    // The document (MainFiles.cpp): made with its backup copies; its change mark follows
+    // the grids and the remarks.
+    void CreateDocument();
     void WatchForChanges();
-
-    // Backup copies (MainBackup.cpp)
-    void PrepareBackupFolder();
-    void SwitchBackupTimerOn();
 
     // The I/O value in the hexadecimal panel and its tooltip (MainEdits.cpp).
     void ShowEAHex(int v);
@@ -371,7 +315,6 @@ private:
     QLabel* labelAdressbus_ = nullptr;
     QLabel* pAdressBus_ = nullptr;
     QPlainTextEdit* memoRemark_ = nullptr;
-    QTimer* timerBackup_ = nullptr;
 
     // Bus bars by role.
     QFrame* image9_ = nullptr;        // the long vertical data-bus bar in the middle
@@ -409,16 +352,10 @@ private:
     // A selection the window makes itself is no user click.
     bool selectingRow_ = false;
 
+    WindowHooks hooks_;
+    std::unique_ptr<BackupKeeper> backups_;
     std::unique_ptr<ProgramDocument> document_;
-    std::unique_ptr<BackupSession> backupSession_;
     JournalStartView journalStart_;
-    bool backupWriting_ = false;
-    std::unique_ptr<QPrinter> printer_;
-    std::function<bool(QPrinter&)> askPrint_;
-    std::function<int()> numberInput_;
-    std::function<QString()> askOpen_;
-    std::function<QString()> askSave_;
-    std::function<void(TFDialog0&)> befehlsDialogHook_;
 
     // The tool windows, last: they close first, while everything they show is there.
     OwnedWindow<TFAusgabe> ausgabe_;

@@ -21,9 +21,9 @@ namespace tovak {
 
 bool TFMain::ShowBefehlsDialog(TFDialog0& dialog) {
     DialogOkay = 0;
-    if (befehlsDialogHook_) {
+    if (hooks_.befehlsDialog) {
         QTimer::singleShot(0, &dialog, [this, &dialog] {
-            befehlsDialogHook_(dialog);
+            hooks_.befehlsDialog(dialog);
             if (dialog.isVisible()) {
                 dialog.reject();
             }

@@ -3,7 +3,7 @@
 #include "dialogs/InputValue.h"
 #include "files/ProgrammText.h"
 #include "mainwindow/AufgabeBereich.h"
-#include "mainwindow/BackupSession.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
@@ -56,18 +56,10 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(QFont(kFamily, 8));
-    // A failed test of the exercise may have left the values its inputs proposed.
-    numberInput_ = [this] {
-        return TFInputValue::Ask(this, Aufgabe() != nullptr ? Aufgabe()->NaechsteEingabe() : -1);
-    };
-
-    timerBackup_ = new QTimer(this);
-    timerBackup_->setObjectName(QStringLiteral("TimerBackup"));
-
     actions_ = std::make_unique<MainActions>(*this);
     connect(actions_.get(), &MainActions::beispielGewaehlt, this, [this](const QString& path) {
-        if (MayDiscardProgram()) {
-            OpenProgramFile(path);
+        if (document_->MayDiscard()) {
+            document_->Open(path);
         }
     });
     CreateClient();
@@ -90,7 +82,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     imageInterrupt_->hide();
 
     // 4. The backup folder; the previous session's copies are kept aside.
-    PrepareBackupFolder();
+    CreateDocument();
 
     // 5./6. Grids, then the machine objects writing into them.
     SetUpGrids();
@@ -99,11 +91,8 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
 
     // 7.
     memoRemark_->clear();
-    document_ = std::make_unique<ProgramDocument>(
-        this, [this] { return ProgrammText(RemarkLines(), *speicher_, *register_); });
     WatchForChanges();
     run_->Clock()->setInterval(Ini::MainDauer());
-    timerBackup_->setInterval(Ini::BackupTime());
 
     const int menuHeight = menuBar()->sizeHint().height();
     const int statusHeight = statusBar()->sizeHint().height();
@@ -362,7 +351,7 @@ void TFMain::CreateMachine() {
         ShowErrorBox(caption, message);
     };
     EncoderRueckrufe encoderRueckrufe;
-    encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
+    encoderRueckrufe.sicherungSchreiben = [this] { backups_->Write(); };
     machine_ = std::make_unique<WindowMachine>(
         MachineWidgets{gridSpeicher_, gridRegister_, pDatenBus_, pAdressBus_, eaEinheit2_,
                        panelAkku_, panelOperand_, panelZero_, panelCarry_, panelParity_, panelSign_,

@@ -2,6 +2,7 @@
 // second copy of the program.
 #include "dialogs/Memory.h"
 #include "dialogs/Proginfo.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/Einst.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
@@ -37,7 +38,7 @@ void TFMain::MnEinstellungenClick() {
     }
     // A running clock keeps running at the new pace.
     run_->SetClockInterval(Ini::MainDauer());
-    timerBackup_->setInterval(Ini::BackupTime());
+    backups_->SetInterval(Ini::BackupTime());
     gridSpeicher_->viewport()->update();
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
 }

@@ -123,7 +123,7 @@ void TFMain::PrepareOutputWindow() {
 }
 
 int TFMain::AskNumber() {
-    return numberInput_ ? numberInput_() : -1;
+    return hooks_.numberInput ? hooks_.numberInput() : -1;
 }
 
 } // namespace tovak

@@ -2,6 +2,7 @@
 // when the user closes them.
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/Main.h"
 
 #include <QAction>
@@ -52,7 +53,7 @@ void TFMain::MnSymbolleisteClick() {
 
 void TFMain::MnShowBefehlsfensterClick() {
     actions_->ShowBefehlsfenster();
-    SwitchBackupTimerOn();
+    backups_->SwitchOn();
 }
 
 void TFMain::BefehlsBottonsNotify(int code) {
