@@ -1,4 +1,4 @@
-// The six user settings, held in memory and stored per user (QSettings "KORVALD"/"TOVAK").
+// The user settings, held in memory and stored per user (QSettings "KORVALD"/"TOVAK").
 // Read once at start; every setter writes through at once.
 #pragma once
 
@@ -16,7 +16,7 @@ public:
     static constexpr int kColorMovRegAkkuDefault = 0xFF0000; // blue in 0x00BBGGRR
     static constexpr int kColorMovAkkuRegDefault = 0x0000FF; // red
 
-    // Reads all six values (missing or unreadable ones fall back to their defaults) and
+    // Reads all values (missing or unreadable ones fall back to their defaults) and
     // writes the two colours back so the store holds them after the first start.
     static void Load();
 
@@ -32,6 +32,10 @@ public:
     static void SetColorMovRegAkku(int bgr);
     static int ColorMovAkkuReg() { return colorMovAkkuReg_; }
     static void SetColorMovAkkuReg(int bgr);
+    // The projector zoom of the window in percent: one of kZoomStufen.
+    static constexpr int kZoomStufen[] = {100, 125, 150, 200};
+    static int Zoom() { return zoom_; }
+    static void SetZoom(int percent);
 
     // The four store operations; each opens the store afresh. Reads never report errors.
     static int ReadInteger(const QString& name, int defaultValue);
@@ -46,6 +50,7 @@ private:
     static int liesZahlInRegister_;
     static int colorMovRegAkku_;
     static int colorMovAkkuReg_;
+    static int zoom_;
 };
 
 // 0x00BBGGRR as stored, to and from a QColor.

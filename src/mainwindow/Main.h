@@ -21,6 +21,7 @@
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
 #include "machine/Steuerwerk.h"
+#include "mainwindow/DiagramZoom.h"
 #include "mainwindow/JournalStartView.h"
 #include "mainwindow/MainActions.h"
 #include "mainwindow/OwnedWindow.h"
@@ -32,6 +33,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -109,6 +111,11 @@ public:
     void MnSymbolleisteClick();
     void MnShowNormaldarstellungClick();
     void LkResizeRamClick();
+    // The projector zoom (MainZoom.cpp): one of Ini::kZoomStufen, stored with the settings;
+    // a step up or down the list.
+    void SetZoom(int percent);
+    void ZoomStep(int direction);
+    double ZoomFactor() const { return zoom_.Factor(); }
     // The remarks window (MainRemark.cpp): opened with the current remarks, closed before a
     // file is loaded.
     void MnTovakRemarkClick();
@@ -231,6 +238,12 @@ private:
     // Screen size (MainScreen.cpp): the window, the dialogs and the tool windows stay on
     // the screen.
     void FitToScreen();
+    // The window grows and shrinks with the zoom, up to the screen's free area.
+    void FitZoomedWindow();
+    // Shows the zoom in force; in the enlarged view it waits for the normal view.
+    void ApplyZoom();
+    // Layout changes are made at 100 %, then the zoom is applied again.
+    void Unzoomed(const std::function<void()>& change);
 
     // What the run controller asks of the window (MainRun.cpp, MainFastRun.cpp,
     // MainJournal.cpp, MainAnimation.cpp).
@@ -349,6 +362,9 @@ private:
 
     bool compact_ = false;
     bool speicherMaximalInForce_ = false;
+    DiagramZoom zoom_;
+    QSize designSize_; // the window at 100 %
+    bool zooming_ = false;
     // A selection the window makes itself is no user click.
     bool selectingRow_ = false;
 

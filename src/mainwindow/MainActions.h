@@ -40,6 +40,8 @@ public:
     void ShowEditMode(bool edit);
     void ShowInterrupt(bool on);
     void ShowTaktZurueck(bool possible);
+    // The zoom item of the percent in force is checked.
+    void ShowZoom(int percent);
 
     // The command window: opened once at a time; its requests 1..7 trigger the items of
     // the instruction groups, 0 means it closed.
@@ -67,6 +69,7 @@ private:
     void CreateStartMenu(QMenuBar* bar);
     void CreateOptionenUndHilfe(QMenuBar* bar);
     void CreateBeispielMenu(QMenu* datei);
+    void CreateZoomMenu(QMenu* ansicht);
     void CreateAufgabe(QMenuBar* bar);
     void CreateRunButtons();
     void CreateTaktZurueckButton();
@@ -92,6 +95,7 @@ private:
     QAction* lkBefehlEinfuegen_ = nullptr;
     QAction* lkBefehlLoeschen_ = nullptr;
     QAction* lkResizeRam_ = nullptr;
+    std::vector<QAction*> zoomItems_; // by Ini::kZoomStufen
 
     QPointer<TFBefehlsBottons> befehlsBottons_;
     AufgabeBereich* aufgabe_ = nullptr;

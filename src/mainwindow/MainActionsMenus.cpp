@@ -4,11 +4,13 @@
 #include "mainwindow/AbgabenDialog.h"
 #include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/Beispielprogramme.h"
+#include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MainActions.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -135,6 +137,47 @@ void MainActions::CreateAnsichtMenu(QMenuBar* bar) {
     mnNormaldarstellung_->setCheckable(true);
     mnNormaldarstellung_->setChecked(true);
     connect(mnNormaldarstellung_, &QAction::triggered, w, &TFMain::MnShowNormaldarstellungClick);
+    CreateZoomMenu(ansicht);
+}
+
+void MainActions::CreateZoomMenu(QMenu* ansicht) {
+    TFMain* w = &window_;
+    QMenu* zoom = ansicht->addMenu(QStringLiteral("&Zoom"));
+    zoom->setObjectName(QStringLiteral("MnZoom"));
+    zoom->menuAction()->setStatusTip(
+        QStringLiteral("Das ganze Fenster größer zeigen, etwa für den Beamer"));
+    auto* group = new QActionGroup(zoom);
+    group->setExclusive(true);
+    for (const int percent : Ini::kZoomStufen) {
+        QAction* item = zoom->addAction(QStringLiteral("%1 %").arg(percent));
+        item->setObjectName(QStringLiteral("MnZoom%1").arg(percent));
+        item->setCheckable(true);
+        group->addAction(item);
+        connect(item, &QAction::triggered, w, [w, percent] { w->SetZoom(percent); });
+        zoomItems_.push_back(item);
+    }
+    zoom->addSeparator();
+    QAction* groesser = AddItem(zoom, "MnZoomGroesser", QStringLiteral("&Vergrößern"));
+    groesser->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(groesser, &QAction::triggered, w, [w] { w->ZoomStep(1); });
+    QAction* kleiner = AddItem(zoom, "MnZoomKleiner", QStringLiteral("V&erkleinern"));
+    kleiner->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(kleiner, &QAction::triggered, w, [w] { w->ZoomStep(-1); });
+    QAction* normal = AddItem(zoom, "MnZoomNormal", QStringLiteral("&Originalgröße"));
+    normal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(normal, &QAction::triggered, w, [w] { w->SetZoom(100); });
+    // The keys work while the menu bar is hidden or a tool window has the focus.
+    for (QAction* item : {groesser, kleiner, normal}) {
+        item->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    ShowZoom(Ini::Zoom());
+}
+
+void MainActions::ShowZoom(int percent) {
+    for (std::size_t i = 0; i < zoomItems_.size(); ++i) {
+        zoomItems_[i]->setChecked(Ini::kZoomStufen[i] == percent);
+    }
 }
 
 void MainActions::CreateBefehleMenu(QMenuBar* bar) {

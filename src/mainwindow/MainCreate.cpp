@@ -103,7 +103,9 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
     SetEditMode(true);
 
+    designSize_ = size();
     FitToScreen();
+    ApplyZoom();
 }
 
 // The members go in the order their declaration gives.

@@ -2,6 +2,7 @@
 // fitted to the window height, and the enlarged view for the projector.
 #include "machine/Befehle.h"
 #include "mainwindow/BusAnimation.h"
+#include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "widgets/Animate.h"
 #include "widgets/OroGrid.h"
@@ -98,9 +99,9 @@ int TFMain::ClientHeight() {
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize && actions_ != nullptr &&
+    if (watched == client_ && event->type() == QEvent::Resize && !zooming_ && actions_ != nullptr &&
         actions_->ResizeRamChecked()) {
-        PlaceSpeicherBox();
+        Unzoomed([this] { PlaceSpeicherBox(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -111,8 +112,9 @@ void TFMain::PlaceSpeicherBox() {
     }
     const int belowEA = groupBoxEA_->geometry().bottom() + 1 + 20;
     if (actions_->ResizeRamChecked()) {
-        groupBoxSpeicher_->setGeometry(8, belowEA, 305,
-                                       std::max(100, ClientHeight() - belowEA - 30));
+        // Placed at 100 %: the height the zoomed window has, at that size.
+        const int height = qRound(ClientHeight() / (Ini::Zoom() / 100.0));
+        groupBoxSpeicher_->setGeometry(8, belowEA, 305, std::max(100, height - belowEA - 30));
         return;
     }
     int top = compact_ ? kSpeicherTop - 30 : kSpeicherTop;
@@ -167,25 +169,32 @@ void TFMain::ApplySpeicherMaximal(bool on) {
     if (on == speicherMaximalInForce_) {
         return;
     }
-    speicherMaximalInForce_ = on;
-    const bool show = !on;
-    animation_->SetTopLeftDataBusVisible(show);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{barEAspeicher_, barDatenLinks_, lDatenbus_, pDatenBus_}) {
-        w->setVisible(show);
-    }
-    PlaceSpeicherBox();
+    Unzoomed([this, on] {
+        speicherMaximalInForce_ = on;
+        const bool show = !on;
+        animation_->SetTopLeftDataBusVisible(show);
+        for (QWidget* w : std::initializer_list<QWidget*>{barEAspeicher_, barDatenLinks_,
+                                                          lDatenbus_, pDatenBus_}) {
+            w->setVisible(show);
+        }
+        PlaceSpeicherBox();
+    });
 }
 
 void TFMain::LkResizeRamClick() {
-    PlaceSpeicherBox();
+    Unzoomed([this] { PlaceSpeicherBox(); });
 }
 
 void TFMain::MnShowNormaldarstellungClick() {
     if (actions_->NormaldarstellungChecked()) {
         ShowNormalView();
+        ApplyZoom();
     } else {
+        // The enlarged view keeps its own sizes, at any zoom.
+        zooming_ = true;
+        zoom_.Restore();
         ShowEnlargedView();
+        zooming_ = false;
     }
 }
 
