@@ -136,7 +136,8 @@ public:
     void Info1Click();
     void MnNeueInstanzClick();
 
-    // --- The program document and its backup copies: forwards (MainFiles.cpp) -------------
+    // --- The program document and its backup copies: forwards (MainFiles.cpp; the resets,
+    // which also clear the grids and the run, in MainReset.cpp) ----------------------------
     // Each command that replaces the program first asks about unsaved changes.
     void MnOeffnenClick();
     void MnSpeichernClick();

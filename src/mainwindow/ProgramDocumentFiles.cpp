@@ -30,36 +30,37 @@ std::string FolderOf(const QString& fileName) {
 
 } // namespace
 
-QString ProgramDocument::AskOpenFileName() {
-    if (parts_.hooks.askOpen) {
-        return parts_.hooks.askOpen();
-    }
-    QFileDialog dialog(window_, QStringLiteral("Einlesen einer TOVAK-Datei"), DialogFolder());
-    dialog.setNameFilters(
-        {QStringLiteral("TOVAK-Dateien (*.CPU *.cpu)"), QStringLiteral("Alle Dateien (*)")});
+namespace {
+
+// The file dialog in the folder of the lessons; empty when cancelled.
+QString AskFileName(QWidget* parent, const QString& title, const QString& filter, bool open) {
+    QFileDialog dialog(parent, title, DialogFolder());
+    dialog.setNameFilters({filter, QStringLiteral("Alle Dateien (*)")});
     dialog.setDefaultSuffix(QStringLiteral("CPU"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().first();
 }
 
+} // namespace
+
+QString ProgramDocument::AskOpenFileName() {
+    if (parts_.hooks.askOpen) {
+        return parts_.hooks.askOpen();
+    }
+    return AskFileName(window_, QStringLiteral("Einlesen einer TOVAK-Datei"),
+                       QStringLiteral("TOVAK-Dateien (*.CPU *.cpu)"), true);
+}
+
 QString ProgramDocument::AskSaveFileName() {
     if (parts_.hooks.askSave) {
         return parts_.hooks.askSave();
     }
-    QFileDialog dialog(window_, QStringLiteral("Speichern einer TOVAK-Datei"), DialogFolder());
-    dialog.setNameFilters(
-        {QStringLiteral("Tovak-Dateien (*.CPU *.cpu)"), QStringLiteral("Alle Dateien (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("CPU"));
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().first();
+    return AskFileName(window_, QStringLiteral("Speichern einer TOVAK-Datei"),
+                       QStringLiteral("Tovak-Dateien (*.CPU *.cpu)"), false);
 }
 
 bool ProgramDocument::MayDiscard() {
