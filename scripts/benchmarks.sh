@@ -17,7 +17,7 @@ build=$root/build/bench
 
 "$root/scripts/install-deps.sh" bench
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOVAK_BENCH=ON >/dev/null
-cmake --build "$build" --target tovak-run machine_bench gui_bench tovak >/dev/null
+cmake --build "$build" --target tovak-run machine_bench gui_bench tovak-dev >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

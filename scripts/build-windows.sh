@@ -11,18 +11,16 @@ installer=true
 
 "$root/scripts/install-deps.sh" windows
 deps=$("$root/scripts/windows-deps.sh" | tail -n 1)
-version=$(sed -n 's/^project(tovak VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 
 # The clips are drawn by a generator that runs on this machine.
 cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOVAK_GUI=OFF >/dev/null
 cmake --build "$build/host" --target tovak_clips >/dev/null
 
-PKG_CONFIG_LIBDIR=$deps/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig \
-    cmake -S "$root" -B "$build/program" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_FIND_ROOT_PATH="$deps" -DCMAKE_PREFIX_PATH="$deps/qt" -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DTOVAK_WERROR=ON >/dev/null
+# The "mingw" preset of CMakePresets.json, pointed at the libraries.
+(cd "$root" && TOVAK_WINDOWS_DEPS=$deps cmake --preset mingw >/dev/null)
 nice cmake --build "$build/program"
+# The version the build wrote from project() (src/util/Version.h.in).
+version=$(sed -n 's/.*kVersion\[\] = "\(.*\)";/\1/p' "$build/program/generated/util/Version.h")
 
 # The program folder: the programs, every DLL they load, Qt's plugins and German texts, the
 # fonts, clips and examples.

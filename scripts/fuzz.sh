@@ -26,8 +26,7 @@ esac
 
 "$root/scripts/install-deps.sh" fuzz
 build=$root/build/fuzz
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVAK_GUI=OFF -DTOVAK_FUZZ=ON >/dev/null
+(cd "$root" && cmake --preset fuzz >/dev/null)
 cmake --build "$build" --target "$fuzzer"
 mkdir -p "$build/corpus-$target" "$build/findings"
 exec nice -n 19 "$build/bin/$fuzzer" -max_total_time=$((minutes * 60)) -timeout=10 \

@@ -4,7 +4,7 @@
 # Windows program from Debian's sources ("windows-deps"), for building the Windows program,
 # its ZIP and installer ("windows"), for that and running it in Wine ("wine"), for the
 # fuzzers ("fuzz"), for building and testing, the package and the Windows program included
-# ("test"), for looking at the windows under a virtual display ("look"), or for the
+# ("test"), for building and testing without them ("quick"), for looking at the windows under a virtual display ("look"), or for the
 # benchmarks and the interpreters they are measured against ("bench"). Does nothing when all
 # are present.
 set -euo pipefail
@@ -43,7 +43,7 @@ fi
 if [[ $purpose == package || $purpose == test ]]; then
     packages+=(dpkg-dev file librsvg2-bin)
 fi
-if [[ $purpose == test ]]; then
+if [[ $purpose == test || $purpose == quick ]]; then
     packages+=(googletest libgtest-dev libbenchmark-dev clang-format unzip)
     # pdftoppm, to look at a printed listing rendered to PDF
     packages+=(poppler-utils)

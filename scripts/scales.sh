@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the window, its enlarged view and the tool windows at the desktop scales teachers
 # use, on a full-HD and on a 1024x768 screen, into docs/scales/<screen>-<scale>-<view>.png.
-# The views are listed in src/mainwindow/ScaleShots.cpp; more screens or scales go below.
+# The developer build of the window, tovak-dev, takes the pictures; the views are listed in
+# tools/devwindow/ScaleShots.cpp; more screens or scales go below.
 #   scripts/scales.sh [build-dir]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -10,10 +11,10 @@ screens=(1920x1080 1024x768)
 scales=(1 1.5 2)
 
 "$root/scripts/install-deps.sh" look
-if [[ ! -x $build/bin/tovak ]]; then
+if [[ ! -f $build/CMakeCache.txt ]]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$build" --target tovak
 fi
+cmake --build "$build" --target tovak-dev
 out="$root/docs/scales"
 mkdir -p "$out"
 home=$(mktemp -d)
@@ -25,6 +26,6 @@ for screen in "${screens[@]}"; do
         QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale \
         TOVAK_SCALE_SHOTS="$out/$screen-$scale" \
             xvfb-run -a -s "-screen 0 ${screen}x24" \
-            "$build/bin/tovak" "$root/examples/Countdown.CPU"
+            "$build/bin/tovak-dev" "$root/examples/Countdown.CPU"
     done
 done

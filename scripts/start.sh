@@ -4,6 +4,6 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/install-deps.sh" run
-cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/release"
+# Presets are read from the source folder; the file arguments stay relative to the caller's.
+(cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release)
 exec "$root/build/release/bin/tovak" "$@"

@@ -180,8 +180,9 @@ void StopLatency(const QString& program, int runs) {
                 painted.back(), handled.size());
 }
 
+// tovak-dev opens the same window as tovak; only it can report its first paint.
 void StartUp(int runs) {
-    const QString exe = QCoreApplication::applicationDirPath() + QStringLiteral("/tovak");
+    const QString exe = QCoreApplication::applicationDirPath() + QStringLiteral("/tovak-dev");
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QProcess process;

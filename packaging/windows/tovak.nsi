@@ -1,7 +1,7 @@
 ; Installer of the Windows program for the current user only: no administrator rights, the
 ; program under %LOCALAPPDATA%\Programs\TOVAK, a Start-menu entry, .CPU files opening in
 ; TOVAK and an uninstaller, all registered under HKEY_CURRENT_USER.
-;   makensis -DVERSION=0.1 -DSOURCE=<program folder> -DICON=<tovak.ico> \
+;   makensis -DVERSION=<version> -DSOURCE=<program folder> -DICON=<tovak.ico> \
 ;            -DFILE_LIST=<uninstall lines> -DOUTFILE=<setup.exe> tovak.nsi
 ; A 64-bit installer for a 64-bit program (and Wine without its 32-bit part runs it).
 Target amd64-unicode

@@ -7,6 +7,7 @@
 #include "machine/Fehler.h"
 #include "machine/Maschine.h"
 #include "machine/StepDecision.h"
+#include "util/Version.h"
 
 #include <CLI/CLI.hpp>
 
@@ -161,7 +162,7 @@ Beispiele:
 }
 
 std::string VersionText(std::string_view programm) {
-    return std::string(programm) + " " + TOVAK_VERSION + " (TOVAK – Rechner-Simulation)\n";
+    return std::string(programm) + " " + kVersion + " (TOVAK – Rechner-Simulation)\n";
 }
 
 std::string ParseLaufOptionen(const std::vector<std::string>& args, LaufOptionen& o,

@@ -1,7 +1,6 @@
 // Program start: the command-line runner needs no display; everything else opens the window.
 #include "app/CommandLine.h"
 #include "machine/Befehle.h"
-#include "mainwindow/DataCheck.h"
 #include "mainwindow/GuiApp.h"
 #include "util/Platform.h"
 
@@ -10,9 +9,6 @@ int main(int argc, char** argv) {
     if (tovak::IsCommandLineRun(argc, argv)) {
         tovak::platform::AttachParentConsole();
         return tovak::RunCommandLine(argc, argv);
-    }
-    if (tovak::IsDataCheck(argc, argv)) {
-        return tovak::RunDataCheck(argc, argv);
     }
     return tovak::RunGui(argc, argv);
 }

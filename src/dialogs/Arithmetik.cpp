@@ -21,7 +21,7 @@ constexpr RadioZeile kRadios[] = {
 } // namespace
 
 TFArithmetik::TFArithmetik(QWidget* parent)
-    : TFDialog0(QStringLiteral("Arithmetikbefehle"), parent) {
+    : TFKonstanteOderRegister(QStringLiteral("Arithmetikbefehle"), parent) {
     setObjectName(QStringLiteral("FArithmetik"));
     setFont(PlainFont());
     SetFrame({421, 505}, {12, 12, 397, 401}, {216, 424}, {320, 424});

@@ -2,18 +2,15 @@
 // a constant, increment and decrement.
 #pragma once
 
-#include "dialogs/Dialog0.h"
+#include "dialogs/KonstanteOderRegister.h"
 
 namespace tovak {
 
-class TFArithmetik final : public TFDialog0 {
+class TFArithmetik final : public TFKonstanteOderRegister {
     Q_OBJECT
 
 public:
     explicit TFArithmetik(QWidget* parent = nullptr);
-
-    TSpinEdit* EKonstante() const { return eKonstante_; }
-    TSpinEdit* ERegister() const { return eRegister_; }
 
     void BnOkayClick() override;
 
@@ -24,9 +21,6 @@ private:
     enum class Form { Register, Konstante, Ohne };
     Form FormOf(const QRadioButton* radio) const;
     Form Selected() const;
-
-    TSpinEdit* eKonstante_ = nullptr;
-    TSpinEdit* eRegister_ = nullptr;
 };
 
 } // namespace tovak

@@ -23,7 +23,7 @@ constexpr int kLabelTop = 32;
 
 } // namespace
 
-TFJump::TFJump(QWidget* parent) : TFDialog0(QStringLiteral("Sprungbefehle"), parent) {
+TFJump::TFJump(QWidget* parent) : TFKonstanteOderRegister(QStringLiteral("Sprungbefehle"), parent) {
     setObjectName(QStringLiteral("FJump"));
     setFont(PlainFont());
     SetFrame({499, 640}, {12, 12, 477, 521}, {296, 552}, {400, 552});

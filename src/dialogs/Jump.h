@@ -2,18 +2,16 @@
 // or jump to an address. Only the input the chosen instruction needs is shown.
 #pragma once
 
-#include "dialogs/Dialog0.h"
+#include "dialogs/KonstanteOderRegister.h"
 
 namespace tovak {
 
-class TFJump final : public TFDialog0 {
+class TFJump final : public TFKonstanteOderRegister {
     Q_OBJECT
 
 public:
     explicit TFJump(QWidget* parent = nullptr);
 
-    TSpinEdit* EKonstante() const { return eKonstante_; }
-    TSpinEdit* ERegister() const { return eRegister_; }
     TSpinEdit* EAdresse() const { return eAdresse_; }
 
     void BnOkayClick() override;
@@ -27,8 +25,6 @@ protected:
 private:
     void ShowInput(TSpinEdit* input);
 
-    TSpinEdit* eKonstante_ = nullptr;
-    TSpinEdit* eRegister_ = nullptr;
     TSpinEdit* eAdresse_ = nullptr;
     QLabel* lKonstante_ = nullptr;
     QLabel* lRegister_ = nullptr;

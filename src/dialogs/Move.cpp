@@ -7,7 +7,8 @@
 
 namespace tovak {
 
-TFMove::TFMove(QWidget* parent) : TFDialog0(QStringLiteral("Transportbefehle"), parent) {
+TFMove::TFMove(QWidget* parent)
+    : TFKonstanteOderRegister(QStringLiteral("Transportbefehle"), parent) {
     setObjectName(QStringLiteral("FMove"));
     setFont(PlainFont());
     SetFrame({438, 261}, {8, 8, 417, 149}, {236, 172}, {340, 172});

@@ -2,18 +2,15 @@
 // register.
 #pragma once
 
-#include "dialogs/Dialog0.h"
+#include "dialogs/KonstanteOderRegister.h"
 
 namespace tovak {
 
-class TFMove final : public TFDialog0 {
+class TFMove final : public TFKonstanteOderRegister {
     Q_OBJECT
 
 public:
     explicit TFMove(QWidget* parent = nullptr);
-
-    TSpinEdit* EKonstante() const { return eKonstante_; }
-    TSpinEdit* ERegister() const { return eRegister_; }
 
     void BnOkayClick() override;
 
@@ -24,8 +21,6 @@ private:
     QRadioButton* radioAR_ = nullptr;
     QRadioButton* radioAK_ = nullptr;
     QRadioButton* radioRA_ = nullptr;
-    TSpinEdit* eKonstante_ = nullptr;
-    TSpinEdit* eRegister_ = nullptr;
 };
 
 } // namespace tovak

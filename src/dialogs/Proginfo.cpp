@@ -2,6 +2,7 @@
 
 #include "dialogs/ToolWindowParts.h"
 #include "util/Launcher.h"
+#include "util/Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,13 +15,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-
-#ifndef TOVAK_VERSION
-#define TOVAK_VERSION ""
-#endif
-#ifndef TOVAK_HOMEPAGE
-#define TOVAK_HOMEPAGE ""
-#endif
 
 // The resource sits in a static library, whose unreferenced parts the linker drops; the
 // macro must stand outside any namespace.
@@ -45,7 +39,7 @@ QPixmap TovakIcon() {
 }
 
 QString TFProgInfo::ProjectAddress() {
-    const QString homepage = QStringLiteral(TOVAK_HOMEPAGE);
+    const QString homepage = QString::fromUtf8(kHomepage);
     if (!homepage.isEmpty()) {
         return homepage;
     }
@@ -54,7 +48,7 @@ QString TFProgInfo::ProjectAddress() {
 
 QString TFProgInfo::BuildLine() {
     return QStringLiteral("Dieser Build: Version %1, Qt %2")
-        .arg(QStringLiteral(TOVAK_VERSION), QString::fromLatin1(qVersion()));
+        .arg(QString::fromLatin1(kVersion), QString::fromLatin1(qVersion()));
 }
 
 TFProgInfo::TFProgInfo(QWidget* parent)

@@ -134,56 +134,48 @@ std::uint16_t TRechenwerk::LogischNicht() {
     return s_.akku;
 }
 
-// The shifts test bit 7 for the carry on the way left; that is the machine's rule.
-std::uint16_t TRechenwerk::ShiftLinks() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        carry = (value & 0x80u) != 0;
-        value = (value << 1) & 0xFFFFu;
+namespace {
+
+// One step of a shift or rotation: which way the 16 value bits move, which bit goes into the
+// carry, and whether the old carry enters at the other end (rotation runs over 17 bits: the
+// 16 value bits and the carry).
+struct Schiebeschritt {
+    bool links;
+    unsigned carryBit;
+    bool rotieren;
+};
+
+struct Geschoben {
+    unsigned value;
+    bool carry;
+};
+
+// One loop for all four; instantiated per step so that each compiles to its own tight loop.
+template <Schiebeschritt schritt> Geschoben Schiebe(unsigned value, bool carry, unsigned anzahl) {
+    constexpr unsigned eintritt = schritt.links ? 0x0001u : 0x8000u;
+    for (unsigned k = anzahl; k > 0; --k) {
+        const unsigned in = schritt.rotieren && carry ? eintritt : 0u;
+        carry = (value & schritt.carryBit) != 0;
+        value = (schritt.links ? (value << 1) & 0xFFFFu : value >> 1) | in;
     }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
-    return s_.akku;
+    return {value, carry};
 }
 
-std::uint16_t TRechenwerk::ShiftRechts() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        carry = (value & 1u) != 0;
-        value >>= 1;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
-    return s_.akku;
-}
+// Indexed by TRechenwerk::Schiebeart. The shift left tests bit 7 for the carry; that is the
+// machine's rule.
+constexpr Geschoben (*kSchieben[])(unsigned, bool, unsigned) = {
+    &Schiebe<Schiebeschritt{true, 0x0080u, false}>,
+    &Schiebe<Schiebeschritt{false, 0x0001u, false}>,
+    &Schiebe<Schiebeschritt{true, 0x8000u, true}>,
+    &Schiebe<Schiebeschritt{false, 0x0001u, true}>,
+};
 
-// Rotation runs over 17 bits: the 16 value bits and the carry.
-std::uint16_t TRechenwerk::RotiereLinks() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        const unsigned in = carry ? 1u : 0u;
-        carry = (value & 0x8000u) != 0;
-        value = ((value << 1) & 0xFFFFu) | in;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
-    return s_.akku;
-}
+} // namespace
 
-// The mirror of RotiereLinks: C := bit 0, the old carry enters at bit 15.
-std::uint16_t TRechenwerk::RotiereRechts() {
-    unsigned value = s_.operand;
-    bool carry = s_.carry;
-    for (unsigned k = s_.akku; k > 0; --k) {
-        const unsigned in = carry ? 0x8000u : 0u;
-        carry = (value & 1u) != 0;
-        value = (value >> 1) | in;
-    }
-    SetAkku(static_cast<int>(value));
-    SetCarryFlag(carry);
+std::uint16_t TRechenwerk::Schieben(Schiebeart art) {
+    const Geschoben ergebnis = kSchieben[static_cast<int>(art)](s_.operand, s_.carry, s_.akku);
+    SetAkku(static_cast<int>(ergebnis.value));
+    SetCarryFlag(ergebnis.carry);
     return s_.akku;
 }
 

@@ -105,10 +105,11 @@ public:
     std::uint16_t LogischOder();
     std::uint16_t LogischXor();
     std::uint16_t LogischNicht();
-    std::uint16_t ShiftLinks();
-    std::uint16_t ShiftRechts();
-    std::uint16_t RotiereLinks();
-    std::uint16_t RotiereRechts();
+    // Shift or rotate O by A places into A, the last bit out in C.
+    std::uint16_t ShiftLinks() { return Schieben(Schiebeart::ShiftLinks); }
+    std::uint16_t ShiftRechts() { return Schieben(Schiebeart::ShiftRechts); }
+    std::uint16_t RotiereLinks() { return Schieben(Schiebeart::RotiereLinks); }
+    std::uint16_t RotiereRechts() { return Schieben(Schiebeart::RotiereRechts); }
     std::uint16_t Vergleichen();
 
     bool Sprungbedingung(int befehl) const;
@@ -125,6 +126,9 @@ public:
     void AnzeigenErneuern();
 
 private:
+    enum class Schiebeart { ShiftLinks, ShiftRechts, RotiereLinks, RotiereRechts };
+    std::uint16_t Schieben(Schiebeart art);
+
     [[noreturn]] static void WirfBereichsfehler();
     void ZeigeAkku();
     void ZeigeOperand();

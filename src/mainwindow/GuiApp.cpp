@@ -3,7 +3,6 @@
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/Probes.h"
 
 #include <QDir>
 #include <QFont>
@@ -32,7 +31,7 @@ void LoadFontsBesideProgram() {
 
 } // namespace
 
-int RunGui(int argc, char** argv) {
+int RunGui(int argc, char** argv, const std::function<void(TFMain&)>& beforeShow) {
     TovakApplication app(argc, argv);
     TovakApplication::setApplicationName(QStringLiteral("Rechner-Simulation"));
     // Lets the desktop match the window to the installed tovak.desktop and its icon.
@@ -55,7 +54,9 @@ int RunGui(int argc, char** argv) {
     {
         TFMain window;
         const bool startFile = window.LoadStartFile(TovakApplication::arguments());
-        InstallProbes(window);
+        if (beforeShow) {
+            beforeShow(window);
+        }
         window.show();
         // Asked once the window is up; a file named on the command line is what the user
         // wants to see.

@@ -1,7 +1,7 @@
 #include "mainwindow/JournalStartView.h"
 
-#include "mainwindow/BusAnimation.h"
 #include "widgets/Animate.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The display's reaction to a micro-step: bus clips and the grid row the address bus names.
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/Main.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 namespace tovak {

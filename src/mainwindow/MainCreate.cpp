@@ -4,12 +4,12 @@
 #include "files/ProgrammText.h"
 #include "mainwindow/AufgabeBereich.h"
 #include "mainwindow/BackupKeeper.h"
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MemoryCellDelegate.h"
 #include "util/MessageBoxes.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 // The arrangements of the block diagram: compact (small screens), maximal memory, memory
 // fitted to the window height, and the enlarged view for the projector.
 #include "machine/Befehle.h"
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "widgets/Animate.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>

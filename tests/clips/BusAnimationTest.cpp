@@ -1,5 +1,5 @@
 // The bus animation: which controls play which clip after each micro-step.
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 #include "ClipTestSupport.h"
 
 #include <QFileInfo>

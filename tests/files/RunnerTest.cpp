@@ -182,7 +182,7 @@ TEST_F(RunnerLauf, HilfeUndVersionAufDerStandardausgabe) {
     // The version wins over a run; the help wins over the version.
     const Lauf version = Starte({"--run", "fehlt.CPU", "--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "tovak " TOVAK_VERSION " (TOVAK – Rechner-Simulation)\n");
+    EXPECT_EQ(version.out, "tovak " TOVAK_PROJECT_VERSION " (TOVAK – Rechner-Simulation)\n");
     EXPECT_EQ(version.err, "");
     EXPECT_EQ(Starte({"--version", "-h"}).out, HilfeText());
 }

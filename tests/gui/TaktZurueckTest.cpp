@@ -3,8 +3,8 @@
 
 #include "dialogs/Ausgabe.h"
 #include "mainwindow/Beispielprogramme.h"
-#include "mainwindow/BusAnimation.h"
 #include "widgets/Animate.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>

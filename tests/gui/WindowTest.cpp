@@ -1,10 +1,10 @@
 // The block diagram: start texts, layouts, the memory-grid colours and the panel edits.
 #include "GuiFixture.h"
 
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/MemoryCellDelegate.h"
 #include "widgets/Animate.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
-#include "mainwindow/DataCheck.h"
+#include "devwindow/DataCheck.h"
 
 #include "mainwindow/Beispielprogramme.h"
-#include "mainwindow/BusAnimation.h"
 #include "mainwindow/DataFolder.h"
 #include "widgets/Animate.h"
+#include "widgets/BusAnimation.h"
 #include "widgets/ClipCache.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "mainwindow/ScaleShots.h"
+#include "devwindow/ScaleShots.h"
 
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"

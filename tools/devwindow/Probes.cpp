@@ -1,8 +1,8 @@
-#include "mainwindow/Probes.h"
+#include "devwindow/Probes.h"
 
+#include "devwindow/ScaleShots.h"
 #include "dialogs/Ausgabe.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/ScaleShots.h"
 
 #include <QApplication>
 #include <QEvent>

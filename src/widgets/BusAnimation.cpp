@@ -1,4 +1,4 @@
-#include "mainwindow/BusAnimation.h"
+#include "widgets/BusAnimation.h"
 
 #include "machine/Befehle.h"
 #include "widgets/Animate.h"
