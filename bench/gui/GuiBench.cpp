@@ -57,7 +57,7 @@ QString WriteFile(const QString& path, const QStringList& ram) {
 void ClockRun(const QString& program, int intervalMs, int seconds) {
     tovak::TFMain window(800);
     window.show();
-    window.OpenProgramFile(program);
+    window.Document().Open(program);
     window.Run().SetClockInterval(intervalMs);
     QApplication::processEvents();
     const long long before = window.Run().StepCount();
@@ -81,7 +81,7 @@ void ClockRun(const QString& program, int intervalMs, int seconds) {
 void FastRun(const QString& program, int seconds, bool outputWindow) {
     tovak::TFMain window(800);
     window.show();
-    window.OpenProgramFile(program);
+    window.Document().Open(program);
     if (outputWindow) {
         window.MnShowAusgabefensterClick();
     }
@@ -113,7 +113,7 @@ void StopLatency(const QString& program, int runs) {
     for (int run = 0; run < runs; ++run) {
         tovak::TFMain window(800);
         window.show();
-        window.OpenProgramFile(program);
+        window.Document().Open(program);
         window.MnShowAusgabefensterClick();
         QApplication::processEvents();
         auto* stop = window.findChild<QPushButton*>(QStringLiteral("BnStop"));
@@ -225,7 +225,7 @@ void FullMemory(const QString& dir) {
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < kRepeat; ++i) {
-        window.OpenProgramFile(path);
+        window.Document().Open(path);
     }
     const double open = static_cast<double>(t.nsecsElapsed()) / 1e6 / kRepeat;
     t.restart();

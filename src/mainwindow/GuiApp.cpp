@@ -61,7 +61,7 @@ int RunGui(int argc, char** argv, const std::function<void(TFMain&)>& beforeShow
         // Asked once the window is up; a file named on the command line is what the user
         // wants to see.
         if (!startFile) {
-            QTimer::singleShot(0, &window, [&window] { window.OfferRecovery(); });
+            QTimer::singleShot(0, &window, [&window] { window.Document().OfferRecovery(); });
         }
         result = TovakApplication::exec();
     }

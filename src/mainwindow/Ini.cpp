@@ -28,6 +28,21 @@ bool Ini::speicherMaximal_ = Ini::kSpeicherMaximalDefault;
 int Ini::liesZahlInRegister_ = Ini::kLiesZahlInRegisterDefault;
 int Ini::colorMovRegAkku_ = Ini::kColorMovRegAkkuDefault;
 int Ini::colorMovAkkuReg_ = Ini::kColorMovAkkuRegDefault;
+int Ini::zoom_ = 100;
+
+namespace {
+
+// A stored zoom that is none of the steps (edited by hand) falls back to 100 %.
+int ValidZoom(int percent) {
+    for (const int stufe : Ini::kZoomStufen) {
+        if (stufe == percent) {
+            return percent;
+        }
+    }
+    return 100;
+}
+
+} // namespace
 
 int Ini::ReadInteger(const QString& name, int defaultValue) {
     const QSettings store(kOrganisation, kApplication);
@@ -63,6 +78,12 @@ void Ini::Load() {
     colorMovAkkuReg_ = ReadInteger("ColorMovAkkuReg", kColorMovAkkuRegDefault);
     WriteInteger("ColorMovRegAkku", colorMovRegAkku_);
     WriteInteger("ColorMovAkkuReg", colorMovAkkuReg_);
+    zoom_ = ValidZoom(ReadInteger("Zoom", 100));
+}
+
+void Ini::SetZoom(int percent) {
+    zoom_ = ValidZoom(percent);
+    WriteInteger("Zoom", zoom_);
 }
 
 void Ini::SetMainDauer(int ms) {

@@ -35,6 +35,10 @@ public:
     static void SetColorMovRegAkku(int bgr);
     static int ColorMovAkkuReg() { return colorMovAkkuReg_; }
     static void SetColorMovAkkuReg(int bgr);
+    // The projector zoom of the window in percent: one of kZoomStufen.
+    static constexpr int kZoomStufen[] = {100, 125, 150, 200};
+    static int Zoom() { return zoom_; }
+    static void SetZoom(int percent);
 
     // The four store operations; each opens the store afresh. Reads never report errors.
     static int ReadInteger(const QString& name, int defaultValue);
@@ -50,6 +54,7 @@ private:
     static int liesZahlInRegister_;
     static int colorMovRegAkku_;
     static int colorMovAkkuReg_;
+    static int zoom_;
 };
 
 // 0x00BBGGRR as stored, to and from a QColor.

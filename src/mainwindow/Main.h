@@ -1,11 +1,12 @@
 // The main window: owns the simulated machine and shows it as a block diagram. When
 // micro-steps happen is the run controller's (RunController); the window forwards the run
 // commands to it and shows what it decides (MainRun, MainFastRun, MainJournal).
-// The rest is split by concern: creation and layout (MainCreate, MainLayouts),
-// menus (MainMenus), bus animation (MainAnimation), edits in the
-// panels and grids (MainEdits), tool windows (MainTools, MainCommandWindow), the file
-// commands (MainFiles), the backup copies (MainBackup), new program and resets (MainReset),
-// clipboard and printing (MainExport).
+// Menus, toolbar, command window, lessons and the exercise pane are the actions'
+// (MainActions). The rest is split by concern: creation and layout (MainCreate,
+// MainLayouts), bus animation (MainAnimation), edits in the
+// panels and grids (MainEdits), tool windows (MainTools), the file
+// commands, printing and backups (ProgramDocument, BackupKeeper; forwards in MainFiles),
+// new program and resets (MainReset).
 #pragma once
 
 #include "dialogs/Ausgabe.h"
@@ -20,15 +21,17 @@
 #include "machine/Rechenwerk.h"
 #include "machine/Reg.h"
 #include "machine/Steuerwerk.h"
+#include "mainwindow/DiagramZoom.h"
 #include "mainwindow/JournalStartView.h"
+#include "mainwindow/MainActions.h"
 #include "mainwindow/OwnedWindow.h"
 #include "mainwindow/ProgramDocument.h"
 #include "mainwindow/RunController.h"
+#include "mainwindow/WindowHooks.h"
 #include "mainwindow/WindowMachine.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrinter>
 #include <QRect>
 #include <functional>
 #include <memory>
@@ -36,23 +39,19 @@
 
 class QAction;
 class QCloseEvent;
-class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
-class QPushButton;
 class QSpinBox;
 class QSplitter;
-class QTimer;
-class QToolButton;
 
 namespace tovak {
 
 class AufgabeBereich;
-class BackupSession;
+class BackupKeeper;
 class BusAnimation;
 class TFDialog0;
 class TempoControl;
@@ -107,12 +106,17 @@ public:
     void MnShowBefehlsfensterClick();
     // The command window's notifications: 0 it closed, 1..7 the instruction groups.
     void BefehlsBottonsNotify(int code);
-    TFBefehlsBottons* BefehlsBottons() const { return befehlsBottons_; }
+    TFBefehlsBottons* BefehlsBottons() const;
     void MnShowAusgabefensterClick();
     void MnDebugfensterClick();
     void MnSymbolleisteClick();
     void MnShowNormaldarstellungClick();
     void LkResizeRamClick();
+    // The projector zoom (MainZoom.cpp): one of Ini::kZoomStufen, stored with the settings;
+    // a step up or down the list.
+    void SetZoom(int percent);
+    void ZoomStep(int direction);
+    double ZoomFactor() const { return zoom_.Factor(); }
     // The remarks window (MainRemark.cpp): opened with the current remarks, closed before a
     // file is loaded.
     void MnTovakRemarkClick();
@@ -123,11 +127,8 @@ public:
     TFProgrammtext* Programmtext() const { return programmtext_; }
     Programminhalt ProgrammImSpeicher() const;
     bool ProgrammErsetzen(const Programminhalt& inhalt);
-    // The exercise pane with its menu, the check of submissions and the PDF listing
-    // (MainAufgabe.cpp).
-    void CreateAufgabe(QMenuBar* bar);
-    AufgabeBereich* Aufgabe() const { return aufgabe_; }
-    void MnProgrammlistePdfClick();
+    // The exercise pane, made by the actions.
+    AufgabeBereich* Aufgabe() const;
 
     // --- Options, help and other programs (MainOptions.cpp) -------------------------------
     void MnTaschenrechnerClick();
@@ -136,26 +137,25 @@ public:
     void Info1Click();
     void MnNeueInstanzClick();
 
-    // --- Files (MainFiles.cpp) ------------------------------------------------------------
+    // --- The program document and its backup copies: forwards (MainFiles.cpp; the resets,
+    // which also clear the grids and the run, in MainReset.cpp) ----------------------------
     // Each command that replaces the program first asks about unsaved changes.
     void MnOeffnenClick();
     void MnSpeichernClick();
     void MnSpeichernUnterClick();
-    // "&Speichern" and "Speichern &unter...": false when cancelled or failed.
-    bool Save();
-    bool SaveAs();
-    // Steps after the open dialog: read, then reset and take the program over. A file that
-    // cannot be read whole leaves the program as it was; false then.
-    bool OpenProgramFile(const QString& fileName);
-    bool SaveProgramFile(const QString& fileName);
+    void MnNeuClick();
+    void MnSpeicherResetClick();
+    void MnRegisterResetClick();
+    void MnExportCommandsToClipboardClick();
+    void MnDruckenClick();
+    void MnDruckereinrichtungClick();
+    void MnProgrammlistePdfClick();
+    void TimerBackupTimer();
     // The command-line load: the first argument after the program name, if it is a file.
     // True when it named one.
     bool LoadStartFile(const QStringList& arguments);
-    const QString& FileName() const { return document_->FileName(); }
     ProgramDocument& Document() { return *document_; }
-    // At start-up: offers the copy an earlier session left with unsaved changes; true when
-    // it was loaded.
-    bool OfferRecovery();
+    BackupKeeper& Backups() { return *backups_; }
 
     // --- Instruction entry (MainBefehle.cpp) -------------------------
     void MnTransportbefehleClick();
@@ -166,50 +166,12 @@ public:
     void MnEABefehlerClick();
     void MnSteuerbefehleClick();
 
-    // --- Backup copies (MainBackup.cpp) ------------------------------------------------------
-    void WriteBackup();
-    // Puts the copies away before another program replaces this one: copies with unsaved
-    // work are kept in "Vorherige Sitzung", the others deleted.
-    void DeleteBackupFiles();
-    void TimerBackupTimer();
-    QString BackupDir() const;
-    int BackupCounter() const;
-    BackupSession& Backups() { return *backupSession_; }
-    QTimer* TimerBackup() const { return timerBackup_; }
-    // The folder whose "Temp" holds the copies of windows created afterwards (empty: the
-    // program's folder). Tests point it at a folder of their own.
-    static void SetBackupBase(const QString& folder);
+    // --- Menus, toolbar, command window, lessons and exercise pane ------------------------
+    MainActions& Actions() { return *actions_; }
+    QMenu* BeispielMenu() const;
 
-    // --- New program and resets (MainReset.cpp) ---------------------------------------------
-    void MnNeuClick();
-    void MnSpeicherResetClick();
-    void MnRegisterResetClick();
-
-    // --- Clipboard and printing (MainExport.cpp) --------------------------------------------
-    void MnExportCommandsToClipboardClick();
-    void MnDruckenClick();
-    void MnDruckereinrichtungClick();
-    // Prints the memory listing under the title; false (after a message) when the printer
-    // could not start.
-    bool PrintProgram(const QString& title);
-    // Kept for the window's life, so the printer chosen once is used again.
-    QPrinter& Printer();
-    // The print dialog (default: QPrintDialog); false means cancelled.
-    void SetPrintDialog(std::function<bool(QPrinter&)> ask);
-
-    // --- Lessons (MainBeispiele.cpp) -----------------------------------------------------
-    QMenu* BeispielMenu() const { return mnBeispielprogramme_; }
-
-    // --- Hooks for tests and benchmarks ------------------------------------------------
-    // The number input of micro-step 31 (default: the input dialog).
-    void SetNumberInput(std::function<int()> ask) { numberInput_ = std::move(ask); }
-    // The file dialogs (default: QFileDialog); an empty answer means cancelled.
-    void SetFileDialogs(std::function<QString()> askOpen, std::function<QString()> askSave);
-    // Runs once an instruction dialog is open, to answer it (default: the learner does). A
-    // dialog the hook leaves open is cancelled.
-    void SetBefehlsDialogHook(std::function<void(TFDialog0&)> answer) {
-        befehlsDialogHook_ = std::move(answer);
-    }
+    // Where the window asks the learner, tests and benchmarks may answer instead.
+    WindowHooks& Hooks() { return hooks_; }
 
     TSteuerwerk& Steuerwerk() { return *steuerwerk_; }
     TRAM& Speicher() { return *speicher_; }
@@ -245,7 +207,6 @@ protected:
 private:
     // Creation (MainCreate.cpp)
     void CreateClient();
-    void CreateToolbar();
     void CreateEABox();
     void CreateSpeicherBox();
     void CreateRegisterBox();
@@ -259,24 +220,11 @@ private:
     QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y);
     QFrame* MakeBar(const char* name, const QRect& geometry);
 
-    // Takt zurück and the run counters (MainJournal.cpp)
-    void CreateTaktZurueckItem(QMenu* start);
-    void CreateTaktZurueckButton();
+    // The run counters (MainJournal.cpp)
     void CreateRunCounters();
-    void ShowTaktZurueck(bool possible);
     void ShowRunCounters();
 
-    // Lessons (MainBeispiele.cpp)
-    void CreateBeispielMenu(QMenu* datei);
-
-    // Menus (MainMenus.cpp)
-    void CreateMenus();
-    void CreateGridPopup();
-    QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
-                     const QString& hint = {});
-
     // Instruction entry (MainBefehle.cpp)
-    void ConnectBefehlsItems();
     // Shows the dialog modally with DialogOkay cleared; true when it was confirmed.
     bool ShowBefehlsDialog(TFDialog0& dialog);
     // Hands a confirmed dialog's instruction to the encoder; range errors are shown.
@@ -292,6 +240,12 @@ private:
     // Screen size (MainScreen.cpp): the window, the dialogs and the tool windows stay on
     // the screen.
     void FitToScreen();
+    // The window grows and shrinks with the zoom, up to the screen's free area.
+    void FitZoomedWindow();
+    // Shows the zoom in force; in the enlarged view it waits for the normal view.
+    void ApplyZoom();
+    // Layout changes are made at 100 %, then the zoom is applied again.
+    void Unzoomed(const std::function<void()>& change);
 
     // What the run controller asks of the window (MainRun.cpp, MainFastRun.cpp,
     // MainJournal.cpp, MainAnimation.cpp).
@@ -318,7 +272,6 @@ private:
     // Run state in words (MainRunState.cpp)
     void CreateRunStateDisplay();
     void ShowRunStateInMenuBar();
-    void AddRunMenuItems(QMenu* start);
 
     // Tool windows (MainTools.cpp)
     TFAusgabe* EnsureOutputWindow();
@@ -326,22 +279,10 @@ private:
     void DebugWindowClosed();
     void RemarkWindowClosed();
 
-    // Files (MainFiles.cpp)
-    std::vector<std::string> RemarkLines() const;
-    void SetRemarkLines(const std::vector<std::string>& lines);
-    QString AskOpenFileName();
-    QString AskSaveFileName();
-    // The question before the program is replaced; true when the command may go on.
-    bool MayDiscardProgram();
-    // Warns of characters the file cannot hold; false when the learner calls the save off.
-    bool ConfirmUnencodable();
-    bool WriteProgram(const QString& fileName);
-    // The document's change mark follows the grids and the remarks.
+    // The document (MainFiles.cpp): made with its backup copies; its change mark follows
+    // the grids and the remarks.
+    void CreateDocument();
     void WatchForChanges();
-
-    // Backup copies (MainBackup.cpp)
-    void PrepareBackupFolder();
-    void SwitchBackupTimerOn();
 
     // The I/O value in the hexadecimal panel and its tooltip (MainEdits.cpp).
     void ShowEAHex(int v);
@@ -350,26 +291,11 @@ private:
     // New program and resets (MainReset.cpp): empty memory, row 1 selected.
     void ClearMemory();
 
+    // --- The menus, the toolbar and the tool windows they open -----------------------------
+    std::unique_ptr<MainActions> actions_;
+
     // --- Widgets (object names as in the block diagram) -----------------------------------
     QWidget* client_ = nullptr;
-    QFrame* symbolleiste_ = nullptr;
-    QToolButton* bnOpenProgramm_ = nullptr;
-    QToolButton* bnSaveProgramm_ = nullptr;
-    QToolButton* bnNew_ = nullptr;
-    QToolButton* bnSpeicherReset_ = nullptr;
-    QToolButton* bnRegisterReset_ = nullptr;
-    QPushButton* bnBefehlsfenster_ = nullptr;
-    QPushButton* bnProgrammtext_ = nullptr;
-    TempoControl* tempo_ = nullptr;
-    QComboBox* cbAnzeigeZahlen_ = nullptr;
-    QPushButton* bnProgrammstart_ = nullptr;
-    QPushButton* bnProgrammReStart_ = nullptr;
-    QPushButton* bnEinzelschritt_ = nullptr;
-    QPushButton* bnTakt_ = nullptr;
-    QPushButton* bnTaktZurueck_ = nullptr;
-    QPushButton* bnStop_ = nullptr;
-    QPushButton* bnInterrupt_ = nullptr;
-    QPushButton* bnReset_ = nullptr;
 
     QGroupBox* groupBoxEA_ = nullptr;
     QLabel* eaEinheit1_ = nullptr;
@@ -404,7 +330,6 @@ private:
     QLabel* labelAdressbus_ = nullptr;
     QLabel* pAdressBus_ = nullptr;
     QPlainTextEdit* memoRemark_ = nullptr;
-    QTimer* timerBackup_ = nullptr;
 
     // Bus bars by role.
     QFrame* image9_ = nullptr;        // the long vertical data-bus bar in the middle
@@ -412,22 +337,6 @@ private:
     QFrame* barDatenLinks_ = nullptr; // data bus from there to the data-bus panel
     std::vector<QFrame*> adressBars_;
     std::vector<QFrame*> regDataBars_; // data bus down to the register box
-
-    // Menu items switched by the run state.
-    QAction* mnStop_ = nullptr;
-    QAction* mnProgrammstart_ = nullptr;
-    QAction* mnEinzelschritt_ = nullptr;
-    QAction* mnTakt_ = nullptr;
-    QAction* mnTaktZurueck_ = nullptr;
-    QMenu* mnBeispielprogramme_ = nullptr;
-    QAction* mnProgrammReStart_ = nullptr;
-    QAction* mnSchnelllauf_ = nullptr;
-    std::vector<QAction*> befehlsItems_; // the instruction groups but "Sprungbefehle"
-    QAction* mnSymbolleiste_ = nullptr;
-    QAction* mnNormaldarstellung_ = nullptr;
-    QAction* lkBefehlEinfuegen_ = nullptr;
-    QAction* lkBefehlLoeschen_ = nullptr;
-    QAction* lkResizeRam_ = nullptr;
 
     // Enlarged view while shown.
     QWidget* enlargedPanel_ = nullptr;
@@ -455,27 +364,22 @@ private:
 
     bool compact_ = false;
     bool speicherMaximalInForce_ = false;
+    DiagramZoom zoom_;
+    QSize designSize_; // the window at 100 %
+    bool zooming_ = false;
     // A selection the window makes itself is no user click.
     bool selectingRow_ = false;
 
+    WindowHooks hooks_;
+    std::unique_ptr<BackupKeeper> backups_;
     std::unique_ptr<ProgramDocument> document_;
-    std::unique_ptr<BackupSession> backupSession_;
     JournalStartView journalStart_;
-    bool backupWriting_ = false;
-    std::unique_ptr<QPrinter> printer_;
-    std::function<bool(QPrinter&)> askPrint_;
-    std::function<int()> numberInput_;
-    std::function<QString()> askOpen_;
-    std::function<QString()> askSave_;
-    std::function<void(TFDialog0&)> befehlsDialogHook_;
 
     // The tool windows, last: they close first, while everything they show is there.
     OwnedWindow<TFAusgabe> ausgabe_;
     OwnedWindow<TFDebug> debug_;
-    QPointer<TFBefehlsBottons> befehlsBottons_;
     OwnedWindow<TFTovakRemark> tovakRemark_;
     QPointer<TFProgrammtext> programmtext_;
-    AufgabeBereich* aufgabe_ = nullptr;
 };
 
 } // namespace tovak

@@ -19,29 +19,11 @@
 
 namespace tovak {
 
-void TFMain::ConnectBefehlsItems() {
-    // The command window triggers these same items by their object names.
-    const std::pair<const char*, void (TFMain::*)()> items[] = {
-        {"MnTransportbefehle", &TFMain::MnTransportbefehleClick},
-        {"MnArithmetikbefehle", &TFMain::MnArithmetikbefehleClick},
-        {"MnLogikbefehle", &TFMain::MnLogikbefehleClick},
-        {"MnSchiebebefehle", &TFMain::MnSchiebebefehleClick},
-        {"MnSprungbefehle", &TFMain::MnSprungbefehleClick},
-        {"MnEABefehler", &TFMain::MnEABefehlerClick},
-        {"MnSteuerbefehle", &TFMain::MnSteuerbefehleClick},
-    };
-    for (const auto& [name, click] : items) {
-        if (QAction* item = findChild<QAction*>(QString::fromLatin1(name))) {
-            connect(item, &QAction::triggered, this, click);
-        }
-    }
-}
-
 bool TFMain::ShowBefehlsDialog(TFDialog0& dialog) {
     DialogOkay = 0;
-    if (befehlsDialogHook_) {
+    if (hooks_.befehlsDialog) {
         QTimer::singleShot(0, &dialog, [this, &dialog] {
-            befehlsDialogHook_(dialog);
+            hooks_.befehlsDialog(dialog);
             if (dialog.isVisible()) {
                 dialog.reject();
             }

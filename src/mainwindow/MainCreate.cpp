@@ -3,34 +3,28 @@
 #include "dialogs/InputValue.h"
 #include "files/ProgrammText.h"
 #include "mainwindow/AufgabeBereich.h"
-#include "mainwindow/BackupSession.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/MemoryCellDelegate.h"
 #include "mainwindow/TempoControl.h"
-#include "mainwindow/ToolbarGlyphs.h"
 #include "util/MessageBoxes.h"
 #include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
@@ -63,16 +57,14 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QString::fromUtf8(kCaption));
     setFont(QFont(kFamily, 8));
-    // A failed test of the exercise may have left the values its inputs proposed.
-    numberInput_ = [this] {
-        return TFInputValue::Ask(this, aufgabe_ != nullptr ? aufgabe_->NaechsteEingabe() : -1);
-    };
-
-    timerBackup_ = new QTimer(this);
-    timerBackup_->setObjectName(QStringLiteral("TimerBackup"));
-
+    actions_ = std::make_unique<MainActions>(*this);
+    connect(actions_.get(), &MainActions::beispielGewaehlt, this, [this](const QString& path) {
+        if (document_->MayDiscard()) {
+            document_->Open(path);
+        }
+    });
     CreateClient();
-    CreateMenus();
+    actions_->CreateMenus(menuBar());
     CreateRunStateDisplay();
 
     // 1. Compact layout on small screens.
@@ -91,24 +83,21 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     imageInterrupt_->hide();
 
     // 4. The backup folder; the previous session's copies are kept aside.
-    PrepareBackupFolder();
+    CreateDocument();
 
     // 5./6. Grids, then the machine objects writing into them.
     SetUpGrids();
     CreateMachine();
-    CreateGridPopup();
+    actions_->CreateGridPopup(gridSpeicher_);
 
     // 7.
     memoRemark_->clear();
-    document_ = std::make_unique<ProgramDocument>(
-        this, [this] { return ProgrammText(RemarkLines(), *speicher_, *register_); });
     WatchForChanges();
-    tempo_->Steuert(*run_);
-    timerBackup_->setInterval(Ini::BackupTime());
+    actions_->Tempo()->Steuert(*run_);
 
     const int menuHeight = menuBar()->sizeHint().height();
     const int statusHeight = statusBar()->sizeHint().height();
-    resize(std::max(kClientWidth, symbolleiste_->width()),
+    resize(std::max(kClientWidth, actions_->Toolbar()->width()),
            kClientHeight + menuHeight + statusHeight);
     if (compact_) {
         ApplyCompactLayout();
@@ -116,8 +105,10 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
     SetEditMode(true);
 
+    designSize_ = size();
     FitToScreen();
-    tempo_->KeepVisible(client_->parentWidget(), statusBar());
+    ApplyZoom();
+    actions_->Tempo()->KeepVisible(client_->parentWidget(), statusBar());
 }
 
 // The members go in the order their declaration gives.
@@ -168,7 +159,7 @@ void TFMain::CreateClient() {
     scroll->setWidget(client_);
     setCentralWidget(scroll);
     client_->installEventFilter(this);
-    CreateToolbar();
+    actions_->CreateToolbar(client_, kClientWidth);
     CreateBusBars();
     CreateEABox();
     CreateSpeicherBox();
@@ -186,138 +177,6 @@ void TFMain::CreateClient() {
     memoRemark_ = new QPlainTextEdit(client_);
     memoRemark_->setObjectName(QStringLiteral("MemoRemark"));
     memoRemark_->hide();
-}
-
-void TFMain::CreateToolbar() {
-    symbolleiste_ = new QFrame(client_);
-    symbolleiste_->setObjectName(QStringLiteral("Symbolleiste"));
-    symbolleiste_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    symbolleiste_->setGeometry(0, 0, kClientWidth, 35);
-
-    auto glyphButton = [this](const char* name, QStyle::StandardPixmap icon, int left,
-                              const QString& tip) {
-        auto* b = new QToolButton(symbolleiste_);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoRaise(true);
-        b->setIcon(style()->standardIcon(icon));
-        b->setGeometry(left, 4, 25, 25);
-        b->setToolTip(tip);
-        return b;
-    };
-    bnOpenProgramm_ = glyphButton("BnOpenProgramm", QStyle::SP_DialogOpenButton, 8,
-                                  QStringLiteral("Programm Öffnen (^O)"));
-    bnSaveProgramm_ = glyphButton("BnSaveProgramm", QStyle::SP_DialogSaveButton, 70,
-                                  QStringLiteral("Programm speichern (Strg+S)"));
-    connect(bnOpenProgramm_, &QToolButton::clicked, this, &TFMain::MnOeffnenClick);
-    connect(bnSaveProgramm_, &QToolButton::clicked, this, &TFMain::MnSpeichernClick);
-    bnNew_ = glyphButton("BnNew", QStyle::SP_FileIcon, 40, QString());
-    bnNew_->setIcon(NewProgramGlyph());
-    bnNew_->setAutoRaise(false);
-    bnSpeicherReset_ =
-        glyphButton("BnSpeicherReset", QStyle::SP_FileIcon, 116, QStringLiteral("Speicher-Reset"));
-    bnSpeicherReset_->setIcon(ResetGlyph(QLatin1Char('S')));
-    bnRegisterReset_ =
-        glyphButton("BnRegisterReset", QStyle::SP_FileIcon, 148, QStringLiteral("Register-Reset"));
-    bnRegisterReset_->setIcon(ResetGlyph(QLatin1Char('R')));
-    connect(bnNew_, &QToolButton::clicked, this, &TFMain::MnNeuClick);
-    connect(bnSpeicherReset_, &QToolButton::clicked, this, &TFMain::MnSpeicherResetClick);
-    connect(bnRegisterReset_, &QToolButton::clicked, this, &TFMain::MnRegisterResetClick);
-
-    auto separator = [this](const char* name, int left) {
-        auto* s = new QFrame(symbolleiste_);
-        s->setObjectName(QString::fromLatin1(name));
-        s->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-        s->setGeometry(left, 4, 3, 25);
-    };
-    separator("Panel2", 100);
-    separator("Panel1", 184);
-    separator("Panel10", 764);
-
-    cbAnzeigeZahlen_ = new QComboBox(symbolleiste_);
-    cbAnzeigeZahlen_->setObjectName(QStringLiteral("cbAnzeigeZahlen"));
-    cbAnzeigeZahlen_->addItems(
-        {QStringLiteral("Binär"), QStringLiteral("Hex"), QStringLiteral("ASCII")});
-    cbAnzeigeZahlen_->setGeometry(192, 4, 85, 25);
-    connect(cbAnzeigeZahlen_, &QComboBox::currentIndexChanged, this,
-            &TFMain::cbAnzeigeZahlenChange);
-
-    const QFont buttonFont(kFamily, 9);
-    auto button = [this, &buttonFont](const char* name, const QString& caption, int left,
-                                      int width) {
-        auto* b = new QPushButton(caption, symbolleiste_);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(buttonFont);
-        b->setGeometry(left, 4, width, 25);
-        b->setFocusPolicy(Qt::NoFocus);
-        return b;
-    };
-    bnProgrammstart_ = button("BnProgrammstart", QStringLiteral("Start von 0"), 288, 105);
-    bnProgrammstart_->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    bnProgrammstart_->setToolTip(QStringLiteral("Programmstart und reset der Daten (F9)"));
-    bnProgrammReStart_ = button("BnProgrammReStart", QStringLiteral("Start von IP"), 404, 97);
-    bnProgrammReStart_->setToolTip(
-        QStringLiteral("Starten wieder im automatischen Modus ab der aktuellen Position"));
-    bnEinzelschritt_ = button("BnEinzelschritt", QStringLiteral("Einzelschritt"), 520, 93);
-    {
-        // The glyph right of the caption, a few pixels apart: the style sets them edge to
-        // edge. Caption and glyph need more than the design's width with Debian's fonts, so
-        // the button takes what it needs of the gap before "Takt".
-        constexpr int kGlyph = 12, kGap = 4;
-        QPixmap glyph(kGlyph + kGap, kGlyph);
-        glyph.fill(Qt::transparent);
-        QPainter painter(&glyph);
-        painter.drawPixmap(kGap, 0,
-                           style()->standardIcon(QStyle::SP_MediaSkipForward).pixmap(kGlyph));
-        painter.end();
-        bnEinzelschritt_->setIcon(QIcon(glyph));
-        bnEinzelschritt_->setIconSize(glyph.size());
-        bnEinzelschritt_->setLayoutDirection(Qt::RightToLeft);
-        bnEinzelschritt_->resize(std::clamp(bnEinzelschritt_->sizeHint().width(), 93, 624 - 520),
-                                 25);
-    }
-    bnEinzelschritt_->setToolTip(QStringLiteral("Einzelschritt (F8)"));
-    bnTakt_ = button("BnTakt", QStringLiteral("Takt"), 628, 53);
-    bnTakt_->setStatusTip(QStringLiteral("Simuliert den nächsten Befehl"));
-    CreateTaktZurueckButton();
-    // STOP moves right to make room for "Takt zurück" beside "Takt".
-    bnStop_ = button("BnStop", QStringLiteral("STOP"), 714, 45);
-    bnStop_->setStatusTip(
-        QStringLiteral("Anhalten des Programmslaufes oder des Einzelschrittverfahrens (Strg+F2)"));
-    bnInterrupt_ = button("BnInterrupt", QStringLiteral("Interrupt"), 792, 85);
-    bnInterrupt_->setStatusTip(QStringLiteral("Schaltet das Interuot Signal An/Aus"));
-    bnBefehlsfenster_ = button("BnBefehlsfenster", QStringLiteral("Befehle"), 904, 60);
-    bnBefehlsfenster_->setToolTip(
-        QStringLiteral("Erzeugt ein Fenster für die einfachere Eingabe von Befehlen"));
-    connect(bnBefehlsfenster_, &QPushButton::clicked, this, &TFMain::MnShowBefehlsfensterClick);
-    // "Programmtext" at the right end of what a 1024-pixel-wide screen shows of the window;
-    // "Befehle" and "Interrupt" move left to make room, "Interrupt" narrower if need be.
-    constexpr int kRechterRand = 1000;
-    constexpr int kNachTrenner = 771; // right of the separator before "Interrupt"
-    bnProgrammtext_ = button("BnProgrammtext", QStringLiteral("Programmtext"), 908, 92);
-    bnProgrammtext_->setToolTip(QStringLiteral("Das Programm als Text schreiben und lesen"));
-    bnProgrammtext_->resize(std::max(60, bnProgrammtext_->sizeHint().width()), 25);
-    bnProgrammtext_->move(kRechterRand - bnProgrammtext_->width(), 4);
-    bnBefehlsfenster_->move(std::min(904, bnProgrammtext_->x() - 4 - bnBefehlsfenster_->width()),
-                            4);
-    const int interruptRechts = std::min(877, bnBefehlsfenster_->x() - 4);
-    const int interruptLinks = std::max(kNachTrenner, interruptRechts - 85);
-    bnInterrupt_->setGeometry(interruptLinks, 4, interruptRechts - interruptLinks, 25);
-    connect(bnProgrammtext_, &QPushButton::clicked, this, &TFMain::MnProgrammtextClick);
-    separator("PanelTempo", bnProgrammtext_->geometry().right() + 5);
-    tempo_ = new TempoControl(symbolleiste_);
-    tempo_->setGeometry(bnProgrammtext_->geometry().right() + 13, 1, tempo_->width(), 33);
-    symbolleiste_->resize(tempo_->geometry().right() + 9, symbolleiste_->height());
-    bnReset_ = button("BnReset", QStringLiteral("System"), 964, 60);
-    bnReset_->setToolTip(QStringLiteral("Halt und IP Auf Null"));
-    bnReset_->hide();
-
-    connect(bnProgrammstart_, &QPushButton::clicked, this, &TFMain::MnProgrammstartClick);
-    connect(bnProgrammReStart_, &QPushButton::clicked, this, &TFMain::BnProgrammReStartClick);
-    connect(bnEinzelschritt_, &QPushButton::clicked, this, &TFMain::MnEinzelschrittClick);
-    connect(bnTakt_, &QPushButton::clicked, this, &TFMain::MnTaktClick);
-    connect(bnStop_, &QPushButton::clicked, this, &TFMain::BnStopClick);
-    connect(bnInterrupt_, &QPushButton::clicked, this, &TFMain::BnInterruptClick);
-    connect(bnReset_, &QPushButton::clicked, this, [this] { ResetRunState(false); });
 }
 
 void TFMain::CreateBusBars() {
@@ -497,7 +356,7 @@ void TFMain::CreateMachine() {
         ShowErrorBox(caption, message);
     };
     EncoderRueckrufe encoderRueckrufe;
-    encoderRueckrufe.sicherungSchreiben = [this] { WriteBackup(); };
+    encoderRueckrufe.sicherungSchreiben = [this] { backups_->Write(); };
     machine_ = std::make_unique<WindowMachine>(
         MachineWidgets{gridSpeicher_, gridRegister_, pDatenBus_, pAdressBus_, eaEinheit2_,
                        panelAkku_, panelOperand_, panelZero_, panelCarry_, panelParity_, panelSign_,

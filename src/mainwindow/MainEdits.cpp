@@ -1,5 +1,6 @@
 // Changes the user makes directly in the window: the IP and I/O spin edits, a click on a
 // memory row, inserting and deleting cells, the output format.
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 #include "util/NumberTexts.h"
@@ -77,7 +78,7 @@ void TFMain::LkBefehlLoeschenClick() {
     ClearJournal();
     // Only deleting destroys a cell's content, so only it is followed by a copy.
     if (RunGuarded([&] { speicher_->DeleteCell(); })) {
-        WriteBackup();
+        backups_->Write();
     }
 }
 

@@ -15,36 +15,11 @@ namespace tovak {
 
 namespace {
 
-const char* const kTaktZurueckName = "Takt zurück (F7)";
-const char* const kTaktZurueckHinweis = "Macht den letzten Takt rückgängig (F7)";
 // The counters show up to this many digits: a fast run passes ten million micro-steps in
 // seconds.
 constexpr int kZaehlerStellen = 10;
 
 } // namespace
-
-void TFMain::CreateTaktZurueckItem(QMenu* start) {
-    mnTaktZurueck_ = AddItem(start, "MnTaktZurueck", QStringLiteral("Takt &zurück"),
-                             QString::fromUtf8(kTaktZurueckHinweis));
-    mnTaktZurueck_->setShortcut(QKeySequence(Qt::Key_F7));
-    mnTaktZurueck_->setShortcutContext(Qt::ApplicationShortcut);
-    mnTaktZurueck_->setEnabled(false);
-    connect(mnTaktZurueck_, &QAction::triggered, this, &TFMain::MnTaktZurueckClick);
-}
-
-void TFMain::CreateTaktZurueckButton() {
-    // A glyph button between "Takt" and "STOP": the mirror of "Einzelschritt"'s glyph.
-    bnTaktZurueck_ = new QPushButton(bnTakt_->parentWidget());
-    bnTaktZurueck_->setObjectName(QStringLiteral("BnTaktZurueck"));
-    bnTaktZurueck_->setIcon(style()->standardIcon(QStyle::SP_MediaSkipBackward));
-    bnTaktZurueck_->setGeometry(bnTakt_->geometry().right() + 4, bnTakt_->y(), 24,
-                                bnTakt_->height());
-    bnTaktZurueck_->setFocusPolicy(Qt::NoFocus);
-    bnTaktZurueck_->setToolTip(QString::fromUtf8(kTaktZurueckName));
-    bnTaktZurueck_->setStatusTip(QString::fromUtf8(kTaktZurueckHinweis));
-    bnTaktZurueck_->setEnabled(false);
-    connect(bnTaktZurueck_, &QPushButton::clicked, this, &TFMain::MnTaktZurueckClick);
-}
 
 void TFMain::CreateRunCounters() {
     // One line between the micro-step box and the IP row, from the left edge of the panels
@@ -91,14 +66,6 @@ void TFMain::ShowRunCounters() {
     if (pTaktzaehler_->text() != takte) {
         pTaktzaehler_->setText(takte);
     }
-}
-
-void TFMain::ShowTaktZurueck(bool possible) {
-    if (mnTaktZurueck_ == nullptr || bnTaktZurueck_ == nullptr) {
-        return;
-    }
-    mnTaktZurueck_->setEnabled(possible);
-    bnTaktZurueck_->setEnabled(possible);
 }
 
 void TFMain::CaptureJournalStart(long long taktzaehler) {

@@ -1,6 +1,7 @@
 // The arrangements of the block diagram: compact (small screens), maximal memory, memory
 // fitted to the window height, and the enlarged view for the projector.
 #include "machine/Befehle.h"
+#include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
 #include "widgets/Animate.h"
 #include "widgets/BusAnimation.h"
@@ -98,9 +99,9 @@ int TFMain::ClientHeight() {
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize && lkResizeRam_ != nullptr &&
-        lkResizeRam_->isChecked()) {
-        PlaceSpeicherBox();
+    if (watched == client_ && event->type() == QEvent::Resize && !zooming_ && actions_ != nullptr &&
+        actions_->ResizeRamChecked()) {
+        Unzoomed([this] { PlaceSpeicherBox(); });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -110,9 +111,10 @@ void TFMain::PlaceSpeicherBox() {
         return;
     }
     const int belowEA = groupBoxEA_->geometry().bottom() + 1 + 20;
-    if (lkResizeRam_ != nullptr && lkResizeRam_->isChecked()) {
-        groupBoxSpeicher_->setGeometry(8, belowEA, 305,
-                                       std::max(100, ClientHeight() - belowEA - 30));
+    if (actions_->ResizeRamChecked()) {
+        // Placed at 100 %: the height the zoomed window has, at that size.
+        const int height = qRound(ClientHeight() / (Ini::Zoom() / 100.0));
+        groupBoxSpeicher_->setGeometry(8, belowEA, 305, std::max(100, height - belowEA - 30));
         return;
     }
     int top = compact_ ? kSpeicherTop - 30 : kSpeicherTop;
@@ -156,7 +158,7 @@ void TFMain::ApplyCompactLayout() {
         bar->hide();
     }
     animation_->SetAddressBusVisible(false);
-    symbolleiste_->resize(symbolleiste_->width(), 30);
+    actions_->Toolbar()->resize(actions_->Toolbar()->width(), 30);
     ShowRunStateInMenuBar();
     const int frame = frameGeometry().height() - geometry().height();
     resize(width(), kCompactWindowHeight - (frame > 0 ? frame : 28));
@@ -167,25 +169,32 @@ void TFMain::ApplySpeicherMaximal(bool on) {
     if (on == speicherMaximalInForce_) {
         return;
     }
-    speicherMaximalInForce_ = on;
-    const bool show = !on;
-    animation_->SetTopLeftDataBusVisible(show);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{barEAspeicher_, barDatenLinks_, lDatenbus_, pDatenBus_}) {
-        w->setVisible(show);
-    }
-    PlaceSpeicherBox();
+    Unzoomed([this, on] {
+        speicherMaximalInForce_ = on;
+        const bool show = !on;
+        animation_->SetTopLeftDataBusVisible(show);
+        for (QWidget* w : std::initializer_list<QWidget*>{barEAspeicher_, barDatenLinks_,
+                                                          lDatenbus_, pDatenBus_}) {
+            w->setVisible(show);
+        }
+        PlaceSpeicherBox();
+    });
 }
 
 void TFMain::LkResizeRamClick() {
-    PlaceSpeicherBox();
+    Unzoomed([this] { PlaceSpeicherBox(); });
 }
 
 void TFMain::MnShowNormaldarstellungClick() {
-    if (mnNormaldarstellung_->isChecked()) {
+    if (actions_->NormaldarstellungChecked()) {
         ShowNormalView();
+        ApplyZoom();
     } else {
+        // The enlarged view keeps its own sizes, at any zoom.
+        zooming_ = true;
+        zoom_.Restore();
         ShowEnlargedView();
+        zooming_ = false;
     }
 }
 
@@ -193,7 +202,7 @@ void TFMain::ShowEnlargedView() {
     if (IsEnlargedView()) {
         return;
     }
-    const int top = symbolleiste_->isVisible() ? symbolleiste_->height() : 0;
+    const int top = actions_->Toolbar()->isVisible() ? actions_->Toolbar()->height() : 0;
     enlargedPanel_ = new QWidget(client_);
     enlargedPanel_->setObjectName(QStringLiteral("PanelGross"));
     enlargedPanel_->setAutoFillBackground(true);

@@ -2,6 +2,7 @@
 // second copy of the program.
 #include "dialogs/Memory.h"
 #include "dialogs/Proginfo.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/Einst.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
@@ -37,8 +38,8 @@ void TFMain::MnEinstellungenClick() {
         return;
     }
     // A running clock keeps running at the new pace, which the tempo slider shows.
-    tempo_->ShowSetting();
-    timerBackup_->setInterval(Ini::BackupTime());
+    actions_->Tempo()->ShowSetting();
+    backups_->SetInterval(Ini::BackupTime());
     gridSpeicher_->viewport()->update();
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
 }

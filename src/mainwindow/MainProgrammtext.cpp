@@ -1,6 +1,7 @@
 // The "Programmtext" window of the main window: at most one, working on the program in
 // memory through the main window.
 #include "dialogs/Programmtext.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/DataFolder.h"
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
@@ -41,7 +42,7 @@ void TFMain::MnProgrammtextClick() {
 }
 
 Programminhalt TFMain::ProgrammImSpeicher() const {
-    return InhaltAusSpeicher(RemarkLines(), *speicher_, *register_);
+    return document_->Inhalt();
 }
 
 bool TFMain::ProgrammErsetzen(const Programminhalt& inhalt) {
@@ -49,13 +50,13 @@ bool TFMain::ProgrammErsetzen(const Programminhalt& inhalt) {
     ResetRunState(true);
     const bool ersetzt = RunGuarded([&] { InhaltInSpeicher(inhalt, *speicher_, *register_); });
     if (ersetzt) {
-        SetRemarkLines(inhalt.bemerkung);
+        document_->SetRemarkLines(inhalt.bemerkung);
     }
     // Changed unless the text gave exactly the program last opened or saved.
     document_->ContentMayHaveChanged();
     ClearJournal();
-    WriteBackup();
-    SwitchBackupTimerOn();
+    backups_->Write();
+    backups_->SwitchOn();
     return ersetzt;
 }
 

@@ -1,4 +1,5 @@
 // Starting over: the new program and the resets of memory and registers.
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/ErrorDisplay.h"
 #include "mainwindow/Main.h"
 #include "util/MessageBoxes.h"
@@ -21,7 +22,7 @@ void TFMain::ClearMemory() {
 }
 
 void TFMain::MnNeuClick() {
-    if (!MayDiscardProgram()) {
+    if (!document_->MayDiscard()) {
         return;
     }
     memoRemark_->clear();
@@ -30,8 +31,8 @@ void TFMain::MnNeuClick() {
     register_->FillGrid();
     ResetRunState(true);
     document_->New();
-    SwitchBackupTimerOn();
-    DeleteBackupFiles();
+    backups_->SwitchOn();
+    backups_->PutAway();
 }
 
 void TFMain::MnSpeicherResetClick() {

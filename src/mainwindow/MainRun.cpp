@@ -58,7 +58,8 @@ void TFMain::ClearJournal() {
 void TFMain::ConnectRunController() {
     connect(run_.get(), &RunController::editModeChanged, this, &TFMain::ShowEditMode);
     connect(run_.get(), &RunController::interruptChanged, this, &TFMain::ShowInterrupt);
-    connect(run_.get(), &RunController::stepBackChanged, this, &TFMain::ShowTaktZurueck);
+    connect(run_.get(), &RunController::stepBackChanged, actions_.get(),
+            &MainActions::ShowTaktZurueck);
     connect(run_.get(), &RunController::countersChanged, this, &TFMain::ShowRunCounters);
     connect(run_.get(), &RunController::runStateChanged, this, [this](const QString& text) {
         if (runStateLabel_->text() != text) {
@@ -69,26 +70,14 @@ void TFMain::ConnectRunController() {
 }
 
 void TFMain::ShowEditMode(bool edit) {
-    lkBefehlEinfuegen_->setEnabled(edit);
-    lkBefehlLoeschen_->setEnabled(edit);
-    bnProgrammstart_->setEnabled(edit);
-    bnProgrammReStart_->setEnabled(edit);
-    bnEinzelschritt_->setEnabled(edit);
-    for (QAction* item : befehlsItems_) {
-        item->setEnabled(edit);
-    }
+    actions_->ShowEditMode(edit);
     eaEinheit2_->setEnabled(edit);
     eInstructionPointer_->setEnabled(edit);
-    mnStop_->setEnabled(!edit);
-    bnStop_->setEnabled(!edit);
-    bnTakt_->setEnabled(!edit);
 }
 
 void TFMain::ShowInterrupt(bool on) {
     imageInterrupt_->setVisible(on);
-    QPalette pal = bnInterrupt_->palette();
-    pal.setColor(QPalette::ButtonText, on ? Qt::red : Qt::black);
-    bnInterrupt_->setPalette(pal);
+    actions_->ShowInterrupt(on);
 }
 
 void TFMain::ClearRunPanels() {
@@ -134,7 +123,7 @@ void TFMain::PrepareOutputWindow() {
 }
 
 int TFMain::AskNumber() {
-    return numberInput_ ? numberInput_() : -1;
+    return hooks_.numberInput ? hooks_.numberInput() : -1;
 }
 
 } // namespace tovak

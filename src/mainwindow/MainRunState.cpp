@@ -33,32 +33,4 @@ void TFMain::ShowRunStateInMenuBar() {
     runStateLabel_->show();
 }
 
-void TFMain::AddRunMenuItems(QMenu* start) {
-    // Both stay enabled in every state, like "&Programmstart": a run paused at a breakpoint
-    // or stalled after a message goes on from the keyboard.
-    mnProgrammReStart_ = new QAction(QStringLiteral("Start von &IP"), start);
-    mnProgrammReStart_->setObjectName(QStringLiteral("MnProgrammReStart"));
-    mnProgrammReStart_->setShortcut(QKeySequence(Qt::Key_F5));
-    mnProgrammReStart_->setStatusTip(
-        QStringLiteral("Starten wieder im automatischen Modus ab der aktuellen Position"));
-    connect(mnProgrammReStart_, &QAction::triggered, this, &TFMain::BnProgrammReStartClick);
-
-    mnSchnelllauf_ = new QAction(QStringLiteral("&Schnelllauf"), start);
-    mnSchnelllauf_->setObjectName(QStringLiteral("MnSchnelllauf"));
-    mnSchnelllauf_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
-    mnSchnelllauf_->setStatusTip(
-        QStringLiteral("Programmlauf ab der aktuellen Position so schnell wie möglich, "
-                       "ohne Takt und ohne Animation"));
-    connect(mnSchnelllauf_, &QAction::triggered, this, &TFMain::MnSchnelllaufClick);
-
-    // Right after "&Programmstart", the other way of starting a run.
-    const QList<QAction*> items = start->actions();
-    QAction* before = items.size() > 1 ? items.at(1) : nullptr;
-    start->insertAction(before, mnProgrammReStart_);
-    start->insertAction(before, mnSchnelllauf_);
-    for (QAction* item : {mnProgrammReStart_, mnSchnelllauf_}) {
-        item->setShortcutContext(Qt::ApplicationShortcut);
-    }
-}
-
 } // namespace tovak

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QScreen>
 #include <algorithm>
 
@@ -71,7 +72,7 @@ void TFMain::FitToScreen() {
     // The diagram's extent (the toolbar stretches across whatever width there is).
     QRect used;
     for (QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child != symbolleiste_ && !child->isHidden()) {
+        if (child != actions_->Toolbar() && !child->isHidden()) {
             used = used.united(child->geometry());
         }
     }
@@ -79,8 +80,8 @@ void TFMain::FitToScreen() {
     // The whole toolbar, the tempo at its end, where the screen is wide enough for it (a
     // task pane beside the diagram then widens the window rather than hiding the tempo).
     int minWidth = used.right() + 8;
-    if (symbolleiste_->width() + kAssumedFrameWidth <= area.width()) {
-        minWidth = std::max(minWidth, symbolleiste_->width());
+    if (actions_->Toolbar()->width() + kAssumedFrameWidth <= area.width()) {
+        minWidth = std::max(minWidth, actions_->Toolbar()->width());
     }
     client_->setMinimumSize(minWidth, used.bottom() + 8);
 
@@ -99,6 +100,35 @@ void TFMain::FitToScreen() {
     const QSize outer(width() + frameWidth, height() + frameHeight);
     const QPoint centred = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
     move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+}
+
+void TFMain::FitZoomedWindow() {
+    const QRect area = AvailableArea(this);
+    if (designSize_.isEmpty() || area.isEmpty()) {
+        return;
+    }
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
+    // Menu and status bar keep their height; the client area grows with the zoom.
+    const QSize chrome = size() - centralWidget()->size();
+    const QSize client = designSize_ - chrome;
+    const double f = zoom_.Factor();
+    const QSize want = QSize(qRound(client.width() * f), qRound(client.height() * f)) + chrome;
+    int frameWidth = frameGeometry().width() - width();
+    int frameHeight = frameGeometry().height() - height();
+    if (frameHeight <= 0) {
+        frameWidth = kAssumedFrameWidth;
+        frameHeight = kAssumedFrameHeight;
+    }
+    resize(std::min(want.width(), area.width() - frameWidth),
+           std::min(want.height(), area.height() - frameHeight));
+    // The title bar and the right and bottom edges stay on the screen.
+    const QRect frame = frameGeometry();
+    const int outerWidth = width() + frameWidth;
+    const int outerHeight = height() + frameHeight;
+    move(std::max(std::min(frame.left(), area.right() + 1 - outerWidth), area.left()),
+         std::max(std::min(frame.top(), area.bottom() + 1 - outerHeight), area.top()));
 }
 
 } // namespace tovak

@@ -2,6 +2,7 @@
 // when the user closes them.
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/Main.h"
 
 #include <QAction>
@@ -35,8 +36,8 @@ void TFMain::MnDebugfensterClick() {
         debug_ = new TFDebug(this);
         connect(debug_, &TFDebug::closed, this, &TFMain::DebugWindowClosed);
         // The bottom edge of what a window at the screen's left edge must not cover.
-        QWidget* top = symbolleiste_->isVisible() ? static_cast<QWidget*>(symbolleiste_)
-                                                  : static_cast<QWidget*>(menuBar());
+        QWidget* top = actions_->Toolbar()->isVisible() ? static_cast<QWidget*>(actions_->Toolbar())
+                                                        : static_cast<QWidget*>(menuBar());
         const int belowTop = top->mapToGlobal(QPoint(0, top->height())).y() + 2;
         debug_->ShowBeside(frameGeometry().top(), frameGeometry().left(), belowTop);
     }
@@ -47,7 +48,28 @@ void TFMain::DebugWindowClosed() {
 }
 
 void TFMain::MnSymbolleisteClick() {
-    symbolleiste_->setVisible(mnSymbolleiste_->isChecked());
+    actions_->Toolbar()->setVisible(actions_->ToolbarChecked());
+}
+
+void TFMain::MnShowBefehlsfensterClick() {
+    actions_->ShowBefehlsfenster();
+    backups_->SwitchOn();
+}
+
+void TFMain::BefehlsBottonsNotify(int code) {
+    actions_->BefehlsBottonsNotify(code);
+}
+
+TFBefehlsBottons* TFMain::BefehlsBottons() const {
+    return actions_->BefehlsBottons();
+}
+
+AufgabeBereich* TFMain::Aufgabe() const {
+    return actions_->Aufgabe();
+}
+
+QMenu* TFMain::BeispielMenu() const {
+    return actions_->BeispielMenu();
 }
 
 } // namespace tovak

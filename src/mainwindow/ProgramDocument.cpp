@@ -1,8 +1,13 @@
 #include "mainwindow/ProgramDocument.h"
 
+#include "files/ProgrammText.h"
+#include "machine/RAM.h"
+#include "machine/Reg.h"
 #include "util/Cp1252.h"
 #include "util/MessageBoxes.h"
 
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QSet>
 #include <QStringView>
 #include <QWidget>
@@ -16,16 +21,49 @@ constexpr int kCheckDelayMs = 100;
 
 } // namespace
 
-ProgramDocument::ProgramDocument(QWidget* window, std::function<std::string()> content)
-    : window_(window), content_(std::move(content)), caption_(QString::fromUtf8(kTitle)) {
+ProgramDocument::ProgramDocument(QWidget* window, ProgramParts parts)
+    : window_(window), parts_(parts), caption_(QString::fromUtf8(kTitle)) {
     check_.setSingleShot(true);
     check_.setInterval(kCheckDelayMs);
     connect(&check_, &QTimer::timeout, this, [this] { IsModified(); });
     MarkClean();
 }
 
+ProgramDocument::~ProgramDocument() = default;
+
+std::string ProgramDocument::Content() const {
+    return ProgrammText(RemarkLines(), parts_.speicher, parts_.reg);
+}
+
+Programminhalt ProgramDocument::Inhalt() const {
+    return InhaltAusSpeicher(RemarkLines(), parts_.speicher, parts_.reg);
+}
+
+std::vector<std::string> ProgramDocument::RemarkLines() const {
+    QString text = parts_.remarks.toPlainText();
+    std::vector<std::string> lines;
+    if (text.isEmpty()) {
+        return lines;
+    }
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        lines.push_back(line.toStdString());
+    }
+    return lines;
+}
+
+void ProgramDocument::SetRemarkLines(const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const std::string& line : lines) {
+        text.append(QString::fromStdString(line));
+    }
+    parts_.remarks.setPlainText(text.join(QLatin1Char('\n')));
+}
+
 void ProgramDocument::MarkClean() {
-    clean_ = content_();
+    clean_ = Content();
     cleanKnown_ = true;
     SetModified(false);
 }
@@ -72,7 +110,7 @@ bool ProgramDocument::Differs(const std::string& content) const {
 
 bool ProgramDocument::IsModified() {
     check_.stop();
-    SetModified(Differs(content_()));
+    SetModified(Differs(Content()));
     return modified_;
 }
 

@@ -76,8 +76,13 @@ void TAnimate::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     const QImage& image = m_clip->frames.at(m_index);
-    // Centred; a clip larger than the control is shrunk to fit.
+    // Centred; the clip grows with a control larger than the usual size (the window's zoom),
+    // and a clip larger than the control is shrunk to fit.
     QSize size = image.size();
+    const int side = std::min(width(), height());
+    if (side > kSize) {
+        size = (QSizeF(size) * (double(side) / kSize)).toSize();
+    }
     if (size.width() > width() || size.height() > height()) {
         const double factor =
             std::min(double(width()) / size.width(), double(height()) / size.height());

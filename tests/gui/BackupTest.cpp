@@ -1,6 +1,7 @@
 // The backup copies as the window writes them: after instructions and on the timer, deleted by
 // opening, kept aside by a restart, in the user's folder when the program's takes none.
 #include "GuiFixture.h"
+#include "mainwindow/BackupKeeper.h"
 
 #include "mainwindow/Ini.h"
 
@@ -13,7 +14,8 @@ namespace {
 class Backups : public GuiTest {
 protected:
     QString Copy(int n) const {
-        return window->BackupDir() + QStringLiteral("Temp%1.CPU").arg(n, 2, 10, QLatin1Char('0'));
+        return window->Backups().Dir() +
+               QStringLiteral("Temp%1.CPU").arg(n, 2, 10, QLatin1Char('0'));
     }
     static QByteArray Content(const QString& file) {
         QFile f(file);
@@ -26,7 +28,7 @@ protected:
 };
 
 TEST_F(Backups, EveryEncodedInstructionWritesACopyAtOnceAJumpNone) {
-    EXPECT_EQ(window->BackupDir(), dir.path() + QStringLiteral("/Temp/"));
+    EXPECT_EQ(window->Backups().Dir(), dir.path() + QStringLiteral("/Temp/"));
     window->Encoder().BefehlInSpeicher(65, 5);
     window->Encoder().BefehlInSpeicher(67, 3);
     window->Encoder().BefehlInSpeicher(451, 0);
@@ -37,12 +39,12 @@ TEST_F(Backups, EveryEncodedInstructionWritesACopyAtOnceAJumpNone) {
     window->Encoder().BefehlInSpeicher(7, 0); // refused, copied all the same
     window->TimerBackupTimer();
     EXPECT_TRUE(QFile::exists(Copy(5)));
-    while (window->BackupCounter() < 99) {
-        window->WriteBackup();
+    while (window->Backups().Counter() < 99) {
+        window->Backups().Write();
     }
     QFile::remove(Copy(1));
-    window->WriteBackup();
-    EXPECT_EQ(window->BackupCounter(), 1);
+    window->Backups().Write();
+    EXPECT_EQ(window->Backups().Counter(), 1);
     EXPECT_EQ(Copies().size(), 99);
 }
 
@@ -65,10 +67,10 @@ TEST_F(Backups, AFailedCopyShowsOneBoxEvenWhenTheTimerTicksMeanwhile) {
         int errors = 0;
     } ticking(*window);
     SetMessageBoxHandler(&ticking);
-    window->WriteBackup();
+    window->Backups().Write();
     SetMessageBoxHandler(&boxes);
     EXPECT_EQ(ticking.errors, 1);
-    EXPECT_EQ(window->BackupCounter(), 1); // the tick meanwhile wrote nothing
+    EXPECT_EQ(window->Backups().Counter(), 1); // the tick meanwhile wrote nothing
 }
 
 TEST_F(Backups, OpeningDeletesReadOnlyCopiesARestartKeepsThemAside) {
@@ -76,14 +78,14 @@ TEST_F(Backups, OpeningDeletesReadOnlyCopiesARestartKeepsThemAside) {
     QFile::setPermissions(Copy(1), QFileDevice::ReadOwner);
     Laden(Programm("p.CPU", kSchleife));
     EXPECT_TRUE(Copies().isEmpty());
-    EXPECT_EQ(window->BackupCounter(), 0);
+    EXPECT_EQ(window->Backups().Counter(), 0);
 
     window->Encoder().BefehlInSpeicher(65, 7);
     window->Encoder().BefehlInSpeicher(451, 0);
     const QByteArray second = Content(Copy(2));
     Restart();
     EXPECT_TRUE(Copies().isEmpty());
-    const QString kept = window->BackupDir() + QStringLiteral("Vorherige Sitzung/");
+    const QString kept = window->Backups().Dir() + QStringLiteral("Vorherige Sitzung/");
     EXPECT_EQ(Copies(kept), QStringList({"Temp01.CPU", "Temp02.CPU"}));
     EXPECT_EQ(Content(kept + "Temp02.CPU"), second);
 }
@@ -91,21 +93,21 @@ TEST_F(Backups, OpeningDeletesReadOnlyCopiesARestartKeepsThemAside) {
 TEST_F(Backups, ProgramFolderThatTakesNoFilesFallsBackToTheUsersFolder) {
     const QString blocked = dir.filePath(QStringLiteral("blockiert"));
     ASSERT_TRUE(QFile(blocked).open(QIODevice::WriteOnly)); // no folder can be made below a file
-    TFMain::SetBackupBase(blocked);
+    BackupKeeper::SetBase(blocked);
     Restart();
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    EXPECT_EQ(window->BackupDir(), user + QStringLiteral("/Temp/"));
-    window->WriteBackup();
+    EXPECT_EQ(window->Backups().Dir(), user + QStringLiteral("/Temp/"));
+    window->Backups().Write();
     EXPECT_TRUE(QFile::exists(Copy(1)));
-    window->DeleteBackupFiles();
+    window->Backups().PutAway();
 }
 
 TEST_F(Backups, TimerStartsWithOpenSaveAsNewAndTheCommandWindowOnly) {
     const QString program = Programm("p.CPU", kSchleife);
     const std::vector<std::pair<std::function<void()>, bool>> commands = {
-        {[&] { window->OpenProgramFile(program); }, true},
+        {[&] { window->Document().Open(program); }, true},
         {[&] { Laden(program); }, true},
-        {[&] { window->SaveProgramFile(dir.filePath("neu.CPU")); }, true},
+        {[&] { window->Document().SaveTo(dir.filePath("neu.CPU")); }, true},
         {[&] { window->MnNeuClick(); }, true},
         {[&] { window->MnShowBefehlsfensterClick(); }, true},
         {[&] { window->MnSpeicherResetClick(); }, false},
@@ -114,8 +116,8 @@ TEST_F(Backups, TimerStartsWithOpenSaveAsNewAndTheCommandWindowOnly) {
     for (std::size_t i = 0; i < commands.size(); ++i) {
         Restart();
         commands[i].first();
-        EXPECT_EQ(window->TimerBackup()->isActive(), commands[i].second) << i;
-        EXPECT_EQ(window->TimerBackup()->interval(), Ini::BackupTime()) << i;
+        EXPECT_EQ(window->Backups().Timer().isActive(), commands[i].second) << i;
+        EXPECT_EQ(window->Backups().Timer().interval(), Ini::BackupTime()) << i;
     }
 }
 

@@ -18,14 +18,14 @@ protected:
     // the instruction, type the field, press Enter (befehl 0: press Escape instead).
     void Eingeben(const char* item, int befehl, const char* field = nullptr,
                   const char* text = nullptr) {
-        window->SetBefehlsDialogHook([=, this](TFDialog0& dialog) {
+        window->Hooks().befehlsDialog = [=, this](TFDialog0& dialog) {
             titles << dialog.windowTitle();
             if (befehl == 0) {
                 QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
                 return;
             }
             DialogAusfuellen(dialog, befehl, field, text);
-        });
+        };
         window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
     std::vector<int> Cells(int from, int count) {

@@ -94,7 +94,7 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         uhr = std::make_unique<TFMain>(800);
-        uhr->SetNumberInput([this] { return zahl; });
+        uhr->Hooks().numberInput = [this] { return zahl; };
         uhr->show();
     }
 
@@ -226,13 +226,13 @@ TEST_F(FastRun, NumberInputAndErrorsEndOrPauseItLikeTheClock) {
                                                 {0}});
     BeideLaden(lesen, [](TFMain& w) { w.MnShowAusgabefensterClick(); });
     int gefragt = 0;
-    window->SetNumberInput([&] {
+    window->Hooks().numberInput = [&] {
         // The window shows the run up to here while the dialog asks.
         EXPECT_EQ(window->Run().RunStateText(), "Eingabe");
         EXPECT_FALSE(window->Run().FastRunActive());
         ++gefragt;
         return zahl;
-    });
+    };
     zahl = 300;
     const std::string erwartet = Uhrlauf();
     EXPECT_TRUE(Gleich(Schnelllauf(), erwartet));

@@ -17,23 +17,24 @@ TEST_F(Files, CommandLineLoadTakesOverNameAndCaption) {
     const QString path = Programm("schleife.CPU", kSchleife);
     window->Register().SetValue(5, 99);
     Laden(path);
-    EXPECT_EQ(window->FileName(), path);
+    EXPECT_EQ(window->Document().FileName(), path);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Rechner-Simulation für Windows: ") + path);
     EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
     EXPECT_EQ(window->Register().GetValue(5), 0); // registers reset before reading
     // A missing file is ignored.
     window->LoadStartFile({"tovak", dir.filePath("fehlt.CPU")});
-    EXPECT_EQ(window->FileName(), path);
+    EXPECT_EQ(window->Document().FileName(), path);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(Files, SaveAsAndSaveWriteTheMachine) {
     QString antwort = dir.filePath("neu.CPU");
-    window->SetFileDialogs([&] { return antwort; }, [&] { return antwort; });
+    window->Hooks().askOpen = [&] { return antwort; };
+    window->Hooks().askSave = [&] { return antwort; };
     window->MemoRemark()->setPlainText("Summe\nzweier Zahlen");
     window->Speicher().SetCell(65, 0, 65, true);
     window->MnSpeichernClick(); // no name yet: asks
-    EXPECT_EQ(window->FileName(), antwort);
+    EXPECT_EQ(window->Document().FileName(), antwort);
     QFile file(antwort);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
@@ -54,13 +55,13 @@ TEST_F(Files, SaveAsAndSaveWriteTheMachine) {
     antwort.clear();
     window->MnSpeichernUnterClick();
     window->MnOeffnenClick();
-    EXPECT_TRUE(window->FileName().endsWith("neu.CPU"));
+    EXPECT_TRUE(window->Document().FileName().endsWith("neu.CPU"));
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(Files, OldVersionAndBrokenFilesAreReportedAndNotTakenOver) {
     Laden(Programm("alt.CPU", {{451, "NOP"}}, 4));
-    EXPECT_TRUE(window->FileName().isEmpty());
+    EXPECT_TRUE(window->Document().FileName().isEmpty());
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Hinweis");
     EXPECT_NE(boxes.boxes[0].text.find("Version"), std::string::npos);
@@ -71,14 +72,14 @@ TEST_F(Files, OldVersionAndBrokenFilesAreReportedAndNotTakenOver) {
     file.write("abc\r\n");
     file.close();
     boxes.boxes.clear();
-    EXPECT_FALSE(window->OpenProgramFile(kaputt));
+    EXPECT_FALSE(window->Document().Open(kaputt));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Fehler");
     EXPECT_EQ(boxes.boxes[0].text, "Ungültige numerische Eingabe");
-    EXPECT_TRUE(window->FileName().isEmpty());
+    EXPECT_TRUE(window->Document().FileName().isEmpty());
 
     boxes.boxes.clear();
-    EXPECT_FALSE(window->SaveProgramFile(dir.filePath("gibtsnicht/x.CPU")));
+    EXPECT_FALSE(window->Document().SaveTo(dir.filePath("gibtsnicht/x.CPU")));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Fehler");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Rechner-Simulation für Windows"));

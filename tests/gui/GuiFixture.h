@@ -2,6 +2,7 @@
 // input and file dialogs answered by the test.
 #pragma once
 
+#include "mainwindow/BackupKeeper.h"
 #include "mainwindow/Main.h"
 #include "support/RecordingMessageBoxes.h"
 
@@ -27,9 +28,9 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         // The backup copies stay in the test's own folder.
-        TFMain::SetBackupBase(dir.path());
+        BackupKeeper::SetBase(dir.path());
         window = std::make_unique<TFMain>(800);
-        window->SetNumberInput([this] { return zahl; });
+        window->Hooks().numberInput = [this] { return zahl; };
         window->show();
     }
 
@@ -64,7 +65,7 @@ protected:
 
     // The backup copies in a folder (default: the window's backup folder), by name.
     QStringList Copies(QString folder = {}) const {
-        return QDir(folder.isEmpty() ? window->BackupDir() : folder)
+        return QDir(folder.isEmpty() ? window->Backups().Dir() : folder)
             .entryList({QStringLiteral("Temp*.CPU")}, QDir::Files, QDir::Name);
     }
 

@@ -60,7 +60,7 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
         [&] {
             window->Encoder().BefehlInSpeicher(65, 7);
             window->Encoder().BefehlInSpeicher(67, 2); // the run writes register 2
-            ASSERT_TRUE(window->SaveProgramFile(dir.filePath("lauf.CPU")));
+            ASSERT_TRUE(window->Document().SaveTo(dir.filePath("lauf.CPU")));
             EXPECT_FALSE(Marked());
             window->MnProgrammstartClick();
             TicksUntilStop();
@@ -78,7 +78,8 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
     boxes.boxes.clear();
     boxes.threeWay = Antwort::Abbrechen;
     window->MnNeuClick();
-    window->SetFileDialogs([] { return QStringLiteral("/nicht/gefragt.CPU"); }, {});
+    window->Hooks().askOpen = [] { return QStringLiteral("/nicht/gefragt.CPU"); };
+    window->Hooks().askSave = nullptr;
     window->MnOeffnenClick();
     window->findChild<QMenu*>("MnBeispielprogramme")->actions().first()->trigger();
     EXPECT_FALSE(Close());
@@ -89,14 +90,16 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
     // "&Ja" saves first, under the program's name, and goes on.
     boxes.threeWay = Antwort::Ja;
     window->MnNeuClick();
-    EXPECT_EQ(window->FileName(), "");
+    EXPECT_EQ(window->Document().FileName(), "");
     EXPECT_NE(Content(dir.filePath("lauf.CPU")).indexOf("3 Anzahl Register\r\n"), -1);
     // Without a name it asks for one; a cancelled dialog calls the command off.
     window->Register().SetValue(5, 1);
-    window->SetFileDialogs({}, [] { return QString(); });
+    window->Hooks().askOpen = nullptr;
+    window->Hooks().askSave = [] { return QString(); };
     EXPECT_FALSE(Close());
     EXPECT_TRUE(Marked());
-    window->SetFileDialogs({}, [&] { return dir.filePath("neu.CPU"); });
+    window->Hooks().askOpen = nullptr;
+    window->Hooks().askSave = [&] { return dir.filePath("neu.CPU"); };
     EXPECT_TRUE(Close());
     EXPECT_TRUE(QFile::exists(dir.filePath("neu.CPU")));
     EXPECT_FALSE(Marked());
@@ -113,7 +116,7 @@ TEST_F(KeepWork, AFailedOpenLeavesTheProgramAndItsFileAsTheyWere) {
     const QString gut = Programm("gut.CPU", kSchleife);
     Laden(gut);
     window->MemoRemark()->setPlainText("Bemerkung");
-    ASSERT_TRUE(window->Save());
+    ASSERT_TRUE(window->Document().Save());
     const QByteArray inhalt = Content(gut);
     const QString titel = window->windowTitle();
 
@@ -123,7 +126,8 @@ TEST_F(KeepWork, AFailedOpenLeavesTheProgramAndItsFileAsTheyWere) {
     kaputt.write("5  Version\r\n1\r\nfremd\r\n1 Anzahl RAM\r\n1\t139\tInc Akku\r\n"
                  "1 Anzahl Register\r\n1\t70000\t\r\n");
     kaputt.close();
-    window->SetFileDialogs([&] { return kaputt.fileName(); }, {});
+    window->Hooks().askOpen = [&] { return kaputt.fileName(); };
+    window->Hooks().askSave = nullptr;
     window->MnOeffnenClick();
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Fehler bei Bereichsprüfung");
@@ -149,10 +153,10 @@ TEST_F(KeepWork, AFailedOpenLeavesTheProgramAndItsFileAsTheyWere) {
 }
 
 TEST_F(KeepWork, CopiesOfUnsavedWorkAreKeptAndOfferedOnceAtTheNextStart) {
-    const QString kept = window->BackupDir() + QStringLiteral("Vorherige Sitzung/");
+    const QString kept = window->Backups().Dir() + QStringLiteral("Vorherige Sitzung/");
     // Saved after the last copy: "Neu" deletes the copies.
     window->Encoder().BefehlInSpeicher(451, 0);
-    ASSERT_TRUE(window->SaveProgramFile(dir.filePath("a.CPU")));
+    ASSERT_TRUE(window->Document().SaveTo(dir.filePath("a.CPU")));
     window->MnNeuClick();
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_TRUE(Copies(kept).isEmpty());
@@ -173,32 +177,32 @@ TEST_F(KeepWork, CopiesOfUnsavedWorkAreKeptAndOfferedOnceAtTheNextStart) {
     EXPECT_EQ(Copies(kept), QStringList({"Temp01.CPU", "Temp02.CPU"}));
     boxes.boxes.clear();
     boxes.answer = true;
-    ASSERT_TRUE(window->OfferRecovery());
+    ASSERT_TRUE(window->Document().OfferRecovery());
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Die letzte Sitzung wurde mit ungesicherten Änderungen "
                                    "beendet. Letzte Sicherungskopie öffnen?");
     EXPECT_EQ(window->GridSpeicher()->CellText(2, 3), "Inc Akku");
-    EXPECT_EQ(window->FileName(), "");
+    EXPECT_EQ(window->Document().FileName(), "");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Rechner-Simulation für Windows*"));
-    EXPECT_FALSE(window->OfferRecovery()); // once
+    EXPECT_FALSE(window->Document().OfferRecovery()); // once
     EXPECT_EQ(boxes.boxes.size(), 1u);
 
     // Saved before the end, or no copy since the save: nothing to offer.
-    window->WriteBackup();
-    ASSERT_TRUE(window->SaveProgramFile(dir.filePath("b.CPU")));
+    window->Backups().Write();
+    ASSERT_TRUE(window->Document().SaveTo(dir.filePath("b.CPU")));
     Restart();
-    EXPECT_FALSE(window->OfferRecovery());
-    window->WriteBackup();
+    EXPECT_FALSE(window->Document().OfferRecovery());
+    window->Backups().Write();
     Restart();
-    EXPECT_FALSE(window->OfferRecovery());
+    EXPECT_FALSE(window->Document().OfferRecovery());
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
 TEST_F(KeepWork, TwoInstancesKeepTheirCopiesApart) {
-    const QString first = window->BackupDir();
+    const QString first = window->Backups().Dir();
     window->Encoder().BefehlInSpeicher(65, 1);
     auto second = std::make_unique<TFMain>(800);
-    EXPECT_EQ(second->BackupDir(), first + QStringLiteral("Instanz 2/"));
+    EXPECT_EQ(second->Backups().Dir(), first + QStringLiteral("Instanz 2/"));
     EXPECT_EQ(second->Backups().Instance(), 2);
     EXPECT_EQ(Copies(first), QStringList({"Temp01.CPU"})); // not moved away by the start
     second->Encoder().BefehlInSpeicher(65, 2);
@@ -208,14 +212,14 @@ TEST_F(KeepWork, TwoInstancesKeepTheirCopiesApart) {
     EXPECT_TRUE(Content(first + "Temp01.CPU").contains("1\t65\tMove Akku, Konstante\r\n2\t1\t"));
 
     // A third instance while both run, the first folder again once the first has ended.
-    EXPECT_EQ(TFMain(800).BackupDir(), first + QStringLiteral("Instanz 3/"));
+    EXPECT_EQ(TFMain(800).Backups().Dir(), first + QStringLiteral("Instanz 3/"));
     window.reset();
     window = std::make_unique<TFMain>(800);
-    EXPECT_EQ(window->BackupDir(), first);
-    EXPECT_EQ(Copies(second->BackupDir()), QStringList({"Temp01.CPU"}));
+    EXPECT_EQ(window->Backups().Dir(), first);
+    EXPECT_EQ(Copies(second->Backups().Dir()), QStringList({"Temp01.CPU"}));
     // The first instance's unsaved copy is offered to the one that follows it.
     boxes.boxes.clear();
-    EXPECT_FALSE(window->OfferRecovery());
+    EXPECT_FALSE(window->Document().OfferRecovery());
     EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 

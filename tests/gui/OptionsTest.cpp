@@ -230,7 +230,7 @@ TEST_F(Options, RemarksWindowEditsTheRemarkLiveAndNeverWritesStaleText) {
     EXPECT_EQ(window->findChildren<TFTovakRemark*>().size(), 1);
     QTest::keyClicks(remark->Memo1(), "Summe");
     EXPECT_EQ(window->MemoRemark()->toPlainText(), "Summe") << "typing changes it at once";
-    ASSERT_TRUE(window->SaveProgramFile(dir.filePath("bemerkt.CPU")));
+    ASSERT_TRUE(window->Document().SaveTo(dir.filePath("bemerkt.CPU")));
     QFile saved(dir.filePath("bemerkt.CPU"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith("5  Version\r\n1\r\nSumme\r\n"));

@@ -66,13 +66,13 @@ TEST_F(ProgramCommands, InsertLosesCell3999DeleteEmptiesItAndWritesACopy) {
 TEST_F(ProgramCommands, NewLeavesAnEmptyMachineWithoutNameOrCopies) {
     Beispiel();
     window->MemoRemark()->setPlainText("Summe");
-    ASSERT_TRUE(window->SaveProgramFile(dir.filePath("alt.CPU")));
-    window->WriteBackup();
+    ASSERT_TRUE(window->Document().SaveTo(dir.filePath("alt.CPU")));
+    window->Backups().Write();
     window->MnProgrammstartClick();
 
     Control<QToolButton>("BnNew")->click();
     EXPECT_EQ(window->windowTitle(), "");
-    EXPECT_TRUE(window->FileName().isEmpty());
+    EXPECT_TRUE(window->Document().FileName().isEmpty());
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_EQ(NonZeroCells(), 0);
     EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "0");
@@ -82,7 +82,8 @@ TEST_F(ProgramCommands, NewLeavesAnEmptyMachineWithoutNameOrCopies) {
     EXPECT_FALSE(ClockOn());
 
     int asked = 0;
-    window->SetFileDialogs({}, [&] { return ++asked, QString(); });
+    window->Hooks().askOpen = nullptr;
+    window->Hooks().askSave = [&] { return ++asked, QString(); };
     window->MnSpeichernClick();
     EXPECT_EQ(asked, 1);
 }
@@ -124,11 +125,11 @@ TEST_F(ProgramCommands, PrintingRendersTheListingAsOneJob) {
     Beispiel();
     const QString pdf = dir.filePath("liste.pdf");
     bool answer = false;
-    window->SetPrintDialog([&](QPrinter& printer) {
+    window->Hooks().askPrint = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return answer;
-    });
+    };
     window->MnDruckenClick();
     EXPECT_FALSE(QFile::exists(pdf)); // cancelled
     answer = true;
@@ -137,8 +138,8 @@ TEST_F(ProgramCommands, PrintingRendersTheListingAsOneJob) {
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier); // the hidden item's key
     EXPECT_EQ(PdfPages(pdf), 1);
     EXPECT_TRUE(boxes.boxes.empty());
-    window->Printer().setOutputFileName(dir.filePath("fehlt/liste.pdf"));
-    EXPECT_FALSE(window->PrintProgram("")); // reported, not taken for printed
+    window->Document().Printer().setOutputFileName(dir.filePath("fehlt/liste.pdf"));
+    EXPECT_FALSE(window->Document().PrintListing("")); // reported, not taken for printed
     EXPECT_EQ(boxes.boxes.size(), 1u);
 
     ProgramListing listing = MakeProgramListing(window->Speicher(), "lang");

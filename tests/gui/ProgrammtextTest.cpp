@@ -82,8 +82,9 @@ protected:
     }
     void Eingeben(const char* item, int befehl, const char* field = nullptr,
                   const char* text = nullptr) {
-        window->SetBefehlsDialogHook(
-            [=](TFDialog0& dialog) { DialogAusfuellen(dialog, befehl, field, text); });
+        window->Hooks().befehlsDialog = [=](TFDialog0& dialog) {
+            DialogAusfuellen(dialog, befehl, field, text);
+        };
         window->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
 
@@ -226,10 +227,11 @@ TEST_F(Programmtext, DateienUndDieFrageVorDemVerwerfen) {
     EXPECT_EQ(f.windowTitle(), "Programmtext - zaehler.txt[*]");
 
     // Ctrl+S in the text saves the text (UTF-8, CR LF), not the program file.
-    window->SetFileDialogs({}, [] {
+    window->Hooks().askOpen = nullptr;
+    window->Hooks().askSave = [] {
         ADD_FAILURE() << "the main window's save ran";
         return QString();
-    });
+    };
     f.Editor()->moveCursor(QTextCursor::End);
     Tastatur(f.Editor(), QStringLiteral("NOP"));
     EXPECT_TRUE(f.isWindowModified());

@@ -86,12 +86,12 @@ TEST_F(RunState, StallAfterAnErrorBoxIsToldApartAndStartVonIPRetries) {
 TEST_F(RunState, NumberInputShowsEingabeWhileTheDialogAsks) {
     Laden(Programm("lies.CPU", {{390, "Lies Zahl in E/A-Einheit"}, {0}}));
     QString waehrend;
-    window->SetNumberInput([&] {
+    window->Hooks().numberInput = [&] {
         // The dialog's own event loop runs here.
         QApplication::processEvents();
         waehrend = window->RunStateLabel()->text();
         return 12;
-    });
+    };
     window->MnProgrammstartClick();
     while (window->EAEinheit().GetValue() != 12 && ClockOn()) {
         window->MnTaktClick();

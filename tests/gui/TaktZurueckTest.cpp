@@ -200,10 +200,10 @@ TEST_F(TaktZurueck, NotDuringARunAndForgottenAfterEditsAndNewRuns) {
 TEST_F(TaktZurueck, NumberInputIsAskedAgainAndAnErrorStopIsUndone) {
     Laden(Programm("lies.CPU", {{390, "Lies Zahl in E/A-Einheit"}, {0}}));
     int gefragt = 0;
-    window->SetNumberInput([&] {
+    window->Hooks().numberInput = [&] {
         ++gefragt;
         return zahl;
-    });
+    };
     window->MnShowAusgabefensterClick();
     window->MnEinzelschrittClick();
     window->MnTaktClick();

@@ -27,7 +27,7 @@ protected:
     void Neustart() {
         window.reset();
         window = std::make_unique<TFMain>(800);
-        window->SetNumberInput([this] { return zahl; });
+        window->Hooks().numberInput = [this] { return zahl; };
         window->show();
     }
 

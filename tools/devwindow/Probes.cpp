@@ -52,7 +52,7 @@ void DrawWindow(QPainter& painter, QWidget& w, const QPoint& origin) {
 }
 
 void TakeScreenshot(TFMain& window, const QString& file, int steps) {
-    window.SetNumberInput([] { return 42; });
+    window.Hooks().numberInput = [] { return 42; };
     window.MnShowAusgabefensterClick();
     // For the picture the output window stands right of the main window, not over it.
     if (TFAusgabe* out = window.Ausgabe()) {

@@ -33,7 +33,7 @@ std::vector<View> Views() {
         {"fenster",
          [](TFMain& w) -> QWidget* {
              // Mid-run with the output and debug windows open, as in a lesson.
-             w.SetNumberInput([] { return 42; });
+             w.Hooks().numberInput = [] { return 42; };
              w.MnShowAusgabefensterClick();
              w.MnDebugfensterClick();
              w.Debug()->Memo1()->setPlainText(QStringLiteral("12"));

@@ -1,0 +1,46 @@
+// The projector zoom of the window: the block diagram times 125 %, 150 % or 200 %, at once
+// and kept with the settings. Layout changes happen at 100 % in between.
+#include "mainwindow/Ini.h"
+#include "mainwindow/Main.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace tovak {
+
+void TFMain::SetZoom(int percent) {
+    Ini::SetZoom(percent);
+    actions_->ShowZoom(Ini::Zoom());
+    ApplyZoom();
+}
+
+void TFMain::ZoomStep(int direction) {
+    const auto* begin = std::begin(Ini::kZoomStufen);
+    const auto* end = std::end(Ini::kZoomStufen);
+    const auto index = std::find(begin, end, Ini::Zoom()) - begin;
+    const auto next = std::clamp<std::ptrdiff_t>(index + direction, 0, (end - begin) - 1);
+    if (Ini::kZoomStufen[next] != Ini::Zoom()) {
+        SetZoom(Ini::kZoomStufen[next]);
+    }
+}
+
+void TFMain::ApplyZoom() {
+    // The enlarged view has its own sizes; the zoom returns with the normal view.
+    if (IsEnlargedView()) {
+        return;
+    }
+    zooming_ = true;
+    zoom_.Apply(client_, Ini::Zoom() / 100.0);
+    zooming_ = false;
+    FitZoomedWindow();
+}
+
+void TFMain::Unzoomed(const std::function<void()>& change) {
+    zooming_ = true;
+    zoom_.Restore();
+    change();
+    zooming_ = false;
+    ApplyZoom();
+}
+
+} // namespace tovak
