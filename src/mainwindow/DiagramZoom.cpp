@@ -27,6 +27,9 @@ bool PlacedByLayout(const QWidget* w) {
 } // namespace
 
 void DiagramZoom::Take(QWidget* w) {
+    if (w->property(kZoomsItself).toBool()) {
+        return;
+    }
     Entry e;
     e.widget = w;
     e.rect = w->geometry();

@@ -17,6 +17,9 @@ class TOroGrid;
 
 class DiagramZoom {
 public:
+    // A widget with this property set to true scales itself (it may leave the diagram).
+    static constexpr const char* kZoomsItself = "zoomsItself";
+
     // Puts the diagram back to the table, if one is applied, and forgets it.
     void Restore();
     // Takes the table of the diagram under client as it is now (100 %), then shows it

@@ -3,6 +3,7 @@
 #include "machine/Befehle.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/TempoControl.h"
 #include "widgets/Animate.h"
 #include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
@@ -193,6 +194,7 @@ void TFMain::MnShowNormaldarstellungClick() {
         // The enlarged view keeps its own sizes, at any zoom.
         zooming_ = true;
         zoom_.Restore();
+        actions_->Tempo()->SetZoom(1.0);
         ShowEnlargedView();
         zooming_ = false;
     }

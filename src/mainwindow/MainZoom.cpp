@@ -2,6 +2,8 @@
 // and kept with the settings. Layout changes happen at 100 % in between.
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/MainActions.h"
+#include "mainwindow/TempoControl.h"
 
 #include <algorithm>
 #include <iterator>
@@ -27,10 +29,12 @@ void TFMain::ZoomStep(int direction) {
 void TFMain::ApplyZoom() {
     // The enlarged view has its own sizes; the zoom returns with the normal view.
     if (IsEnlargedView()) {
+        actions_->Tempo()->SetZoom(1.0);
         return;
     }
     zooming_ = true;
     zoom_.Apply(client_, Ini::Zoom() / 100.0);
+    actions_->Tempo()->SetZoom(zoom_.Factor());
     zooming_ = false;
     FitZoomedWindow();
 }
@@ -38,6 +42,7 @@ void TFMain::ApplyZoom() {
 void TFMain::Unzoomed(const std::function<void()>& change) {
     zooming_ = true;
     zoom_.Restore();
+    actions_->Tempo()->SetZoom(1.0);
     change();
     zooming_ = false;
     ApplyZoom();

@@ -1,5 +1,6 @@
 #include "mainwindow/TempoControl.h"
 
+#include "mainwindow/DiagramZoom.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/RunController.h"
 
@@ -41,8 +42,11 @@ TempoControl::TempoControl(QWidget* parent) : QWidget(parent) {
     for (const QString& text : {Text(5000, false), Text(1, true)}) {
         breite = std::max(breite, label_->fontMetrics().horizontalAdvance(text) + 8);
     }
-    label_->setMinimumWidth(breite - 8);
+    width_ = breite;
+    font_ = font();
     setFixedWidth(breite);
+    // The zoom of the diagram leaves it alone: it may sit in the status bar.
+    setProperty(DiagramZoom::kZoomsItself, true);
     ShowSetting();
 }
 
@@ -62,28 +66,59 @@ bool TempoControl::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TempoControl::Place() {
-    // A window without status bar (the compact layout) keeps it in the toolbar.
-    const bool narrow = shown_->width() <= home_.right() && !statusBar_->isHidden();
-    if (narrow == inStatusBar_) {
+void TempoControl::SetZoom(double factor) {
+    if (factor == zoom_) {
         return;
     }
+    zoom_ = factor;
+    QFont font = font_;
+    if (font_.pointSizeF() > 0) {
+        font.setPointSizeF(font_.pointSizeF() * factor);
+    }
+    setFont(font);
+    if (shown_ == nullptr) {
+        return;
+    }
+    // Placed afresh at the new size, wherever it is now.
+    Place(true);
+}
+
+QRect TempoControl::Home() const {
+    return QRect(qRound(home_.x() * zoom_), qRound(home_.y() * zoom_), Width(),
+                 qRound(home_.height() * zoom_));
+}
+
+int TempoControl::Width() const {
+    return qRound(width_ * zoom_);
+}
+
+void TempoControl::Place(bool resized) {
+    // A window without status bar (the compact layout) keeps it in the toolbar.
+    const bool narrow = shown_->width() <= Home().right() && !statusBar_->isHidden();
+    if (narrow == inStatusBar_ && !resized) {
+        return;
+    }
+    const bool wasInStatusBar = inStatusBar_;
     inStatusBar_ = narrow;
-    constexpr int kSliderBreite = 140;
+    label_->setMinimumWidth(Width() - 8);
     if (narrow) {
         layout_->setDirection(QBoxLayout::LeftToRight);
         layout_->setSpacing(6);
         label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setFixedWidth(home_.width() + 6 + kSliderBreite);
-        statusBar_->insertPermanentWidget(0, this);
+        setFixedWidth(Width() + 6 + qRound(140 * zoom_));
+        if (!wasInStatusBar) {
+            statusBar_->insertPermanentWidget(0, this);
+        }
     } else {
-        statusBar_->removeWidget(this);
-        setParent(toolbar_);
+        if (wasInStatusBar) {
+            statusBar_->removeWidget(this);
+            setParent(toolbar_);
+        }
         layout_->setDirection(QBoxLayout::TopToBottom);
         layout_->setSpacing(0);
         label_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        setFixedWidth(home_.width());
-        setGeometry(home_);
+        setFixedWidth(Width());
+        setGeometry(Home());
     }
     show();
 }

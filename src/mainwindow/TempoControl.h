@@ -3,6 +3,7 @@
 // It shows and stores the same value as the settings dialog ("Main_Dauer").
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <iterator>
 
@@ -36,6 +37,9 @@ public:
     // shown is the area that shows the toolbar.
     void KeepVisible(QWidget* shown, QStatusBar* statusBar);
     bool InStatusBar() const { return inStatusBar_; }
+    // The window's projector zoom: its place in the toolbar and its texts grow with the
+    // toolbar's buttons.
+    void SetZoom(double factor);
 
     // The slider position nearest to a pace in milliseconds, on the logarithmic scale.
     static int Position(int ms);
@@ -50,7 +54,10 @@ protected:
 private:
     void SliderMoved(int position);
     void Apply();
-    void Place();
+    // resized: its size changed, so it is placed again even where it stays.
+    void Place(bool resized = false);
+    QRect Home() const;
+    int Width() const;
 
     QSlider* slider_ = nullptr;
     QLabel* label_ = nullptr;
@@ -59,7 +66,10 @@ private:
     QWidget* shown_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
     QWidget* toolbar_ = nullptr;
-    QRect home_; // its place in the toolbar
+    QRect home_; // its place in the toolbar at 100 %
+    int width_ = 0;
+    QFont font_;
+    double zoom_ = 1.0;
     bool inStatusBar_ = false;
 };
 

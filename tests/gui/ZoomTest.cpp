@@ -3,12 +3,15 @@
 #include "GuiFixture.h"
 
 #include "mainwindow/Ini.h"
+#include "mainwindow/TempoControl.h"
 #include "widgets/Animate.h"
 #include "widgets/OroGrid.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 
 namespace tovak::test {
 namespace {
@@ -68,6 +71,45 @@ TEST_F(Zoom, EverythingGrowsTogetherAndComesBackExactly) {
     EXPECT_EQ(RowHeight(), row);
     EXPECT_EQ(window->GridSpeicher()->ColWidth(0), adr);
     EXPECT_DOUBLE_EQ(Points("PanelAkku"), panel);
+}
+
+// The tempo is not part of the diagram's table: it grows with the toolbar itself and, where
+// the zoomed toolbar is wider than the window, shows in the status bar.
+TEST_F(Zoom, TempoGrowsWithTheToolbarAndStaysInView) {
+    auto* tempo = window->findChild<TempoControl*>("Tempo");
+    ASSERT_NE(tempo, nullptr);
+    const auto settle = [] {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    };
+    window->resize(1600, window->height());
+    settle();
+    ASSERT_FALSE(tempo->InStatusBar());
+    const QRect home = tempo->geometry();
+    const double points = tempo->Label()->font().pointSizeF();
+
+    for (const int breite : {4000, 900}) {
+        window->findChild<QAction*>(QStringLiteral("MnZoom200"))->trigger();
+        window->resize(breite, window->height());
+        settle();
+        EXPECT_DOUBLE_EQ(tempo->Label()->font().pointSizeF(), points * 2);
+        ASSERT_TRUE(tempo->isVisible());
+        if (tempo->InStatusBar()) {
+            const QRect shown(tempo->mapTo(window.get(), QPoint(0, 0)), tempo->size());
+            EXPECT_TRUE(window->rect().contains(shown)) << breite;
+        } else {
+            EXPECT_EQ(tempo->geometry().topLeft(), home.topLeft() * 2) << breite;
+            EXPECT_EQ(tempo->width(), home.width() * 2) << breite;
+        }
+        EXPECT_LE(tempo->Label()->fontMetrics().horizontalAdvance(tempo->Label()->text()),
+                  tempo->Label()->width());
+        window->findChild<QAction*>(QStringLiteral("MnZoomNormal"))->trigger();
+        window->resize(1600, window->height());
+        settle();
+        EXPECT_FALSE(tempo->InStatusBar());
+        EXPECT_EQ(tempo->geometry(), home);
+        EXPECT_DOUBLE_EQ(tempo->Label()->font().pointSizeF(), points);
+    }
 }
 
 TEST_F(Zoom, LayoutsChangedWhileZoomedMatchThoseAt100) {
