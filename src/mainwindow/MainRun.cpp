@@ -1,6 +1,5 @@
 // Run control in the window: the handlers forward to the run controller, and the window
-// shows what it decides (controls in edit or run mode, the interrupt request, the output
-// window, the panels STOP empties).
+// shows what it decides (controls in edit or run mode, the interrupt request).
 #include "dialogs/Ausgabe.h"
 #include "dialogs/Debug.h"
 #include "mainwindow/Main.h"
@@ -71,59 +70,18 @@ void TFMain::ConnectRunController() {
 
 void TFMain::ShowEditMode(bool edit) {
     actions_->ShowEditMode(edit);
-    eaEinheit2_->setEnabled(edit);
-    eInstructionPointer_->setEnabled(edit);
+    diagram_->eaEinheit2->setEnabled(edit);
+    diagram_->eInstructionPointer->setEnabled(edit);
 }
 
 void TFMain::ShowInterrupt(bool on) {
-    imageInterrupt_->setVisible(on);
+    diagram_->imageInterrupt->setVisible(on);
     actions_->ShowInterrupt(on);
 }
 
-void TFMain::ClearRunPanels() {
-    for (QLabel* panel : {pAdressBus_, pDatenBus_, pMicrocode_, pBefehlRem_, pBefehl_}) {
-        panel->clear();
-    }
-}
-
-std::vector<int> TFMain::Haltepunkte() const {
-    return debug_ != nullptr ? debug_->Haltepunkte() : std::vector<int>{};
-}
-
-void TFMain::SelectMemoryRow(int row) {
-    selectingRow_ = true;
-    gridSpeicher_->SetRow(row);
-    selectingRow_ = false;
-}
-
-void TFMain::ShowIPZero() {
-    {
-        const QSignalBlocker quiet(eInstructionPointer_);
-        eInstructionPointer_->setValue(0);
-    }
-    EInstructionPointerChange();
-}
-
-void TFMain::ClearOutput() {
-    if (ausgabe_ != nullptr) {
-        ausgabe_->Clear();
-    }
-}
-
-void TFMain::PrepareOutputWindow() {
-    // The texts of the memory grid's "Befehl / Daten" column.
-    for (int a = 0; a < speicher_->GetCount(); ++a) {
-        const std::string text = speicher_->Zelltext(a);
-        if (text.find("OUT") != std::string::npos || text.find("IN") != std::string::npos ||
-            text.find("LIESC") != std::string::npos) {
-            EnsureOutputWindow()->Clear();
-            return;
-        }
-    }
-}
-
-int TFMain::AskNumber() {
-    return hooks_.numberInput ? hooks_.numberInput() : -1;
+void TFMain::ShowRunCounters() {
+    const TSteuerwerk& steuerwerk = Units().steuerwerk;
+    diagram_->ShowRunCounters(steuerwerk.GetBefehlszaehler(), steuerwerk.GetTaktzaehler());
 }
 
 } // namespace tovak
