@@ -1,12 +1,9 @@
-// The main window: shows the machine as a block diagram and forwards the learner's commands
-// to the objects whose job they are. Run control is the RunController's (forwards in
-// MainRun), what it asks of the window the WindowRunView's; menus, toolbar, command window,
-// lessons and the exercise pane are MainActions'; the boxes, panels, grids, clips and their
-// layouts the BlockDiagram's (the window's side in MainLayouts); the machine with its
-// displays is WindowMachine; files, printing and backups are ProgramDocument's and
-// BackupKeeper's (forwards in MainFiles). The window's own files: creation (MainCreate),
-// edits in the panels and grids (MainEdits, MainGridEdit), tool windows (MainTools,
-// MainRemark, MainProgrammtext), new program and resets (MainReset).
+// The main window: shows the machine as a block diagram (BlockDiagram) and forwards the
+// learner's commands to the part whose job they are: run control to the RunController
+// (what it asks of the window answers WindowRunView), menus and toolbar to MainActions, files
+// and backups to ProgramDocument and BackupKeeper. WindowMachine is the machine with its
+// displays. The window's own files: MainCreate, MainRun, MainEdits, MainGridEdit,
+// MainLayouts, MainScreen, MainZoom, MainTools, MainRemark, MainProgrammtext, MainReset.
 #pragma once
 
 #include "dialogs/Ausgabe.h"
@@ -41,8 +38,6 @@ class TFMain final : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr const char* kCaption = ProgramDocument::kTitle;
-
     // screenHeight: the screen height that picks the compact layout; -1 asks the screen.
     explicit TFMain(int screenHeight = -1, QWidget* parent = nullptr);
     ~TFMain() override;
@@ -59,22 +54,20 @@ public:
     void MnSchnelllaufClick();     // "Schnelllauf"
     void SetEditMode(bool edit);
     void ResetRunState(bool resetRegisters);
-    // Forgets what "Takt zurück" could undo. Every command that changes the program or the
-    // machine outside a micro-step must call it (file commands, instruction dialogs, edits
-    // in the grids and panels, resets).
+    // Forgets what "Takt zurück" could undo: every change of program or machine outside a
+    // micro-step calls it (file commands, instruction dialogs, edits, resets).
     void ClearJournal();
     RunController& Run() { return *run_; }
     const RunController& Run() const { return *run_; }
     QLabel* RunStateLabel() const { return runStateLabel_; }
 
-    // --- Edits in the window -----------------------------------------------------------
+    // --- Edits in the window; double clicks in the grids (MainGridEdit.cpp) in grid rows
     void EInstructionPointerChange();
     void EAEinheit2Change();
     void GridSpeicherClick(int row);
     void LkBefehlEinfuegenClick();
     void LkBefehlLoeschenClick();
     void cbAnzeigeZahlenChange(int index);
-    // Double clicks in the grids (MainGridEdit.cpp), rows in grid numbering.
     void GridSpeicherDblClick(int row);
     void GridRegisterDblClick(int row);
 
@@ -82,19 +75,16 @@ public:
     void MnShowBefehlsfensterClick();
     // The command window's notifications: 0 it closed, 1..7 the instruction groups.
     void BefehlsBottonsNotify(int code);
-    TFBefehlsBottons* BefehlsBottons() const;
     void MnShowAusgabefensterClick();
     void MnDebugfensterClick();
     void MnSymbolleisteClick();
     void MnShowNormaldarstellungClick();
     void LkResizeRamClick();
-    // The projector zoom (MainZoom.cpp): one of Ini::kZoomStufen, stored with the settings;
-    // a step up or down the list.
+    // The projector zoom (MainZoom.cpp): one of Ini::kZoomStufen, or a step along them.
     void SetZoom(int percent);
     void ZoomStep(int direction);
     double ZoomFactor() const { return zoom_.Factor(); }
-    // The remarks window (MainRemark.cpp): opened with the current remarks, closed before a
-    // file is loaded.
+    // The remarks window (MainRemark.cpp), closed before a file is loaded.
     void MnTovakRemarkClick();
     void CloseRemarkWindow();
     TFTovakRemark* TovakRemark() const { return tovakRemark_; }
@@ -140,14 +130,14 @@ public:
 
     // --- Menus, toolbar, command window, lessons and exercise pane; the parts -------------
     MainActions& Actions() { return *actions_; }
-    // Where the window asks the learner, tests and benchmarks may answer instead.
+    // Where tests and benchmarks may answer instead of the learner.
     WindowHooks& Hooks() { return hooks_; }
     // The machine with its displays, and the block diagram it shows in.
     WindowMachine& Machine() { return *machine_; }
     BlockDiagram& Diagram() { return *diagram_; }
     TFAusgabe* Ausgabe() const { return ausgabe_; }
     TFDebug* Debug() const { return debug_; }
-    // Applies or removes the maximal-memory layout when it differs from the one in force.
+    // The maximal-memory layout on or off.
     void ApplySpeicherMaximal(bool on);
 
 protected:
@@ -156,8 +146,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Creation (MainCreate.cpp)
-    void CreateClient();
+    void CreateClient(); // (MainCreate.cpp)
     void ConnectDiagram();
     void CreateMachine();
     Maschine& Units() { return machine_->Units(); }
@@ -165,20 +154,15 @@ private:
     void WatchForChanges();
     void CreateRunStateDisplay(); // the run state in words (MainRunState.cpp)
     void ShowRunStateInMenuBar();
-
     // The controls follow the run controller (MainRun.cpp).
     void ConnectRunController();
     void ShowEditMode(bool edit);
     void ShowInterrupt(bool on);
     void ShowRunCounters();
-
-    // Instruction entry (MainBefehle.cpp): the dialog shown modally, true when confirmed;
-    // its instruction to the encoder, range errors shown.
+    // Instruction entry (MainBefehle.cpp): the dialog modally, true when confirmed.
     bool ShowBefehlsDialog(TFDialog0& dialog);
     void BefehlEintragen(const TFDialog0& dialog);
-
-    // Layouts (MainLayouts.cpp) and screen size (MainScreen.cpp): the window, the dialogs
-    // and the tool windows stay on the screen; the window grows and shrinks with the zoom.
+    // Layouts (MainLayouts.cpp); the window stays on the screen (MainScreen.cpp).
     void ApplyCompactLayout();
     int ClientHeight();
     void PlaceSpeicherBox();
@@ -194,24 +178,21 @@ private:
 
     std::unique_ptr<MainActions> actions_;
     std::unique_ptr<BlockDiagram> diagram_;
-    WindowHooks hooks_;
-    std::unique_ptr<BackupKeeper> backups_;
-    std::unique_ptr<ProgramDocument> document_;
-    // The machine writes into the diagram's widgets and is driven by the run controller.
-    std::unique_ptr<WindowMachine> machine_;
-    std::unique_ptr<WindowRunView> runView_;
-    std::unique_ptr<RunController> run_;
-    QLabel* runStateLabel_ = nullptr;
-
-    DiagramZoom zoom_;
-    QSize designSize_; // the window at 100 %
-    bool zooming_ = false;
-
-    // The tool windows, closed with the window; none of them holds on to the machine.
+    // The tool windows hold nothing of the machine: they may go before or after it.
     OwnedWindow<TFAusgabe> ausgabe_;
     OwnedWindow<TFDebug> debug_;
     OwnedWindow<TFTovakRemark> tovakRemark_;
     QPointer<TFProgrammtext> programmtext_;
+    WindowHooks hooks_;
+    std::unique_ptr<BackupKeeper> backups_;
+    std::unique_ptr<ProgramDocument> document_;
+    std::unique_ptr<WindowMachine> machine_;
+    std::unique_ptr<WindowRunView> runView_;
+    std::unique_ptr<RunController> run_;
+    QLabel* runStateLabel_ = nullptr;
+    DiagramZoom zoom_;
+    QSize designSize_; // the window at 100 %
+    bool zooming_ = false;
 };
 
 } // namespace tovak

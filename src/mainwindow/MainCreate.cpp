@@ -40,7 +40,7 @@ constexpr int kCompactHeight = 600;
 
 TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("FMain"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(QString::fromUtf8(ProgramDocument::kTitle));
     setFont(DiagramFont(8, false));
     actions_ = std::make_unique<MainActions>(*this);
     connect(actions_.get(), &MainActions::beispielGewaehlt, this, [this](const QString& path) {

@@ -54,8 +54,4 @@ void TFMain::BefehlsBottonsNotify(int code) {
     actions_->BefehlsBottonsNotify(code);
 }
 
-TFBefehlsBottons* TFMain::BefehlsBottons() const {
-    return actions_->BefehlsBottons();
-}
-
 } // namespace tovak

@@ -261,6 +261,11 @@ TEST_F(RunControl, OutputWindowOpensOnlyForInputOutputPrograms) {
     EXPECT_EQ(window->Machine().Units().ea.GetAusgabefenster(), nullptr);
     window->MnShowAusgabefensterClick();
     EXPECT_NE(window->Machine().Units().ea.GetAusgabefenster(), nullptr);
+    // Gone without closing (deleted with whatever owns it), it is forgotten all the same:
+    // the unit's next line has nowhere to go.
+    delete window->Ausgabe();
+    EXPECT_EQ(window->Machine().Units().ea.GetAusgabefenster(), nullptr);
+    window->Machine().Units().ea.SetValue(7);
 }
 
 TEST_F(RunControl, RowSelectionFollowsAddressBusAndClicksMoveIPOnlyWhenIdle) {
