@@ -2,8 +2,9 @@
 // learner's commands to the part whose job they are: run control to the RunController
 // (what it asks of the window answers WindowRunView), menus and toolbar to MainActions, files
 // and backups to ProgramDocument and BackupKeeper. WindowMachine is the machine with its
-// displays. The window's own files: MainCreate, MainRun, MainEdits, MainGridEdit,
-// MainLayouts, MainScreen, MainZoom, MainTools, MainRemark, MainProgrammtext, MainReset.
+// displays. The window's own files: MainCreate, MainRun, MainRunState, MainEdits,
+// MainGridEdit, MainBefehle, MainFiles, MainReset, MainLayouts, MainScreen, MainZoom,
+// MainTools, MainRemark, MainProgrammtext, MainOptions.
 #pragma once
 
 #include "dialogs/Ausgabe.h"
@@ -58,7 +59,6 @@ public:
     // micro-step calls it (file commands, instruction dialogs, edits, resets).
     void ClearJournal();
     RunController& Run() { return *run_; }
-    const RunController& Run() const { return *run_; }
     QLabel* RunStateLabel() const { return runStateLabel_; }
 
     // --- Edits in the window; double clicks in the grids (MainGridEdit.cpp) in grid rows
@@ -147,7 +147,6 @@ protected:
 
 private:
     void CreateClient(); // (MainCreate.cpp)
-    void ConnectDiagram();
     void CreateMachine();
     Maschine& Units() { return machine_->Units(); }
     void CreateDocument(); // with its backup copies (MainFiles.cpp)
@@ -156,15 +155,12 @@ private:
     void ShowRunStateInMenuBar();
     // The controls follow the run controller (MainRun.cpp).
     void ConnectRunController();
-    void ShowEditMode(bool edit);
-    void ShowInterrupt(bool on);
     void ShowRunCounters();
     // Instruction entry (MainBefehle.cpp): the dialog modally, true when confirmed.
     bool ShowBefehlsDialog(TFDialog0& dialog);
     void BefehlEintragen(const TFDialog0& dialog);
     // Layouts (MainLayouts.cpp); the window stays on the screen (MainScreen.cpp).
     void ApplyCompactLayout();
-    int ClientHeight();
     void PlaceSpeicherBox();
     void FitToScreen();
     void FitZoomedWindow();
@@ -172,9 +168,7 @@ private:
     void ApplyZoom();
     // Layout changes are made at 100 %, then the zoom is applied again.
     void Unzoomed(const std::function<void()>& change);
-
-    TFAusgabe* EnsureOutputWindow(); // (MainTools.cpp)
-    void ClearMemory();              // empty memory, row 1 selected (MainReset.cpp)
+    void ClearMemory(); // empty memory, row 1 selected (MainReset.cpp)
 
     std::unique_ptr<MainActions> actions_;
     std::unique_ptr<BlockDiagram> diagram_;

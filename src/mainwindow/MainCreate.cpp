@@ -83,7 +83,7 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     actions_->Tempo()->KeepVisible(diagram_->client->parentWidget(), statusBar());
 }
 
-// The members go in the order their declaration gives.
+// No member's end depends on another's: the tool windows hold nothing of the machine.
 TFMain::~TFMain() = default;
 
 void TFMain::CreateClient() {
@@ -99,10 +99,7 @@ void TFMain::CreateClient() {
     client->installEventFilter(this);
     actions_->CreateToolbar(client, BlockDiagram::kClientWidth);
     diagram_ = std::make_unique<BlockDiagram>(client);
-    ConnectDiagram();
-}
-void TFMain::ConnectDiagram() {
-    BlockDiagram& d = *diagram_;
+    const BlockDiagram& d = *diagram_;
     connect(d.eaEinheit2, &QSpinBox::valueChanged, this, [this] { EAEinheit2Change(); });
     connect(d.eInstructionPointer, &QSpinBox::valueChanged, this, [this] {
         ClearJournal();

@@ -15,15 +15,15 @@ namespace {
 
 constexpr int kCompactWindowHeight = 580;
 
-} // namespace
-
-int TFMain::ClientHeight() {
+int ClientHeight(QWidget& window, const QWidget& client) {
     // Before the window is first shown its layout has not placed the client area yet.
-    if (layout() != nullptr) {
-        layout()->activate();
+    if (window.layout() != nullptr) {
+        window.layout()->activate();
     }
-    return diagram_->client->height();
+    return client.height();
 }
+
+} // namespace
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {
     if (diagram_ != nullptr && watched == diagram_->client && event->type() == QEvent::Resize &&
@@ -39,7 +39,9 @@ void TFMain::PlaceSpeicherBox() {
     }
     // Fitted at 100 %: the height the zoomed window has, at that size.
     diagram_->PlaceSpeicherBox(
-        actions_->ResizeRamChecked() ? qRound(ClientHeight() / (Ini::Zoom() / 100.0)) : -1);
+        actions_->ResizeRamChecked()
+            ? qRound(ClientHeight(*this, *diagram_->client) / (Ini::Zoom() / 100.0))
+            : -1);
 }
 
 void TFMain::ApplyCompactLayout() {

@@ -55,8 +55,15 @@ void TFMain::ClearJournal() {
 }
 
 void TFMain::ConnectRunController() {
-    connect(run_.get(), &RunController::editModeChanged, this, &TFMain::ShowEditMode);
-    connect(run_.get(), &RunController::interruptChanged, this, &TFMain::ShowInterrupt);
+    connect(run_.get(), &RunController::editModeChanged, this, [this](bool edit) {
+        actions_->ShowEditMode(edit);
+        diagram_->eaEinheit2->setEnabled(edit);
+        diagram_->eInstructionPointer->setEnabled(edit);
+    });
+    connect(run_.get(), &RunController::interruptChanged, this, [this](bool on) {
+        diagram_->imageInterrupt->setVisible(on);
+        actions_->ShowInterrupt(on);
+    });
     connect(run_.get(), &RunController::stepBackChanged, actions_.get(),
             &MainActions::ShowTaktZurueck);
     connect(run_.get(), &RunController::countersChanged, this, &TFMain::ShowRunCounters);
@@ -66,17 +73,6 @@ void TFMain::ConnectRunController() {
         }
     });
     runStateLabel_->setText(run_->RunStateText());
-}
-
-void TFMain::ShowEditMode(bool edit) {
-    actions_->ShowEditMode(edit);
-    diagram_->eaEinheit2->setEnabled(edit);
-    diagram_->eInstructionPointer->setEnabled(edit);
-}
-
-void TFMain::ShowInterrupt(bool on) {
-    diagram_->imageInterrupt->setVisible(on);
-    actions_->ShowInterrupt(on);
 }
 
 void TFMain::ShowRunCounters() {

@@ -11,7 +11,7 @@
 
 namespace tovak {
 
-TFAusgabe* TFMain::EnsureOutputWindow() {
+void TFMain::MnShowAusgabefensterClick() {
     if (ausgabe_ == nullptr) {
         ausgabe_ = new TFAusgabe(this);
         connect(ausgabe_, &TFAusgabe::closed, this, [this] {
@@ -22,11 +22,6 @@ TFAusgabe* TFMain::EnsureOutputWindow() {
                              frameGeometry().width());
         machine_->ShowOutputIn(ausgabe_);
     }
-    return ausgabe_;
-}
-
-void TFMain::MnShowAusgabefensterClick() {
-    EnsureOutputWindow();
 }
 
 void TFMain::MnDebugfensterClick() {
