@@ -1,34 +1,20 @@
-// Creation of the main window: the block diagram's boxes, panels and bus bars, the grids
-// and the machine objects that write into them.
-#include "dialogs/InputValue.h"
-#include "files/ProgrammText.h"
-#include "mainwindow/AufgabeBereich.h"
+// Creation of the main window: the client area with the toolbar and the block diagram, the
+// program document, and the machine objects that write into the diagram.
 #include "mainwindow/BackupKeeper.h"
-#include "mainwindow/DataFolder.h"
 #include "mainwindow/Ini.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/MemoryCellDelegate.h"
 #include "mainwindow/TempoControl.h"
 #include "mainwindow/WindowRunView.h"
 #include "util/MessageBoxes.h"
-#include "widgets/BusAnimation.h"
 #include "widgets/OroGrid.h"
 
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QStyle>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
-#include <limits>
 
 namespace tovak {
 
