@@ -230,12 +230,12 @@ void FullMemory(const QString& dir) {
     const double open = static_cast<double>(t.nsecsElapsed()) / 1e6 / kRepeat;
     t.restart();
     for (int i = 0; i < kRepeat; ++i) {
-        window.Speicher().FillGrid();
+        window.Machine().Units().speicher.FillGrid();
     }
     const double refill = static_cast<double>(t.nsecsElapsed()) / 1e6 / kRepeat;
     t.restart();
     QApplication::processEvents();
-    window.GridSpeicher()->viewport()->repaint();
+    window.Diagram().gridSpeicher->viewport()->repaint();
     const double paint = static_cast<double>(t.nsecsElapsed()) / 1e6;
     std::printf("4000-cell file: open (reset, read, grid) %.2f ms, grid refill %.2f ms, "
                 "repaint %.2f ms\n",

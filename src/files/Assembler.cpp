@@ -1,5 +1,7 @@
 #include "files/Assembler.h"
 
+#include "files/AssemblerLeser.h"
+
 #include "files/ProgramFile.h"
 #include "files/TextSyntax.h"
 #include "machine/Befehle.h"
@@ -17,14 +19,7 @@ std::string TextFehler::Text() const {
     return "Zeile " + std::to_string(zeile) + ": " + meldung;
 }
 
-namespace {
-
-using namespace textform;
-
-constexpr int kLetzteZelle = TRAM::kZellen - 1;
-
-// What an operand or a value stands for; decides its range and how a name is looked up.
-enum class Wertart { Konstante, Register, Adresse, Anzahl, Daten, Befehlszelle, Registerwert };
+namespace assembler {
 
 Wertart WertartVon(OperandArt art) {
     switch (art) {
@@ -38,6 +33,16 @@ Wertart WertartVon(OperandArt art) {
         return Wertart::Konstante;
     }
 }
+
+std::string Gequotet(std::string_view text) {
+    return "„" + std::string(text) + "“";
+}
+
+} // namespace assembler
+
+namespace {
+
+using namespace assembler;
 
 std::string OperandBeschreibung(OperandArt art) {
     switch (art) {
@@ -54,10 +59,6 @@ std::string OperandBeschreibung(OperandArt art) {
 
 bool IstBlank(char c) {
     return c == ' ' || c == '\t';
-}
-
-std::string Gequotet(std::string_view text) {
-    return "„" + std::string(text) + "“";
 }
 
 // Blank runs inside a name become one blank.
@@ -94,71 +95,9 @@ std::string_view NaechstesWort(std::string_view& text) {
     return wort;
 }
 
-struct Anweisung {
-    enum class Art { Befehl, Daten, Befehlszelle };
-    Art art;
-    int zeile;
-    int adresse;
-    int befehl;
-    std::vector<std::string_view> werte;
-};
+} // namespace
 
-struct RegisterAngabe {
-    int zeile;
-    int nummer;
-    std::string name;
-    std::string_view wert; // empty: 0
-};
-
-struct Marke {
-    int zeile;
-    int adresse;
-};
-
-class Leser {
-public:
-    Uebersetzung Lesen(std::string_view text);
-
-private:
-    void Fehler(std::string meldung) { Fehler(zeile_, std::move(meldung)); }
-    void Fehler(int zeile, std::string meldung) {
-        if (u_.fehler.size() < kMaxFehler) {
-            u_.fehler.push_back({zeile, std::move(meldung)});
-        }
-    }
-
-    // Pass 1: statements, their addresses, labels and register names.
-    void ZeileLesen(std::string_view zeile);
-    void MarkeSetzen(std::string_view name);
-    void Direktive(std::string_view rest);
-    void Bemerkung(std::string_view rest);
-    void Org(std::string_view rest);
-    void Werteliste(std::string_view rest, Anweisung::Art art, const char* direktive);
-    void Register(std::string_view rest);
-    void Befehl(std::string_view rest);
-    std::optional<std::string_view> EinWert(std::string_view text);
-    // Reserves the cells of a statement at the current address; false (after an error) when
-    // they do not fit.
-    bool Platz(int anzahl, bool befehl, int& adresse);
-
-    // Pass 2: operands and values.
-    std::optional<long long> Aufloesen(std::string_view wort, Wertart art, int zeile,
-                                       int adresse = 0);
-    void Schreiben(const Anweisung& a);
-
-    Uebersetzung u_;
-    int zeile_ = 0;
-    int ort_ = 0;       // the address of the next cell
-    int hoechste_ = -1; // the highest address written so far
-    bool voll_ = false;
-    bool bemerkungenVoll_ = false;
-    std::vector<std::string> offeneMarken_;
-    std::map<std::string, Marke> marken_;
-    std::map<std::string, std::vector<int>> registerNamen_;
-    std::array<int, TReg::kRegisterZahl> registerZeile_{};
-    std::vector<Anweisung> anweisungen_;
-    std::vector<RegisterAngabe> register_;
-};
+namespace assembler {
 
 Uebersetzung Leser::Lesen(std::string_view text) {
     while (!text.empty() || zeile_ == 0) {
@@ -471,134 +410,10 @@ bool Leser::Platz(int anzahl, bool befehl, int& adresse) {
     return true;
 }
 
-std::optional<long long> Leser::Aufloesen(std::string_view wort, Wertart art, int zeile,
-                                          int adresse) {
-    long long wert = 0;
-    const char erstes = wort.empty() ? ' ' : wort.front();
-    if (erstes == '\'') {
-        std::size_t pos = 0;
-        const std::optional<std::string> zeichen = LiesZeichen(wort, pos);
-        if (!zeichen || pos != wort.size()) {
-            Fehler(zeile, Gequotet(wort) + " ist kein Zeichen in Hochkommas wie 'A'");
-            return std::nullopt;
-        }
-        const std::string code = Utf8ToCp1252(*zeichen);
-        if (code.size() != 1 || (code == "?" && *zeichen != "?")) {
-            Fehler(zeile, "Das Zeichen " + Gequotet(*zeichen) + " gibt es in Windows-1252 nicht");
-            return std::nullopt;
-        }
-        wert = static_cast<unsigned char>(code.front());
-    } else if ((erstes >= '0' && erstes <= '9') || erstes == '-') {
-        const std::optional<long long> zahl = LiesZahl(wort);
-        if (!zahl) {
-            Fehler(zeile, Gequotet(wort) + " ist keine gültige Zahl");
-            return std::nullopt;
-        }
-        wert = *zahl;
-    } else if (IstName(wort)) {
-        const std::string schluessel = NamensSchluessel(wort);
-        const auto reg = registerNamen_.find(schluessel);
-        const auto marke = marken_.find(schluessel);
-        if (art == Wertart::Register && reg != registerNamen_.end()) {
-            if (reg->second.size() > 1) {
-                Fehler(zeile, "Den Registernamen " + Gequotet(wort) + " tragen mehrere Register (" +
-                                  std::to_string(reg->second[0]) + " und " +
-                                  std::to_string(reg->second[1]) + ")");
-                return std::nullopt;
-            }
-            wert = reg->second.front();
-        } else if (marke != marken_.end()) {
-            wert = marke->second.adresse;
-        } else {
-            Fehler(zeile, art == Wertart::Register ? "Unbekannter Name " + Gequotet(wort) +
-                                                         " (weder ein Registername noch eine Marke)"
-                                                   : "Unbekannte Marke " + Gequotet(wort));
-            return std::nullopt;
-        }
-    } else {
-        Fehler(zeile, Gequotet(wort) + " ist weder eine Zahl noch ein Zeichen noch ein Name");
-        return std::nullopt;
-    }
-
-    long long min = 0;
-    long long max = kMaxKonstante;
-    std::string was = "Die Konstante ";
-    switch (art) {
-    case Wertart::Konstante:
-        break;
-    case Wertart::Registerwert:
-        was = "Der Registerwert ";
-        break;
-    case Wertart::Register:
-        max = kMaxRegister;
-        was = "Die Registernummer ";
-        break;
-    case Wertart::Adresse:
-        max = kMaxBefehlsadresse;
-        was = "Die Adresse ";
-        break;
-    case Wertart::Anzahl:
-        min = kMinAnzahl;
-        max = kMaxAnzahl;
-        was = "Die Anzahl ";
-        break;
-    case Wertart::Befehlszelle:
-        if (adresse < TRAM::kMaxCount) {
-            min = 1;
-            max = BefehlsTabellenGroesse;
-            was = "Die Befehlsnummer ";
-            break;
-        }
-        [[fallthrough]];
-    case Wertart::Daten:
-        min = std::numeric_limits<std::int32_t>::min();
-        max = std::numeric_limits<std::int32_t>::max();
-        was = "Der Wert ";
-        break;
-    }
-    if (wert < min || wert > max) {
-        std::string darstellung = Gequotet(wort);
-        if (std::string(wort) != std::to_string(wert)) {
-            darstellung += " (" + std::to_string(wert) + ")";
-        }
-        Fehler(zeile, was + darstellung + " liegt nicht zwischen " + std::to_string(min) + " und " +
-                          std::to_string(max));
-        return std::nullopt;
-    }
-    return wert;
-}
-
-void Leser::Schreiben(const Anweisung& a) {
-    auto zelle = [this](int adresse) -> Programminhalt::Zelle& {
-        return u_.inhalt.zellen[static_cast<std::size_t>(adresse)];
-    };
-    if (a.art == Anweisung::Art::Befehl) {
-        zelle(a.adresse) = {a.befehl, true};
-        if (!a.werte.empty()) {
-            const auto wert =
-                Aufloesen(a.werte.front(), WertartVon(OperandArtVon(a.befehl)), a.zeile);
-            if (wert) {
-                zelle(a.adresse + 1) = {static_cast<int>(*wert), false};
-            }
-        }
-        return;
-    }
-    const bool befehl = a.art == Anweisung::Art::Befehlszelle;
-    int adresse = a.adresse;
-    for (std::string_view wort : a.werte) {
-        const auto wert =
-            Aufloesen(wort, befehl ? Wertart::Befehlszelle : Wertart::Daten, a.zeile, adresse);
-        if (wert) {
-            zelle(adresse) = {static_cast<int>(*wert), befehl};
-        }
-        ++adresse;
-    }
-}
-
-} // namespace
+} // namespace assembler
 
 Uebersetzung Assembliere(std::string_view text) {
-    return Leser().Lesen(text);
+    return assembler::Leser().Lesen(text);
 }
 
 } // namespace tovak

@@ -35,7 +35,7 @@ bool TFMain::ShowBefehlsDialog(TFDialog0& dialog) {
 
 void TFMain::BefehlEintragen(const TFDialog0& dialog) {
     ClearJournal();
-    RunGuarded([&] { encoder_->BefehlInSpeicher(dialog.Befehl(), dialog.Operand()); });
+    RunGuarded([&] { machine_->Encoder().BefehlInSpeicher(dialog.Befehl(), dialog.Operand()); });
 }
 
 void TFMain::MnTransportbefehleClick() {
@@ -70,7 +70,8 @@ void TFMain::MnSprungbefehleClick() {
     TFJump dialog(this);
     if (ShowBefehlsDialog(dialog)) {
         ClearJournal();
-        RunGuarded([&] { encoder_->BefehlInSpeicher2(dialog.Befehl(), dialog.Operand()); });
+        RunGuarded(
+            [&] { machine_->Encoder().BefehlInSpeicher2(dialog.Befehl(), dialog.Operand()); });
     }
 }
 
@@ -79,8 +80,8 @@ void TFMain::MnEABefehlerClick() {
     if (ShowBefehlsDialog(dialog)) {
         ClearJournal();
         RunGuarded([&] {
-            encoder_->EABefehlInSpeicher(dialog.Befehl(), dialog.Operand(),
-                                         Ini::LiesZahlInRegister());
+            machine_->Encoder().EABefehlInSpeicher(dialog.Befehl(), dialog.Operand(),
+                                                   Ini::LiesZahlInRegister());
         });
     }
 }

@@ -16,7 +16,8 @@ namespace tovak {
 void TFMain::CreateDocument() {
     // A failed test of the exercise may have left the values its inputs proposed.
     hooks_.numberInput = [this] {
-        return TFInputValue::Ask(this, Aufgabe() != nullptr ? Aufgabe()->NaechsteEingabe() : -1);
+        return TFInputValue::Ask(
+            this, actions_->Aufgabe() != nullptr ? actions_->Aufgabe()->NaechsteEingabe() : -1);
     };
     backups_ = std::make_unique<BackupKeeper>(
         [this] { return document_->Content(); },
@@ -26,7 +27,8 @@ void TFMain::CreateDocument() {
 
 void TFMain::WatchForChanges() {
     document_ = std::make_unique<ProgramDocument>(
-        this, ProgramParts{*speicher_, *register_, *memoRemark_, *backups_, hooks_});
+        this,
+        ProgramParts{Units().speicher, Units().reg, *diagram_->memoRemark, *backups_, hooks_});
     connect(document_.get(), &ProgramDocument::aboutToLoad, this, [this] {
         // The remarks window shows the old remarks.
         CloseRemarkWindow();
@@ -42,12 +44,12 @@ void TFMain::WatchForChanges() {
             document_->ContentMayHaveChanged();
         }
     };
-    for (TOroGrid* grid : {gridSpeicher_, gridRegister_}) {
+    for (TOroGrid* grid : {diagram_->gridSpeicher, diagram_->gridRegister}) {
         QAbstractItemModel* model = grid->model();
         connect(model, &QAbstractItemModel::dataChanged, this, changed);
         connect(model, &QAbstractItemModel::modelReset, this, changed);
     }
-    connect(memoRemark_, &QPlainTextEdit::textChanged, this, changed);
+    connect(diagram_->memoRemark, &QPlainTextEdit::textChanged, this, changed);
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
@@ -92,7 +94,7 @@ bool TFMain::LoadStartFile(const QStringList& arguments) {
             continue;
         }
         if (name.endsWith(QStringLiteral(".aufgabe"), Qt::CaseInsensitive)) {
-            Aufgabe()->Oeffnen(name);
+            actions_->Aufgabe()->Oeffnen(name);
         } else if (!geladen) {
             document_->Open(name);
             geladen = true;

@@ -22,11 +22,11 @@ constexpr int kMaxWort = 65535;
 
 void TFMain::GridSpeicherDblClick(int row) {
     // Address 0 has no instruction above it; the header is no cell.
-    if (row <= 1 || row >= gridSpeicher_->RowCount()) {
+    if (row <= 1 || row >= diagram_->gridSpeicher->RowCount()) {
         return;
     }
-    const std::string text = gridSpeicher_->CellText(kTextSpalte, row).toStdString();
-    const QString prev = gridSpeicher_->CellText(kTextSpalte, row - 1).toUpper();
+    const std::string text = diagram_->gridSpeicher->CellText(kTextSpalte, row).toStdString();
+    const QString prev = diagram_->gridSpeicher->CellText(kTextSpalte, row - 1).toUpper();
     int wert = 0;
     const bool istZahl = StrToIntOk(text, wert);
     int neu = 0;
@@ -54,23 +54,23 @@ void TFMain::GridSpeicherDblClick(int row) {
 
     // An instruction cell keeps its value; the grid shows a data cell's new one.
     ClearJournal();
-    RunGuarded([&] { speicher_->SetValueIfData(row - 1, neu); });
+    RunGuarded([&] { Units().speicher.SetValueIfData(row - 1, neu); });
 }
 
 void TFMain::GridRegisterDblClick(int row) {
     const int index = row - 1;
-    if (index < 0 || index >= register_->GetCount()) {
+    if (index < 0 || index >= Units().reg.GetCount()) {
         return;
     }
     TFEditRegister dialog(this);
-    if (!dialog.Execute(register_->GetValue(index),
-                        QString::fromStdString(register_->GetName(index)))) {
+    if (!dialog.Execute(Units().reg.GetValue(index),
+                        QString::fromStdString(Units().reg.GetName(index)))) {
         return;
     }
     ClearJournal();
     RunGuarded([&] {
-        register_->SetValue(index, dialog.Value());
-        register_->SetName(index, dialog.Kommentar().toStdString());
+        Units().reg.SetValue(index, dialog.Value());
+        Units().reg.SetName(index, dialog.Kommentar().toStdString());
     });
 }
 

@@ -40,7 +40,7 @@ void TFMain::MnEinstellungenClick() {
     // A running clock keeps running at the new pace, which the tempo slider shows.
     actions_->Tempo()->ShowSetting();
     backups_->SetInterval(Ini::BackupTime());
-    gridSpeicher_->viewport()->update();
+    diagram_->gridSpeicher->viewport()->update();
     ApplySpeicherMaximal(Ini::SpeicherMaximal());
 }
 

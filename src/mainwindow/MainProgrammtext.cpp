@@ -15,9 +15,10 @@ public:
     explicit Programmspeicher(TFMain& main) : main_(main) {}
     Programminhalt Programm() const override { return main_.ProgrammImSpeicher(); }
     Programminhalt::Zelle Zelle(int adresse) const override {
-        return {main_.Speicher().GetValue(adresse), main_.Speicher().IstBefehl(adresse)};
+        return {main_.Machine().Units().speicher.GetValue(adresse),
+                main_.Machine().Units().speicher.IstBefehl(adresse)};
     }
-    int IP() const override { return main_.Steuerwerk().GetIP(); }
+    int IP() const override { return main_.Machine().Units().steuerwerk.GetIP(); }
     bool ProgrammErsetzen(const Programminhalt& inhalt) override {
         return main_.ProgrammErsetzen(inhalt);
     }
@@ -48,7 +49,8 @@ Programminhalt TFMain::ProgrammImSpeicher() const {
 bool TFMain::ProgrammErsetzen(const Programminhalt& inhalt) {
     // As opening a file: any run stops, the IP goes to 0.
     ResetRunState(true);
-    const bool ersetzt = RunGuarded([&] { InhaltInSpeicher(inhalt, *speicher_, *register_); });
+    const bool ersetzt =
+        RunGuarded([&] { InhaltInSpeicher(inhalt, Units().speicher, Units().reg); });
     if (ersetzt) {
         document_->SetRemarkLines(inhalt.bemerkung);
     }

@@ -9,9 +9,9 @@ void TFMain::MnTovakRemarkClick() {
         return;
     }
     tovakRemark_ = new TFTovakRemark(this);
-    connect(tovakRemark_, &TFTovakRemark::closed, this, &TFMain::RemarkWindowClosed);
+    connect(tovakRemark_, &TFTovakRemark::closed, this, [this] { tovakRemark_ = nullptr; });
     tovakRemark_->ShowBeside(frameGeometry().top(), frameGeometry().left(), frameGeometry().width(),
-                             memoRemark_);
+                             diagram_->memoRemark);
 }
 
 void TFMain::CloseRemarkWindow() {
@@ -19,10 +19,6 @@ void TFMain::CloseRemarkWindow() {
         // Closing writes its text back and reports it; the window frees itself.
         tovakRemark_->close();
     }
-}
-
-void TFMain::RemarkWindowClosed() {
-    tovakRemark_ = nullptr;
 }
 
 } // namespace tovak

@@ -12,23 +12,21 @@ namespace tovak {
 void TFMain::ClearMemory() {
     ClearJournal();
     RunGuarded([&] {
-        speicher_->Clear();
-        speicher_->FillGrid();
+        Units().speicher.Clear();
+        Units().speicher.FillGrid();
     });
     // The window's own selection is no click: the IP stays where it is.
-    selectingRow_ = true;
-    gridSpeicher_->SetRow(1);
-    selectingRow_ = false;
+    diagram_->SelectRow(diagram_->gridSpeicher, 1);
 }
 
 void TFMain::MnNeuClick() {
     if (!document_->MayDiscard()) {
         return;
     }
-    memoRemark_->clear();
+    diagram_->memoRemark->clear();
     ClearMemory();
-    register_->Reset(false);
-    register_->FillGrid();
+    Units().reg.Reset(false);
+    Units().reg.FillGrid();
     ResetRunState(true);
     document_->New();
     backups_->SwitchOn();
@@ -44,8 +42,8 @@ void TFMain::MnSpeicherResetClick() {
 void TFMain::MnRegisterResetClick() {
     // The names stay; only "&Neu" and loading a file clear them.
     ClearJournal();
-    register_->Reset(false);
-    register_->FillGrid();
+    Units().reg.Reset(false);
+    Units().reg.FillGrid();
 }
 
 } // namespace tovak

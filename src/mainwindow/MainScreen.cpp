@@ -71,7 +71,7 @@ void TFMain::FitToScreen() {
 
     // The diagram's extent (the toolbar stretches across whatever width there is).
     QRect used;
-    for (QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child : diagram_->client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child != actions_->Toolbar() && !child->isHidden()) {
             used = used.united(child->geometry());
         }
@@ -83,7 +83,7 @@ void TFMain::FitToScreen() {
     if (actions_->Toolbar()->width() + kAssumedFrameWidth <= area.width()) {
         minWidth = std::max(minWidth, actions_->Toolbar()->width());
     }
-    client_->setMinimumSize(minWidth, used.bottom() + 8);
+    diagram_->client->setMinimumSize(minWidth, used.bottom() + 8);
 
     if (area.isEmpty()) {
         return;

@@ -11,40 +11,29 @@
 
 namespace tovak {
 
-TFAusgabe* TFMain::EnsureOutputWindow() {
+void TFMain::MnShowAusgabefensterClick() {
     if (ausgabe_ == nullptr) {
         ausgabe_ = new TFAusgabe(this);
-        connect(ausgabe_, &TFAusgabe::closed, this, &TFMain::OutputWindowClosed);
+        connect(ausgabe_, &TFAusgabe::closed, this, [this] {
+            ausgabe_ = nullptr;
+            machine_->ShowOutputIn(nullptr);
+        });
         ausgabe_->ShowBeside(frameGeometry().top(), frameGeometry().left(),
                              frameGeometry().width());
-        eaEinheit_->SetAusgabefenster(ausgabe_);
+        machine_->ShowOutputIn(ausgabe_);
     }
-    return ausgabe_;
-}
-
-void TFMain::OutputWindowClosed() {
-    ausgabe_ = nullptr;
-    eaEinheit_->SetAusgabefenster(nullptr);
-}
-
-void TFMain::MnShowAusgabefensterClick() {
-    EnsureOutputWindow();
 }
 
 void TFMain::MnDebugfensterClick() {
     if (debug_ == nullptr) {
         debug_ = new TFDebug(this);
-        connect(debug_, &TFDebug::closed, this, &TFMain::DebugWindowClosed);
+        connect(debug_, &TFDebug::closed, this, [this] { debug_ = nullptr; });
         // The bottom edge of what a window at the screen's left edge must not cover.
         QWidget* top = actions_->Toolbar()->isVisible() ? static_cast<QWidget*>(actions_->Toolbar())
                                                         : static_cast<QWidget*>(menuBar());
         const int belowTop = top->mapToGlobal(QPoint(0, top->height())).y() + 2;
         debug_->ShowBeside(frameGeometry().top(), frameGeometry().left(), belowTop);
     }
-}
-
-void TFMain::DebugWindowClosed() {
-    debug_ = nullptr;
 }
 
 void TFMain::MnSymbolleisteClick() {
@@ -58,18 +47,6 @@ void TFMain::MnShowBefehlsfensterClick() {
 
 void TFMain::BefehlsBottonsNotify(int code) {
     actions_->BefehlsBottonsNotify(code);
-}
-
-TFBefehlsBottons* TFMain::BefehlsBottons() const {
-    return actions_->BefehlsBottons();
-}
-
-AufgabeBereich* TFMain::Aufgabe() const {
-    return actions_->Aufgabe();
-}
-
-QMenu* TFMain::BeispielMenu() const {
-    return actions_->BeispielMenu();
 }
 
 } // namespace tovak

@@ -28,12 +28,12 @@ void TFMain::ZoomStep(int direction) {
 
 void TFMain::ApplyZoom() {
     // The enlarged view has its own sizes; the zoom returns with the normal view.
-    if (IsEnlargedView()) {
+    if (diagram_->IsEnlarged()) {
         actions_->Tempo()->SetZoom(1.0);
         return;
     }
     zooming_ = true;
-    zoom_.Apply(client_, Ini::Zoom() / 100.0);
+    zoom_.Apply(diagram_->client, Ini::Zoom() / 100.0);
     actions_->Tempo()->SetZoom(zoom_.Factor());
     zooming_ = false;
     FitZoomedWindow();

@@ -1,5 +1,6 @@
 // A tool window the main window keeps while it is open: forgotten when the learner closes it,
-// and closed with the main window's members, while the machine it shows is still there.
+// and closed with the main window's members, quietly: nothing it reports reaches a window
+// that is going.
 #pragma once
 
 #include <QPointer>
@@ -14,7 +15,6 @@ public:
     OwnedWindow& operator=(const OwnedWindow&) = delete;
     ~OwnedWindow() {
         if (T* window = this->data()) {
-            // Nothing it reports reaches a window that is going.
             window->disconnect();
             delete window;
         }

@@ -63,6 +63,18 @@ WindowMachine::WindowMachine(const MachineWidgets& w, SteuerwerkRueckrufe rueckr
         [this](int col, int row) { return maschine_->reg.Zellentext(col, row); });
 }
 
+void WindowMachine::ShowOutputIn(TFAusgabe* window) {
+    maschine_->ea.SetAusgabefenster(window);
+    if (window != nullptr) {
+        OutputWindow* shown = window;
+        QObject::connect(window, &QObject::destroyed, &lifetime_, [this, shown] {
+            if (maschine_->ea.GetAusgabefenster() == shown) {
+                maschine_->ea.SetAusgabefenster(nullptr);
+            }
+        });
+    }
+}
+
 WindowMachine::~WindowMachine() {
     for (TOroGrid* grid : {gridSpeicher_.data(), gridRegister_.data()}) {
         if (grid != nullptr) {

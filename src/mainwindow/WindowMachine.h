@@ -18,6 +18,7 @@ class QSpinBox;
 
 namespace tovak {
 
+class TFAusgabe;
 class TOroGrid;
 
 // The widgets the units show their values in, as the block diagram names them.
@@ -58,6 +59,9 @@ public:
     TEncoder& Encoder() { return *encoder_; }
     DeferredDisplays& Refresh() { return refresh_; }
     BufferedOutput& FastOutput() { return fastOutput_; }
+    // The output window the I/O unit writes its lines to (nullptr: none). Whichever of the
+    // two goes first, the other is left with nothing of it.
+    void ShowOutputIn(TFAusgabe* window);
 
 private:
     ValueDisplay& Label(QLabel* widget, TextFunktion text, TextFunktion hint = nullptr);
@@ -76,6 +80,7 @@ private:
     std::unique_ptr<SteuerwerkAnzeigen> steuerwerkAnzeigen_;
     std::unique_ptr<Maschine> maschine_;
     std::unique_ptr<TEncoder> encoder_;
+    QObject lifetime_; // goes first, ending the connections to windows that outlive the machine
 };
 
 } // namespace tovak

@@ -24,7 +24,7 @@ const QString kBeispiele = QStringLiteral(TOVAK_EXAMPLES_DIR);
 
 class Aufgaben : public GuiTest {
 protected:
-    AufgabeBereich& Bereich() { return *window->Aufgabe(); }
+    AufgabeBereich& Bereich() { return *window->Actions().Aufgabe(); }
     void Pruefen() {
         QSignalSpy fertig(&Bereich(), &AufgabeBereich::Geprueft);
         window->findChild<QAction*>(QStringLiteral("MnAufgabePruefen"))->trigger();
@@ -40,7 +40,7 @@ TEST_F(Aufgaben, PruefenLaesstDasProgrammUnberuehrtUndEinKlickLaedtDieEingaben) 
     EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("AufgabeTitel"))->text(),
               QStringLiteral("Summe von 1 bis n"));
     const Programminhalt vorher = window->ProgrammImSpeicher();
-    const int ipVorher = window->Steuerwerk().GetIP();
+    const int ipVorher = window->Machine().Units().steuerwerk.GetIP();
 
     Pruefen();
     QTreeWidget* liste = Bereich().Ergebnisse();
@@ -49,7 +49,7 @@ TEST_F(Aufgaben, PruefenLaesstDasProgrammUnberuehrtUndEinKlickLaedtDieEingaben) 
     EXPECT_EQ(liste->topLevelItem(0)->text(3),
               QStringLiteral("Ausgabe 1: erwartet 15, erhalten 42"));
     EXPECT_EQ(window->ProgrammImSpeicher(), vorher);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), ipVorher);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), ipVorher);
     EXPECT_FALSE(window->Document().IsModified());
 
     // The failed test's inputs go to the number input, one each time it asks.

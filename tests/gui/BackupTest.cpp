@@ -29,14 +29,14 @@ protected:
 
 TEST_F(Backups, EveryEncodedInstructionWritesACopyAtOnceAJumpNone) {
     EXPECT_EQ(window->Backups().Dir(), dir.path() + QStringLiteral("/Temp/"));
-    window->Encoder().BefehlInSpeicher(65, 5);
-    window->Encoder().BefehlInSpeicher(67, 3);
-    window->Encoder().BefehlInSpeicher(451, 0);
+    window->Machine().Encoder().BefehlInSpeicher(65, 5);
+    window->Machine().Encoder().BefehlInSpeicher(67, 3);
+    window->Machine().Encoder().BefehlInSpeicher(451, 0);
     EXPECT_EQ(Copies(), QStringList({"Temp01.CPU", "Temp02.CPU", "Temp03.CPU"}));
     EXPECT_TRUE(Content(Copy(2)).startsWith("5  Version\r\n0\r\n4 Anzahl RAM\r\n1\t65\tMove"));
-    window->Encoder().BefehlInSpeicher2(321, 10);
+    window->Machine().Encoder().BefehlInSpeicher2(321, 10);
     EXPECT_EQ(Copies().size(), 3);
-    window->Encoder().BefehlInSpeicher(7, 0); // refused, copied all the same
+    window->Machine().Encoder().BefehlInSpeicher(7, 0); // refused, copied all the same
     window->TimerBackupTimer();
     EXPECT_TRUE(QFile::exists(Copy(5)));
     while (window->Backups().Counter() < 99) {
@@ -74,14 +74,14 @@ TEST_F(Backups, AFailedCopyShowsOneBoxEvenWhenTheTimerTicksMeanwhile) {
 }
 
 TEST_F(Backups, OpeningDeletesReadOnlyCopiesARestartKeepsThemAside) {
-    window->Encoder().BefehlInSpeicher(451, 0);
+    window->Machine().Encoder().BefehlInSpeicher(451, 0);
     QFile::setPermissions(Copy(1), QFileDevice::ReadOwner);
     Laden(Programm("p.CPU", kSchleife));
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_EQ(window->Backups().Counter(), 0);
 
-    window->Encoder().BefehlInSpeicher(65, 7);
-    window->Encoder().BefehlInSpeicher(451, 0);
+    window->Machine().Encoder().BefehlInSpeicher(65, 7);
+    window->Machine().Encoder().BefehlInSpeicher(451, 0);
     const QByteArray second = Content(Copy(2));
     Restart();
     EXPECT_TRUE(Copies().isEmpty());

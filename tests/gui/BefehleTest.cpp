@@ -31,28 +31,28 @@ protected:
     std::vector<int> Cells(int from, int count) {
         std::vector<int> values;
         for (int a = from; a < from + count; ++a) {
-            values.push_back(window->Speicher().GetValue(a));
+            values.push_back(window->Machine().Units().speicher.GetValue(a));
         }
         return values;
     }
     std::string GridText(int address) {
-        return window->GridSpeicher()->CellText(2, address + 1).toStdString();
+        return window->Diagram().gridSpeicher->CellText(2, address + 1).toStdString();
     }
 
     QStringList titles;
 };
 
 TEST_F(Befehle, EachGroupWritesAtTheIpAndTheGridFollows) {
-    window->Steuerwerk().SetIP(10);
+    window->Machine().Units().steuerwerk.SetIP(10);
     Eingeben("MnTransportbefehle", 65, "EKonstante", "5");
     EXPECT_EQ(Cells(10, 2), (std::vector<int>{65, 5}));
-    EXPECT_TRUE(window->Speicher().IstBefehl(10));
-    EXPECT_FALSE(window->Speicher().IstBefehl(11));
+    EXPECT_TRUE(window->Machine().Units().speicher.IstBefehl(10));
+    EXPECT_FALSE(window->Machine().Units().speicher.IstBefehl(11));
     EXPECT_EQ(GridText(10), "Move Akku, Konstante");
     EXPECT_EQ(GridText(11), "5");
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 12);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 12);
     EXPECT_EQ(Panel("PInstructionPointer"), "0x000C");
-    EXPECT_EQ(window->GridSpeicher()->Row(), 13);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 13);
 
     Eingeben("MnArithmetikbefehle", 140);
     Eingeben("MnLogikbefehle", 199);
@@ -61,8 +61,8 @@ TEST_F(Befehle, EachGroupWritesAtTheIpAndTheGridFollows) {
     Eingeben("MnEABefehler", 388, "spRegister", "4");
     Eingeben("MnSteuerbefehle", 452, "EAdresse", "40");
     EXPECT_EQ(Cells(12, 11), (std::vector<int>{140, 199, 262, 3, 325, 12, 388, 4, 452, 40, 0}));
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 22);
-    EXPECT_EQ(window->GridSpeicher()->Row(), 23);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 22);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 23);
     EXPECT_EQ(titles,
               (QStringList{"Transportbefehle", "Arithmetikbefehle", "Logikbefehle",
                            "Schiebebefehle", "Sprungbefehle", "E/A Befehle", "Steuerbefehle"}));
@@ -77,7 +77,7 @@ TEST_F(Befehle, CancelAfterAConfirmedDialogWritesNothing) {
     }
     EXPECT_EQ(DialogOkay, 0);
     EXPECT_EQ(Cells(0, 3), (std::vector<int>{451, 0, 0}));
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 1);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 1);
 }
 
 TEST_F(Befehle, NumberInputIntoARegisterWritesThreeInstructions) {
@@ -86,20 +86,20 @@ TEST_F(Befehle, NumberInputIntoARegisterWritesThreeInstructions) {
     Ini::SetLiesZahlInRegister(0);
     EXPECT_EQ(Cells(0, 5), (std::vector<int>{390, 385, 67, 7, 0}));
     EXPECT_EQ(GridText(2), "Move Reg, Akku");
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 4);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 4);
 }
 
 TEST_F(Befehle, WritesBeyondTheMemoryGoToTheErrorDisplay) {
-    window->Steuerwerk().SetIP(3999);
+    window->Machine().Units().steuerwerk.SetIP(3999);
     Eingeben("MnSprungbefehle", 323, "EAdresse", "7");
-    EXPECT_EQ(window->Speicher().GetValue(4000), 7);
-    EXPECT_EQ(window->Speicher().GetValue(3999), 323);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 4001);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(4000), 7);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(3999), 323);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 4001);
     Eingeben("MnArithmetikbefehle", 139);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Fehler");
     EXPECT_EQ(boxes.boxes[0].text, "Fehler bei Bereichsprüfung");
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 4001);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 4001);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ TEST(CommandWindowPlacement, BesideTheMainWindowOrTenPixelsBeforeTheScreenEdge) 
 
 TEST_F(CommandWindow, OpensOnceAndAfreshAfterClosing) {
     Control<QPushButton>("BnBefehlsfenster")->click();
-    TFBefehlsBottons* first = window->BefehlsBottons();
+    TFBefehlsBottons* first = window->Actions().BefehlsBottons();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -43,12 +43,13 @@ TEST_F(CommandWindow, OpensOnceAndAfreshAfterClosing) {
     EXPECT_EQ(first->pos(), QPoint(5, 5));
 
     first->close();
-    EXPECT_EQ(window->BefehlsBottons(), nullptr);
+    EXPECT_EQ(window->Actions().BefehlsBottons(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window->MnShowBefehlsfensterClick();
-    ASSERT_NE(window->BefehlsBottons(), nullptr);
+    ASSERT_NE(window->Actions().BefehlsBottons(), nullptr);
     EXPECT_EQ(window->findChildren<TFBefehlsBottons*>().size(), 1);
-    EXPECT_EQ(window->BefehlsBottons()->frameGeometry().top(), window->frameGeometry().top());
+    EXPECT_EQ(window->Actions().BefehlsBottons()->frameGeometry().top(),
+              window->frameGeometry().top());
 }
 
 TEST_F(CommandWindow, EachButtonTriggersItsGroupsMenuItem) {
@@ -65,7 +66,7 @@ TEST_F(CommandWindow, EachButtonTriggersItsGroupsMenuItem) {
                          [&triggered, name] { triggered.push_back(name); });
     }
     window->MnShowBefehlsfensterClick();
-    TFBefehlsBottons* bar = window->BefehlsBottons();
+    TFBefehlsBottons* bar = window->Actions().BefehlsBottons();
     for (int group = 1; group <= 7; ++group) {
         triggered.clear();
         bar->Button(group)->click();

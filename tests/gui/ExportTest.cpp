@@ -51,9 +51,9 @@ protected:
 };
 
 TEST_F(Export, MemoryGridGoesToColumnsAToCWithTheHeaderInRow1) {
-    window->Speicher().SetCell(65, 0, 65, true);
-    window->Speicher().SetCell(0, 1, 5, false);
-    window->GridSpeicher()->ExportNachExcelAction()->trigger();
+    window->Machine().Units().speicher.SetCell(65, 0, 65, true);
+    window->Machine().Units().speicher.SetCell(0, 1, 5, false);
+    window->Diagram().gridSpeicher->ExportNachExcelAction()->trigger();
     ASSERT_EQ(spreadsheet.opened.size(), 1);
     const QFileInfo file(spreadsheet.opened[0]);
     EXPECT_EQ(file.dir().dirName(), "TOVAK-Export");
@@ -66,7 +66,8 @@ TEST_F(Export, MemoryGridGoesToColumnsAToCWithTheHeaderInRow1) {
     for (const char* ref : {"A1", "B1", "C1", "A2", "B2", "C2", "C3", "A4001"}) {
         const XlsxCell cell = sheet.cells.value(ref);
         const bool header = ref[1] == '1' && ref[2] == '\0';
-        EXPECT_EQ(cell.text, window->GridSpeicher()->CellText(ref[0] - 'A', atoi(ref + 1) - 1))
+        EXPECT_EQ(cell.text,
+                  window->Diagram().gridSpeicher->CellText(ref[0] - 'A', atoi(ref + 1) - 1))
             << ref;
         EXPECT_EQ(cell.bold, header) << ref;
         EXPECT_EQ(cell.size, header ? 12.0 : 11.0) << ref;
@@ -96,7 +97,7 @@ TEST_F(Export, UnwritableFolderSaysCantStartExcel) {
     QFile blocker(dir.filePath("TOVAK-Export")); // a plain file holds the folder's place
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_TRUE(window->GridSpeicher()->ExportNachExcel().isEmpty());
+    EXPECT_TRUE(window->Diagram().gridSpeicher->ExportNachExcel().isEmpty());
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].kind, "warning");
     EXPECT_EQ(boxes.boxes[0].caption, "Error");
@@ -106,7 +107,7 @@ TEST_F(Export, UnwritableFolderSaysCantStartExcel) {
 
 TEST_F(Export, WithoutASpreadsheetProgramNoWorkbookIsLeftBehind) {
     QDesktopServices::unsetUrlHandler(QStringLiteral("file")); // nothing opens it offscreen
-    EXPECT_TRUE(window->GridRegister()->ExportNachExcel().isEmpty());
+    EXPECT_TRUE(window->Diagram().gridRegister->ExportNachExcel().isEmpty());
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Can't start Excel");
     EXPECT_TRUE(QDir(dir.filePath("TOVAK-Export")).entryList(QDir::Files).isEmpty());
@@ -122,13 +123,13 @@ TEST_F(Export, EachGridHasItsOwnPopup) {
         }
         return texts;
     };
-    const QMenu* speicher = window->GridSpeicher()->ContextMenu();
+    const QMenu* speicher = window->Diagram().gridSpeicher->ContextMenu();
     EXPECT_EQ(speicher->objectName(), "GridPopupMenu");
     EXPECT_EQ(captions(speicher),
               QStringList({QString::fromUtf8("Befehl einfügen"),
                            QString::fromUtf8("Befehl löschen"), "-", "Export in die Zwischenablage",
                            "-", QString::fromUtf8("Anspassen der Höhe")}));
-    EXPECT_EQ(captions(window->GridRegister()->ContextMenu()),
+    EXPECT_EQ(captions(window->Diagram().gridRegister->ContextMenu()),
               QStringList({"Spaltenbreite optimieren", "-", "Export nach Excel"}));
 }
 

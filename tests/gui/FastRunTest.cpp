@@ -23,15 +23,15 @@ namespace {
 // Everything a learner or a later command can see of the machine after a run.
 std::string Zustand(TFMain& w) {
     std::ostringstream out;
-    TSteuerwerk& sw = w.Steuerwerk();
+    TSteuerwerk& sw = w.Machine().Units().steuerwerk;
     out << "IP " << sw.GetIP() << " SP " << sw.GetSP() << " Schritt " << int(sw.GetSchritt())
         << " Fehler " << int(sw.GetFehler()) << " Phase " << sw.GetPhase() << " ISR "
-        << sw.GetInISR() << " Akku " << w.Rechenwerk().GetAkku() << " E/A "
-        << w.EAEinheit().GetValue() << " Continuous " << w.Run().Continuous() << " StartedStep "
-        << w.Run().StartedStep() << " LastBreakIP " << w.Run().LastBreakIP() << " Takte "
-        << w.Run().StepCount() << " Uhr " << w.Timer1()->isActive() << w.Run().FastRunActive()
-        << " Stop " << w.findChild<QPushButton*>("BnStop")->isEnabled() << " Zustand "
-        << w.Run().RunStateText().toStdString() << "\n";
+        << sw.GetInISR() << " Akku " << w.Machine().Units().rechenwerk.GetAkku() << " E/A "
+        << w.Machine().Units().ea.GetValue() << " Continuous " << w.Run().Continuous()
+        << " StartedStep " << w.Run().StartedStep() << " LastBreakIP " << w.Run().LastBreakIP()
+        << " Takte " << w.Run().StepCount() << " Uhr " << w.Run().Clock()->isActive()
+        << w.Run().FastRunActive() << " Stop " << w.findChild<QPushButton*>("BnStop")->isEnabled()
+        << " Zustand " << w.Run().RunStateText().toStdString() << "\n";
     for (const char* name :
          {"PanelAkku", "PanelOpearand", "PanelZeroFlag", "PanelCarryFlag", "PanelParityFlag",
           "PanelSignFlag", "PBefehl", "PBefehlRem", "PMicrocode", "PInstructionPointer",
@@ -44,7 +44,7 @@ std::string Zustand(TFMain& w) {
     for (const char* name : {"EInstructionPointer", "EAEinheit2"}) {
         out << name << "=" << w.findChild<QSpinBox*>(QString::fromLatin1(name))->value() << "\n";
     }
-    for (TOroGrid* grid : {w.GridSpeicher(), w.GridRegister()}) {
+    for (TOroGrid* grid : {w.Diagram().gridSpeicher, w.Diagram().gridRegister}) {
         // What the view shows, not only what the model holds.
         out << "Zeile " << grid->Row() << "\n";
         for (int r = 1; r < grid->RowCount(); ++r) {
@@ -103,8 +103,8 @@ protected:
         for (TFMain* w : {uhr.get(), window.get()}) {
             w->LoadStartFile({"tovak", path});
             // Loading keeps a halt of the run before; this starts the program afresh.
-            w->Steuerwerk().SetFehler(KeinFehler);
-            w->Steuerwerk().SetSchritt(0);
+            w->Machine().Units().steuerwerk.SetFehler(KeinFehler);
+            w->Machine().Units().steuerwerk.SetSchritt(0);
             if (vorbereiten) {
                 vorbereiten(*w);
             }
@@ -115,7 +115,7 @@ protected:
     std::string Uhrlauf() {
         uhr->BnProgrammReStartClick();
         int n = 0;
-        while (uhr->Timer1()->isActive() && n++ < 100000) {
+        while (uhr->Run().Clock()->isActive() && n++ < 100000) {
             uhr->MnTaktClick();
         }
         return Zustand(*uhr);
@@ -136,11 +136,11 @@ protected:
 TEST_F(FastRun, ReachesCpuStopWithOutputLikeTheClock) {
     BeideLaden(Programm("schleife.CPU", kSchleife), [](TFMain& w) {
         w.MnShowAusgabefensterClick();
-        w.Register().SetValue(7, 1234);
+        w.Machine().Units().reg.SetValue(7, 1234);
     });
     const std::string erwartet = Uhrlauf();
     EXPECT_TRUE(Gleich(Schnelllauf(), erwartet));
-    EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetFehler(), CPUStop);
     EXPECT_EQ(window->Run().RunStateText(), "Bearbeiten (CPU Stop)");
 
     // The I/O panels end as after the clock run, also when the last value is above 255 and
@@ -176,14 +176,14 @@ TEST_F(FastRun, PausesAtTheBreakpointAndGoesOnPastIt) {
         const std::string uhrEnde = Uhrlauf();
         EXPECT_TRUE(Gleich(Schnelllauf(), uhrEnde));
     }
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 4);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 4);
     window->Debug()->chkBreakpointsOn()->setChecked(false);
     uhr->Debug()->chkBreakpointsOn()->setChecked(false);
     {
         const std::string uhrEnde = Uhrlauf();
         EXPECT_TRUE(Gleich(Schnelllauf(), uhrEnde));
     }
-    EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetFehler(), CPUStop);
 }
 
 TEST_F(FastRun, StopLeavesTheStateOfAContinuousRunStoppedAfterAsManySteps) {
@@ -216,7 +216,7 @@ TEST_F(FastRun, StopLeavesTheStateOfAContinuousRunStoppedAfterAsManySteps) {
     EXPECT_TRUE(Gleich(Zustand(*window), Zustand(*uhr)));
     // A click on a memory row moves the IP again once stopped.
     window->GridSpeicherClick(3);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 2);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 2);
 }
 
 TEST_F(FastRun, NumberInputAndErrorsEndOrPauseItLikeTheClock) {
@@ -270,15 +270,16 @@ TEST_F(FastRun, TaktZurueckGoesBackThroughItAndItsOutput) {
                [](TFMain& w) { w.MnShowAusgabefensterClick(); });
     const QString labelVorher = window->Ausgabe()->LRadioButton()->text();
     Schnelllauf();
-    ASSERT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
+    ASSERT_EQ(window->Machine().Units().steuerwerk.GetFehler(), CPUStop);
     // The counters show the run's end, not the last refresh.
-    EXPECT_EQ(takte->text(), QString::number(window->Steuerwerk().GetTaktzaehler()) + ' ');
+    EXPECT_EQ(takte->text(),
+              QString::number(window->Machine().Units().steuerwerk.GetTaktzaehler()) + ' ');
     EXPECT_EQ(window->Ausgabe()->Memo1()->toPlainText().split('\n').size(), 3);
     ASSERT_TRUE(zurueck->isEnabled());
     for (int n = 0; zurueck->isEnabled() && n < 10000; ++n) {
         zurueck->trigger();
     }
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 0);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 0);
     EXPECT_EQ(window->Ausgabe()->Memo1()->toPlainText(), "");
     EXPECT_EQ(window->Ausgabe()->LRadioButton()->text(), labelVorher);
     EXPECT_EQ(takte->text(), "0 ");
@@ -300,7 +301,7 @@ TEST_F(FastRun, TaktZurueckGoesBackThroughItAndItsOutput) {
         EXPECT_FALSE(zurueck->isEnabled());
     }
     Schnelllauf();
-    ASSERT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
+    ASSERT_EQ(window->Machine().Units().steuerwerk.GetFehler(), CPUStop);
     auto zeilen = [this] { return window->Ausgabe()->Memo1()->toPlainText().split('\n'); };
     auto zeile = [](int wert) { return QString::fromStdString(AusgabeZeile(wert, FormatBinaer)); };
     ASSERT_EQ(zeilen().size(), 3000);
@@ -318,14 +319,14 @@ TEST_F(FastRun, DisplaysWaitForTheRefreshAndOutputKeepsEveryLine) {
     // The machine shows nothing while the displays are off; switching on shows it all.
     QLabel* akku = window->findChild<QLabel*>(QStringLiteral("PanelAkku"));
     ASSERT_NE(akku, nullptr);
-    window->Steuerwerk().SetAnzeigenAktiv(false);
-    window->Rechenwerk().SetAkku(7);
+    window->Machine().Units().steuerwerk.SetAnzeigenAktiv(false);
+    window->Machine().Units().rechenwerk.SetAkku(7);
     EXPECT_EQ(akku->text(), " 0x0000");
-    window->Steuerwerk().SetAnzeigenAktiv(true);
+    window->Machine().Units().steuerwerk.SetAnzeigenAktiv(true);
     EXPECT_EQ(akku->text(), " 0x0007");
 
     // The grid's selection by the machine waits for the view too.
-    TOroGrid* grid = window->GridSpeicher();
+    TOroGrid* grid = window->Diagram().gridSpeicher;
     grid->SetDeferred(true);
     grid->Adapter().SetRow(10);
     EXPECT_EQ(grid->Adapter().Row(), 10);

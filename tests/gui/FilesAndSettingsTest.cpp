@@ -15,12 +15,12 @@ using Files = GuiTest;
 
 TEST_F(Files, CommandLineLoadTakesOverNameAndCaption) {
     const QString path = Programm("schleife.CPU", kSchleife);
-    window->Register().SetValue(5, 99);
+    window->Machine().Units().reg.SetValue(5, 99);
     Laden(path);
     EXPECT_EQ(window->Document().FileName(), path);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Rechner-Simulation für Windows: ") + path);
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
-    EXPECT_EQ(window->Register().GetValue(5), 0); // registers reset before reading
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 1), "Move Akku, Konstante");
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(5), 0); // registers reset before reading
     // A missing file is ignored.
     window->LoadStartFile({"tovak", dir.filePath("fehlt.CPU")});
     EXPECT_EQ(window->Document().FileName(), path);
@@ -31,8 +31,8 @@ TEST_F(Files, SaveAsAndSaveWriteTheMachine) {
     QString antwort = dir.filePath("neu.CPU");
     window->Hooks().askOpen = [&] { return antwort; };
     window->Hooks().askSave = [&] { return antwort; };
-    window->MemoRemark()->setPlainText("Summe\nzweier Zahlen");
-    window->Speicher().SetCell(65, 0, 65, true);
+    window->Diagram().memoRemark->setPlainText("Summe\nzweier Zahlen");
+    window->Machine().Units().speicher.SetCell(65, 0, 65, true);
     window->MnSpeichernClick(); // no name yet: asks
     EXPECT_EQ(window->Document().FileName(), antwort);
     QFile file(antwort);
@@ -41,15 +41,15 @@ TEST_F(Files, SaveAsAndSaveWriteTheMachine) {
         file.readAll().startsWith("5  Version\r\n2\r\nSumme\r\nzweier Zahlen\r\n1 Anzahl RAM"));
     file.close();
 
-    window->MemoRemark()->clear();
+    window->Diagram().memoRemark->clear();
     window->MnSpeichernClick(); // same name, no question
-    window->MemoRemark()->setPlainText("anders");
+    window->Diagram().memoRemark->setPlainText("anders");
     window->MnOeffnenClick(); // the changed remark is let go: "&Nein"
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].kind, "question3");
     boxes.boxes.clear();
-    EXPECT_EQ(window->MemoRemark()->toPlainText(), "");
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
+    EXPECT_EQ(window->Diagram().memoRemark->toPlainText(), "");
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 1), "Move Akku, Konstante");
 
     // Cancelled dialogs change nothing.
     antwort.clear();

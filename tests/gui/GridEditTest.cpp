@@ -38,7 +38,7 @@ protected:
     }
 
     std::string Cell(int col, int row) const {
-        return window->GridSpeicher()->CellText(col, row).toStdString();
+        return window->Diagram().gridSpeicher->CellText(col, row).toStdString();
     }
 };
 
@@ -77,8 +77,8 @@ TEST_F(GridEdit, OperandRowsOpenTheDialogTheInstructionAboveAsksFor) {
         EXPECT_EQ(answer.Seen().toStdString(), f.dialog);
         EXPECT_FALSE(answer.LeftOpen());
         EXPECT_EQ(label.toStdString(), f.label);
-        EXPECT_EQ(window->Speicher().GetValue(f.row - 1), f.stored);
-        EXPECT_FALSE(window->Speicher().IstBefehl(f.row - 1));
+        EXPECT_EQ(window->Machine().Units().speicher.GetValue(f.row - 1), f.stored);
+        EXPECT_FALSE(window->Machine().Units().speicher.IstBefehl(f.row - 1));
         EXPECT_EQ(Cell(1, f.row), f.hex);
         EXPECT_EQ(Cell(2, f.row), std::to_string(f.stored));
         EXPECT_TRUE(boxes.boxes.empty());
@@ -119,17 +119,17 @@ TEST_F(GridEdit, EscapeCancelsOnlyTheJumpAddressAndCancelChangesNothing) {
         EXPECT_EQ(answer.LeftOpen(), row == 4) << row;
         EXPECT_EQ(Cell(2, row), row == 2 ? "1000" : "5") << row;
     }
-    window->Register().SetValue(3, 9);
+    window->Machine().Units().reg.SetValue(3, 9);
     ModalAnswer answer(Type("77", Qt::Key_Escape));
     window->GridRegisterDblClick(4);
     EXPECT_EQ(answer.Seen(), "FEditRegister");
     EXPECT_TRUE(answer.LeftOpen());
-    EXPECT_EQ(window->Register().GetValue(3), 9);
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(3), 9);
 }
 
 TEST_F(GridEdit, RegisterDialogShowsValueAndNameAndWritesBothBack) {
-    window->Register().SetValue(5, 255);
-    window->Register().SetName(5, "Zähler");
+    window->Machine().Units().reg.SetValue(5, 255);
+    window->Machine().Units().reg.SetName(5, "Zähler");
     QString shownValue;
     QString shownName;
     ModalAnswer unchanged([&](QDialog& d) {
@@ -141,9 +141,9 @@ TEST_F(GridEdit, RegisterDialogShowsValueAndNameAndWritesBothBack) {
     EXPECT_EQ(unchanged.Seen(), "FEditRegister");
     EXPECT_EQ(shownValue, "255");
     EXPECT_EQ(shownName, "Zähler");
-    EXPECT_EQ(window->Register().GetValue(5), 255);
-    EXPECT_EQ(window->Register().GetName(5), "Zähler");
-    EXPECT_EQ(window->GridRegister()->CellText(2, 6), "Zähler");
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(5), 255);
+    EXPECT_EQ(window->Machine().Units().reg.GetName(5), "Zähler");
+    EXPECT_EQ(window->Diagram().gridRegister->CellText(2, 6), "Zähler");
 
     ModalAnswer changed([&](QDialog& d) {
         QTest::keyClicks(d.focusWidget(), "70000");
@@ -154,13 +154,13 @@ TEST_F(GridEdit, RegisterDialogShowsValueAndNameAndWritesBothBack) {
         QTest::keyClick(comment, Qt::Key_Return);
     });
     window->GridRegisterDblClick(6);
-    EXPECT_EQ(window->Register().GetValue(5), 65535);
-    EXPECT_EQ(window->Register().GetName(5), "Summe");
-    EXPECT_EQ(window->GridRegister()->CellText(1, 6), " 0xFFFF");
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(5), 65535);
+    EXPECT_EQ(window->Machine().Units().reg.GetName(5), "Summe");
+    EXPECT_EQ(window->Diagram().gridRegister->CellText(1, 6), " 0xFFFF");
 }
 
 TEST_F(GridEdit, ARealDoubleClickReachesBothHandlers) {
-    for (TOroGrid* grid : {window->GridSpeicher(), window->GridRegister()}) {
+    for (TOroGrid* grid : {window->Diagram().gridSpeicher, window->Diagram().gridRegister}) {
         SCOPED_TRACE(grid->objectName().toStdString());
         const QRect cell = grid->visualRect(grid->model()->index(3, 2));
         // A real double click starts with a plain click.
@@ -168,10 +168,10 @@ TEST_F(GridEdit, ARealDoubleClickReachesBothHandlers) {
         ModalAnswer answer(Type("3"));
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         EXPECT_EQ(answer.Seen(),
-                  grid == window->GridSpeicher() ? "FChangeValueInRam" : "FEditRegister");
+                  grid == window->Diagram().gridSpeicher ? "FChangeValueInRam" : "FEditRegister");
     }
-    EXPECT_EQ(window->Speicher().GetValue(3), 3);
-    EXPECT_EQ(window->Register().GetValue(3), 3);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(3), 3);
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(3), 3);
 }
 
 } // namespace

@@ -61,7 +61,7 @@ protected:
         return window->findChild<T*>(QString::fromLatin1(name));
     }
 
-    bool ClockOn() const { return window->Timer1()->isActive(); }
+    bool ClockOn() const { return window->Run().Clock()->isActive(); }
 
     // The backup copies in a folder (default: the window's backup folder), by name.
     QStringList Copies(QString folder = {}) const {

@@ -17,8 +17,8 @@ TEST_F(HighestIP, SelectsNoRowAndKeepsTheValue) {
     auto* spin = Control<QSpinBox>("EInstructionPointer");
     spin->setValue(5);
     spin->setValue(std::numeric_limits<int>::max());
-    EXPECT_EQ(window->Steuerwerk().GetIP(), std::numeric_limits<int>::max());
-    EXPECT_EQ(window->GridSpeicher()->Row(), 6);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), std::numeric_limits<int>::max());
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 6);
     EXPECT_EQ(Panel("PInstructionPointer"), "0x7FFFFFFF");
 }
 

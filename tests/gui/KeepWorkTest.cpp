@@ -54,12 +54,12 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
 
     // Every kind of change counts: an instruction, the remarks, a register, a run.
     const std::vector<std::function<void()>> changes = {
-        [&] { window->Encoder().BefehlInSpeicher(451, 0); },
-        [&] { window->MemoRemark()->setPlainText(QString::fromUtf8("Übung")); },
-        [&] { window->Register().SetValue(4, 9); },
+        [&] { window->Machine().Encoder().BefehlInSpeicher(451, 0); },
+        [&] { window->Diagram().memoRemark->setPlainText(QString::fromUtf8("Übung")); },
+        [&] { window->Machine().Units().reg.SetValue(4, 9); },
         [&] {
-            window->Encoder().BefehlInSpeicher(65, 7);
-            window->Encoder().BefehlInSpeicher(67, 2); // the run writes register 2
+            window->Machine().Encoder().BefehlInSpeicher(65, 7);
+            window->Machine().Encoder().BefehlInSpeicher(67, 2); // the run writes register 2
             ASSERT_TRUE(window->Document().SaveTo(dir.filePath("lauf.CPU")));
             EXPECT_FALSE(Marked());
             window->MnProgrammstartClick();
@@ -84,7 +84,7 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
     window->findChild<QMenu*>("MnBeispielprogramme")->actions().first()->trigger();
     EXPECT_FALSE(Close());
     EXPECT_EQ(Questions(), std::vector<std::string>(4, kFrage));
-    EXPECT_EQ(window->Register().GetValue(2), 7);
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(2), 7);
     EXPECT_TRUE(Marked());
 
     // "&Ja" saves first, under the program's name, and goes on.
@@ -93,7 +93,7 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
     EXPECT_EQ(window->Document().FileName(), "");
     EXPECT_NE(Content(dir.filePath("lauf.CPU")).indexOf("3 Anzahl Register\r\n"), -1);
     // Without a name it asks for one; a cancelled dialog calls the command off.
-    window->Register().SetValue(5, 1);
+    window->Machine().Units().reg.SetValue(5, 1);
     window->Hooks().askOpen = nullptr;
     window->Hooks().askSave = [] { return QString(); };
     EXPECT_FALSE(Close());
@@ -107,7 +107,7 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
     // "&Nein" lets the changes go.
     boxes.threeWay = Antwort::Nein;
     const QByteArray gespeichert = Content(dir.filePath("neu.CPU"));
-    window->Register().SetValue(5, 2);
+    window->Machine().Units().reg.SetValue(5, 2);
     EXPECT_TRUE(Close());
     EXPECT_EQ(Content(dir.filePath("neu.CPU")), gespeichert);
 }
@@ -115,7 +115,7 @@ TEST_F(KeepWork, ChangesMarkTheTitleAndEveryCommandThatDropsThemAsks) {
 TEST_F(KeepWork, AFailedOpenLeavesTheProgramAndItsFileAsTheyWere) {
     const QString gut = Programm("gut.CPU", kSchleife);
     Laden(gut);
-    window->MemoRemark()->setPlainText("Bemerkung");
+    window->Diagram().memoRemark->setPlainText("Bemerkung");
     ASSERT_TRUE(window->Document().Save());
     const QByteArray inhalt = Content(gut);
     const QString titel = window->windowTitle();
@@ -132,15 +132,15 @@ TEST_F(KeepWork, AFailedOpenLeavesTheProgramAndItsFileAsTheyWere) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Fehler bei Bereichsprüfung");
     EXPECT_EQ(window->windowTitle(), titel);
-    EXPECT_EQ(window->MemoRemark()->toPlainText(), "Bemerkung");
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
+    EXPECT_EQ(window->Diagram().memoRemark->toPlainText(), "Bemerkung");
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 1), "Move Akku, Konstante");
     EXPECT_FALSE(window->Document().IsModified());
     window->MnSpeichernClick();
     EXPECT_EQ(Content(gut), inhalt);
 
     // Characters the file cannot hold: said before the save, which the learner may call off.
     boxes.boxes.clear();
-    window->MemoRemark()->setPlainText(QString::fromUtf8("Smiley ☺ und ☺, Euro €"));
+    window->Diagram().memoRemark->setPlainText(QString::fromUtf8("Smiley ☺ und ☺, Euro €"));
     window->MnSpeichernClick();
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Hinweis");
@@ -155,24 +155,24 @@ TEST_F(KeepWork, AFailedOpenLeavesTheProgramAndItsFileAsTheyWere) {
 TEST_F(KeepWork, CopiesOfUnsavedWorkAreKeptAndOfferedOnceAtTheNextStart) {
     const QString kept = window->Backups().Dir() + QStringLiteral("Vorherige Sitzung/");
     // Saved after the last copy: "Neu" deletes the copies.
-    window->Encoder().BefehlInSpeicher(451, 0);
+    window->Machine().Encoder().BefehlInSpeicher(451, 0);
     ASSERT_TRUE(window->Document().SaveTo(dir.filePath("a.CPU")));
     window->MnNeuClick();
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_TRUE(Copies(kept).isEmpty());
     // Not saved: kept aside, by "Neu" as by opening.
-    window->Encoder().BefehlInSpeicher(65, 1);
-    window->Encoder().BefehlInSpeicher(65, 2);
+    window->Machine().Encoder().BefehlInSpeicher(65, 1);
+    window->Machine().Encoder().BefehlInSpeicher(65, 2);
     window->MnNeuClick();
     EXPECT_EQ(Copies(kept), QStringList({"Temp01.CPU", "Temp02.CPU"}));
-    window->Encoder().BefehlInSpeicher(65, 3);
+    window->Machine().Encoder().BefehlInSpeicher(65, 3);
     Laden(dir.filePath("a.CPU"));
     EXPECT_EQ(Copies(kept), QStringList({"Temp01.CPU"}));
     EXPECT_TRUE(Copies().isEmpty());
 
     // The program ends with unsaved changes (killed, or "&Nein" when closing).
-    window->Encoder().BefehlInSpeicher(65, 4);
-    window->Encoder().BefehlInSpeicher(139, 0);
+    window->Machine().Encoder().BefehlInSpeicher(65, 4);
+    window->Machine().Encoder().BefehlInSpeicher(139, 0);
     Restart();
     EXPECT_EQ(Copies(kept), QStringList({"Temp01.CPU", "Temp02.CPU"}));
     boxes.boxes.clear();
@@ -181,7 +181,7 @@ TEST_F(KeepWork, CopiesOfUnsavedWorkAreKeptAndOfferedOnceAtTheNextStart) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Die letzte Sitzung wurde mit ungesicherten Änderungen "
                                    "beendet. Letzte Sicherungskopie öffnen?");
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 3), "Inc Akku");
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 3), "Inc Akku");
     EXPECT_EQ(window->Document().FileName(), "");
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Rechner-Simulation für Windows*"));
     EXPECT_FALSE(window->Document().OfferRecovery()); // once
@@ -200,14 +200,14 @@ TEST_F(KeepWork, CopiesOfUnsavedWorkAreKeptAndOfferedOnceAtTheNextStart) {
 
 TEST_F(KeepWork, TwoInstancesKeepTheirCopiesApart) {
     const QString first = window->Backups().Dir();
-    window->Encoder().BefehlInSpeicher(65, 1);
+    window->Machine().Encoder().BefehlInSpeicher(65, 1);
     auto second = std::make_unique<TFMain>(800);
     EXPECT_EQ(second->Backups().Dir(), first + QStringLiteral("Instanz 2/"));
     EXPECT_EQ(second->Backups().Instance(), 2);
     EXPECT_EQ(Copies(first), QStringList({"Temp01.CPU"})); // not moved away by the start
-    second->Encoder().BefehlInSpeicher(65, 2);
+    second->Machine().Encoder().BefehlInSpeicher(65, 2);
     second->MnNeuClick();
-    second->Encoder().BefehlInSpeicher(65, 3);
+    second->Machine().Encoder().BefehlInSpeicher(65, 3);
     EXPECT_EQ(Copies(first), QStringList({"Temp01.CPU"}));
     EXPECT_TRUE(Content(first + "Temp01.CPU").contains("1\t65\tMove Akku, Konstante\r\n2\t1\t"));
 

@@ -65,7 +65,7 @@ protected:
 };
 
 TEST_F(Options, DefaultsOnAMachineWithoutSettings) {
-    EXPECT_EQ(window->Timer1()->interval(), 100);
+    EXPECT_EQ(window->Run().Clock()->interval(), 100);
     EXPECT_EQ(TimerBackup()->interval(), 10000);
     Einstellungen([](TFEinst& d) {
         EXPECT_EQ(In<TSpinEdit>(d, "SpAnimationsdauer")->Text(), "100");
@@ -97,11 +97,11 @@ TEST_F(Options, OkStoresTheFieldsAndTheWindowAppliesThemDuringARun) {
         });
         EXPECT_EQ(Stored("Main_Dauer").toInt(), c.mainDauer) << c.animation;
         EXPECT_EQ(Stored("BackupTime").toInt(), c.backupTime) << c.backup;
-        EXPECT_EQ(window->Timer1()->interval(), c.mainDauer) << c.animation;
+        EXPECT_EQ(window->Run().Clock()->interval(), c.mainDauer) << c.animation;
         EXPECT_EQ(TimerBackup()->interval(), c.backupTime) << c.backup;
         EXPECT_TRUE(ClockOn()) << "the run goes on at the new pace";
     }
-    EXPECT_TRUE(window->IsSpeicherMaximal());
+    EXPECT_TRUE(window->Diagram().IsSpeicherMaximal());
 }
 
 TEST_F(Options, TempoSliderAndSettingsShowAndStoreTheOneValue) {
@@ -117,7 +117,7 @@ TEST_F(Options, TempoSliderAndSettingsShowAndStoreTheOneValue) {
     // Keys move it one step towards the fast end; the running clock follows at once.
     slider->setFocus();
     QTest::keyClick(slider, Qt::Key_Right);
-    EXPECT_EQ(window->Timer1()->interval(), 70);
+    EXPECT_EQ(window->Run().Clock()->interval(), 70);
     EXPECT_EQ(Stored("Main_Dauer").toInt(), 70);
     EXPECT_EQ(label->text(), "&Tempo: 70 ms");
     Einstellungen([](TFEinst& d) {
@@ -125,7 +125,7 @@ TEST_F(Options, TempoSliderAndSettingsShowAndStoreTheOneValue) {
         In<TSpinEdit>(d, "SpAnimationsdauer")->SetText("250");
         d.BnOkClick();
     });
-    EXPECT_EQ(window->Timer1()->interval(), 250);
+    EXPECT_EQ(window->Run().Clock()->interval(), 250);
     EXPECT_EQ(label->text(), "&Tempo: 250 ms") << "the value itself, not the nearest step";
     EXPECT_EQ(TempoControl::kStufen[slider->value()], 300);
 
@@ -229,18 +229,18 @@ TEST_F(Options, RemarksWindowEditsTheRemarkLiveAndNeverWritesStaleText) {
     ASSERT_NE(remark, nullptr);
     EXPECT_EQ(window->findChildren<TFTovakRemark*>().size(), 1);
     QTest::keyClicks(remark->Memo1(), "Summe");
-    EXPECT_EQ(window->MemoRemark()->toPlainText(), "Summe") << "typing changes it at once";
+    EXPECT_EQ(window->Diagram().memoRemark->toPlainText(), "Summe") << "typing changes it at once";
     ASSERT_TRUE(window->Document().SaveTo(dir.filePath("bemerkt.CPU")));
     QFile saved(dir.filePath("bemerkt.CPU"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith("5  Version\r\n1\r\nSumme\r\n"));
 
     // The remark changed elsewhere: the window follows, closing it brings nothing back.
-    window->MemoRemark()->setPlainText("anders");
+    window->Diagram().memoRemark->setPlainText("anders");
     EXPECT_EQ(remark->Memo1()->toPlainText(), "anders");
     remark->close();
     EXPECT_EQ(window->TovakRemark(), nullptr);
-    EXPECT_EQ(window->MemoRemark()->toPlainText(), "anders");
+    EXPECT_EQ(window->Diagram().memoRemark->toPlainText(), "anders");
 
     // A load closes the open window and shows a new one with the loaded text.
     Control<QAction>("MnTovakRemark")->trigger();
@@ -255,7 +255,7 @@ TEST_F(Options, RemarksWindowEditsTheRemarkLiveAndNeverWritesStaleText) {
     EXPECT_TRUE(remark.isNull());
     ASSERT_NE(window->TovakRemark(), nullptr);
     EXPECT_EQ(window->TovakRemark()->Memo1()->toPlainText(), "neue Bemerkung");
-    EXPECT_EQ(window->MemoRemark()->toPlainText(), "neue Bemerkung");
+    EXPECT_EQ(window->Diagram().memoRemark->toPlainText(), "neue Bemerkung");
 }
 
 TEST(MemoryStatusWindow, TenLinesInOrder) {

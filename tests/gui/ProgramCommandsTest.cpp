@@ -21,15 +21,15 @@ protected:
     void Beispiel() {
         for (const auto& [a, v, befehl] : {std::tuple{0, 65, true}, std::tuple{1, 5, false},
                                            std::tuple{2, 67, true}, std::tuple{3, 3, false}}) {
-            window->Speicher().SetCell(befehl ? v : 0, a, v, befehl);
+            window->Machine().Units().speicher.SetCell(befehl ? v : 0, a, v, befehl);
         }
-        window->Register().SetValue(3, 5);
-        window->Register().SetName(3, "Ergebnis");
+        window->Machine().Units().reg.SetValue(3, 5);
+        window->Machine().Units().reg.SetName(3, "Ergebnis");
     }
     int NonZeroCells() const {
         int n = 0;
         for (int a = 0; a < TRAM::kMaxCount; ++a) {
-            n += window->Speicher().GetValue(a) != 0 ? 1 : 0;
+            n += window->Machine().Units().speicher.GetValue(a) != 0 ? 1 : 0;
         }
         return n;
     }
@@ -41,17 +41,17 @@ protected:
 };
 
 TEST_F(ProgramCommands, InsertLosesCell3999DeleteEmptiesItAndWritesACopy) {
-    TRAM& ram = window->Speicher();
+    TRAM& ram = window->Machine().Units().speicher;
     ram.SetCell(451, 3999, 451, true);
     ram.SetCell(0, 6, 12, false);
-    window->GridSpeicher()->SetRow(4000);
+    window->Diagram().gridSpeicher->SetRow(4000);
     Control<QAction>("LkBefehlEinfuegen")->trigger();
     EXPECT_EQ(ram.GetValue(3999), 0);
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 4000), "0");
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 4000), "0");
     EXPECT_TRUE(Copies().isEmpty());
 
     ram.SetCell(451, 3999, 451, true);
-    window->GridSpeicher()->SetRow(6);
+    window->Diagram().gridSpeicher->SetRow(6);
     Control<QAction>("LkBefehlLoeschen")->trigger();
     EXPECT_EQ(ram.GetValue(5), 12);
     EXPECT_EQ(ram.GetValue(3998), 451);
@@ -65,7 +65,7 @@ TEST_F(ProgramCommands, InsertLosesCell3999DeleteEmptiesItAndWritesACopy) {
 
 TEST_F(ProgramCommands, NewLeavesAnEmptyMachineWithoutNameOrCopies) {
     Beispiel();
-    window->MemoRemark()->setPlainText("Summe");
+    window->Diagram().memoRemark->setPlainText("Summe");
     ASSERT_TRUE(window->Document().SaveTo(dir.filePath("alt.CPU")));
     window->Backups().Write();
     window->MnProgrammstartClick();
@@ -75,10 +75,10 @@ TEST_F(ProgramCommands, NewLeavesAnEmptyMachineWithoutNameOrCopies) {
     EXPECT_TRUE(window->Document().FileName().isEmpty());
     EXPECT_TRUE(Copies().isEmpty());
     EXPECT_EQ(NonZeroCells(), 0);
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "0");
-    EXPECT_EQ(window->Register().GetValue(3), 0);
-    EXPECT_EQ(window->Register().GetName(3), "");
-    EXPECT_TRUE(window->MemoRemark()->toPlainText().isEmpty());
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 1), "0");
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(3), 0);
+    EXPECT_EQ(window->Machine().Units().reg.GetName(3), "");
+    EXPECT_TRUE(window->Diagram().memoRemark->toPlainText().isEmpty());
     EXPECT_FALSE(ClockOn());
 
     int asked = 0;
@@ -90,23 +90,23 @@ TEST_F(ProgramCommands, NewLeavesAnEmptyMachineWithoutNameOrCopies) {
 
 TEST_F(ProgramCommands, MemoryResetAsksRegisterResetKeepsNames) {
     Beispiel();
-    window->GridSpeicher()->SetRow(3);
+    window->Diagram().gridSpeicher->SetRow(3);
     Control<QToolButton>("BnSpeicherReset")->click(); // answered "&Nein"
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].kind + boxes.boxes[0].caption + boxes.boxes[0].text,
               "questionLöschen des SpeichersWollen Sie wirklich den Speicher löschen?");
     EXPECT_EQ(NonZeroCells(), 4);
-    EXPECT_EQ(window->GridSpeicher()->Row(), 3);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 3);
 
     boxes.answer = true;
     Control<QAction>("MnSpeicherReset")->trigger();
     EXPECT_EQ(NonZeroCells(), 0);
-    EXPECT_EQ(window->GridSpeicher()->Row(), 1);
-    EXPECT_EQ(window->Register().GetValue(3), 5);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 1);
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(3), 5);
 
     Control<QToolButton>("BnRegisterReset")->click();
-    EXPECT_EQ(window->Register().GetValue(3), 0);
-    EXPECT_EQ(window->GridRegister()->CellText(2, 4), "Ergebnis");
+    EXPECT_EQ(window->Machine().Units().reg.GetValue(3), 0);
+    EXPECT_EQ(window->Diagram().gridRegister->CellText(2, 4), "Ergebnis");
 }
 
 TEST_F(ProgramCommands, ExportPutsTheListingOnTheClipboard) {
@@ -142,7 +142,7 @@ TEST_F(ProgramCommands, PrintingRendersTheListingAsOneJob) {
     EXPECT_FALSE(window->Document().PrintListing("")); // reported, not taken for printed
     EXPECT_EQ(boxes.boxes.size(), 1u);
 
-    ProgramListing listing = MakeProgramListing(window->Speicher(), "lang");
+    ProgramListing listing = MakeProgramListing(window->Machine().Units().speicher, "lang");
     listing.entries.resize(300, listing.entries.back());
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

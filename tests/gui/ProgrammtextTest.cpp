@@ -66,11 +66,12 @@ protected:
     std::vector<std::string> Abbild() {
         std::vector<std::string> zeilen;
         for (int a = 0; a <= 12; ++a) {
-            zeilen.push_back(std::to_string(window->Speicher().GetValue(a)) + " " +
-                             std::to_string(window->Speicher().GetBefehlsnummer(a)) + " " +
-                             window->GridSpeicher()->CellText(2, a + 1).toStdString());
+            zeilen.push_back(
+                std::to_string(window->Machine().Units().speicher.GetValue(a)) + " " +
+                std::to_string(window->Machine().Units().speicher.GetBefehlsnummer(a)) + " " +
+                window->Diagram().gridSpeicher->CellText(2, a + 1).toStdString());
         }
-        zeilen.push_back(window->GridRegister()->CellText(1, 2).toStdString());
+        zeilen.push_back(window->Diagram().gridRegister->CellText(1, 2).toStdString());
         return zeilen;
     }
     std::string Lauf() {
@@ -104,10 +105,11 @@ TEST_F(Programmtext, GetipptLaeuftWieMitDenDialogenEingegeben) {
     Eingeben("MnArithmetikbefehle", 140);
     Eingeben("MnSprungbefehle", 322, "EKonstante", "0");
     Eingeben("MnSprungbefehle", 325, "EAdresse", "2");
-    window->Register().SetValue(1, 3);
-    window->Register().SetName(1, "Start");
+    window->Machine().Units().reg.SetValue(1, 3);
+    window->Machine().Units().reg.SetName(1, "Start");
     const std::vector<std::string> dialoge = Abbild();
-    const std::string dateiDialoge = ProgrammText({}, window->Speicher(), window->Register());
+    const std::string dateiDialoge =
+        ProgrammText({}, window->Machine().Units().speicher, window->Machine().Units().reg);
     const std::string laufDialoge = Lauf();
     EXPECT_EQ(std::count(laufDialoge.begin(), laufDialoge.end(), '\n'), 2) << laufDialoge;
 
@@ -118,7 +120,8 @@ TEST_F(Programmtext, GetipptLaeuftWieMitDenDialogenEingegeben) {
     Uebernehmen(f);
     EXPECT_TRUE(f.Fehlerliste()->isHidden());
     EXPECT_EQ(Abbild(), dialoge);
-    EXPECT_EQ(ProgrammText({}, window->Speicher(), window->Register()), dateiDialoge);
+    EXPECT_EQ(ProgrammText({}, window->Machine().Units().speicher, window->Machine().Units().reg),
+              dateiDialoge);
     EXPECT_TRUE(window->Document().IsModified());
     EXPECT_EQ(Lauf(), laufDialoge);
     EXPECT_TRUE(boxes.boxes.empty());
@@ -171,7 +174,7 @@ TEST_F(Programmtext, AusDemSpeicherUndDieZeileDesIPWaehrendDesLaufs) {
     std::set<int> gesehen;
     for (int i = 0; i < 60; ++i) {
         window->MnTaktClick();
-        const int ip = window->Steuerwerk().GetIP();
+        const int ip = window->Machine().Units().steuerwerk.GetIP();
         const int erwartet = ip <= 1   ? zeileVon("Move Akku, Register")
                              : ip == 2 ? zeileVon("OUT Akku")
                              : ip == 3 ? zeileVon("Dec Akku")
@@ -200,20 +203,20 @@ TEST_F(Programmtext, UebernehmenFragtNurWennDerSpeicherAnderesHaelt) {
     Tippen(f, QStringLiteral("Inc Akku"));
     Uebernehmen(f);
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(window->Speicher().GetValue(0), 139);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(0), 139);
     // An instruction entered by dialog is: the learner may keep it.
-    window->Steuerwerk().SetIP(5);
+    window->Machine().Units().steuerwerk.SetIP(5);
     Eingeben("MnSteuerbefehle", 451);
     Tippen(f, QStringLiteral("Dec Akku"));
     Uebernehmen(f);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].kind, "question");
-    EXPECT_EQ(window->Speicher().GetValue(0), 139);
-    EXPECT_EQ(window->Speicher().GetValue(5), 451);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(0), 139);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(5), 451);
     boxes.answer = true;
     Uebernehmen(f);
-    EXPECT_EQ(window->Speicher().GetValue(0), 140);
-    EXPECT_EQ(window->Speicher().GetValue(5), 0);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(0), 140);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(5), 0);
 }
 
 TEST_F(Programmtext, DateienUndDieFrageVorDemVerwerfen) {

@@ -40,11 +40,11 @@ TEST_F(RunControl, StartVon0TaktAndStop) {
     EXPECT_FALSE(Control<QPushButton>("BnStop")->isEnabled());
 
     // "Start von IP" goes on with the next micro-step of the same instruction.
-    const int schritt = window->Steuerwerk().GetSchritt();
+    const int schritt = window->Machine().Units().steuerwerk.GetSchritt();
     window->BnProgrammReStartClick();
     EXPECT_TRUE(ClockOn());
     window->MnTaktClick();
-    EXPECT_EQ(window->Steuerwerk().GetSchritt(), schritt + 1);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetSchritt(), schritt + 1);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -54,8 +54,8 @@ TEST_F(RunControl, ProgramRunsToCpuStopSilentlyAndStopsAgainAfterOneStep) {
     TicksUntilStop();
     EXPECT_FALSE(ClockOn());
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 6);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetFehler(), CPUStop);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 6);
     ASSERT_NE(window->Ausgabe(), nullptr);
     EXPECT_EQ(window->Ausgabe()->Memo1()->toPlainText().count('\n'), 2); // 3 lines: 3, 2, 1
     EXPECT_TRUE(Control<QPushButton>("BnProgrammstart")->isEnabled());
@@ -75,10 +75,10 @@ TEST_F(RunControl, ErrorCodeStopsWithMessageAndResetsToAddress0) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].caption, "Fehler");
     EXPECT_EQ(boxes.boxes[0].text, "Der Befehl wurde nicht erkannt");
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 0);
-    EXPECT_EQ(window->Steuerwerk().GetSchritt(), 0);
-    EXPECT_EQ(window->Steuerwerk().GetFehler(), 0);
-    EXPECT_EQ(window->GridSpeicher()->Row(), 1);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 0);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetSchritt(), 0);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetFehler(), 0);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 1);
     EXPECT_TRUE(Control<QSpinBox>("EInstructionPointer")->isEnabled());
     EXPECT_EQ(window->Run().AnimPhase(), 0);
 }
@@ -118,10 +118,10 @@ TEST_F(RunControl, NumberInputAcceptedGoesOnCancelledStopsWithMessage) {
                    {{390, "Lies Zahl in E/A-Einheit"}, {390, "Lies Zahl in E/A-Einheit"}}));
     zahl = 77;
     window->MnProgrammstartClick();
-    while (window->EAEinheit().GetValue() != 77 && ClockOn()) {
+    while (window->Machine().Units().ea.GetValue() != 77 && ClockOn()) {
         window->MnTaktClick();
     }
-    EXPECT_EQ(window->EAEinheit().GetValue(), 77);
+    EXPECT_EQ(window->Machine().Units().ea.GetValue(), 77);
     EXPECT_TRUE(ClockOn()); // the continuous run goes on after the dialog
     EXPECT_EQ(Control<QSpinBox>("EAEinheit2")->value(), 77);
     EXPECT_EQ(Panel("EAEinheit1"), "0x004D");
@@ -130,7 +130,7 @@ TEST_F(RunControl, NumberInputAcceptedGoesOnCancelledStopsWithMessage) {
     TicksUntilStop();
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Abbruch der Eingabe");
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 0);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 0);
     EXPECT_TRUE(Control<QPushButton>("BnProgrammstart")->isEnabled());
 }
 
@@ -141,7 +141,7 @@ TEST_F(RunControl, BreakpointStopsBeforeTheStepAndStartVonIPPassesIt) {
     window->Debug()->Memo1()->setPlainText("abc\n3");
     window->MnProgrammstartClick();
     TicksUntilStop();
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 3);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 3);
     EXPECT_FALSE(window->Run().Continuous());
     EXPECT_EQ(window->Run().LastBreakIP(), 3);
     const long long schritte = window->Run().StepCount();
@@ -156,7 +156,7 @@ TEST_F(RunControl, BreakpointStopsBeforeTheStepAndStartVonIPPassesIt) {
     // Switched off, no breakpoint holds.
     window->Debug()->chkBreakpointsOn()->setChecked(false);
     TicksUntilStop();
-    EXPECT_EQ(window->Steuerwerk().GetFehler(), CPUStop);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetFehler(), CPUStop);
 }
 
 TEST_F(RunControl, BreakpointAtAddress0StopsStartVon0WithoutReviving) {
@@ -170,7 +170,7 @@ TEST_F(RunControl, BreakpointAtAddress0StopsStartVon0WithoutReviving) {
 
 TEST_F(RunControl, EinzelschrittStepsWithoutClockAndEditModeTaktStaysInEditMode) {
     Laden(Programm("schleife.CPU", kSchleife));
-    window->Steuerwerk().SetIP(2);
+    window->Machine().Units().steuerwerk.SetIP(2);
     window->MnEinzelschrittClick();
     EXPECT_FALSE(ClockOn());
     EXPECT_FALSE(window->Run().Continuous());
@@ -188,18 +188,18 @@ TEST_F(RunControl, EinzelschrittStepsWithoutClockAndEditModeTaktStaysInEditMode)
 }
 
 TEST_F(RunControl, EinzelschrittLeavesInterruptServiceOfAStoppedRun) {
-    window->Steuerwerk().SetInterrupt(true);
+    window->Machine().Units().steuerwerk.SetInterrupt(true);
     Laden(Programm("schleife.CPU", kSchleife));
     window->BnInterruptClick();
     window->MnProgrammstartClick();
     int ticks = 0;
-    while (!window->Steuerwerk().GetInISR() && ticks++ < 100) {
+    while (!window->Machine().Units().steuerwerk.GetInISR() && ticks++ < 100) {
         window->MnTaktClick();
     }
-    ASSERT_TRUE(window->Steuerwerk().GetInISR());
+    ASSERT_TRUE(window->Machine().Units().steuerwerk.GetInISR());
     window->BnStopClick();
     window->MnEinzelschrittClick();
-    EXPECT_FALSE(window->Steuerwerk().GetInISR());
+    EXPECT_FALSE(window->Machine().Units().steuerwerk.GetInISR());
 }
 
 TEST_F(RunControl, InterruptButtonToggles) {
@@ -207,11 +207,11 @@ TEST_F(RunControl, InterruptButtonToggles) {
     QWidget* bild = Control("ImageInterrupt");
     EXPECT_FALSE(bild->isVisibleTo(window.get()));
     window->BnInterruptClick();
-    EXPECT_TRUE(window->Steuerwerk().GetInterrupt());
+    EXPECT_TRUE(window->Machine().Units().steuerwerk.GetInterrupt());
     EXPECT_TRUE(bild->isVisibleTo(window.get()));
     EXPECT_EQ(button->palette().color(QPalette::ButtonText), QColor(Qt::red));
     window->BnInterruptClick();
-    EXPECT_FALSE(window->Steuerwerk().GetInterrupt());
+    EXPECT_FALSE(window->Machine().Units().steuerwerk.GetInterrupt());
     EXPECT_FALSE(bild->isVisibleTo(window.get()));
     EXPECT_EQ(button->palette().color(QPalette::ButtonText), QColor(Qt::black));
 }
@@ -258,27 +258,32 @@ TEST_F(RunControl, OutputWindowOpensOnlyForInputOutputPrograms) {
     EXPECT_TRUE(window->Ausgabe()->Memo1()->toPlainText().isEmpty());
     window->Ausgabe()->close();
     EXPECT_EQ(window->Ausgabe(), nullptr);
-    EXPECT_EQ(window->EAEinheit().GetAusgabefenster(), nullptr);
+    EXPECT_EQ(window->Machine().Units().ea.GetAusgabefenster(), nullptr);
     window->MnShowAusgabefensterClick();
-    EXPECT_NE(window->EAEinheit().GetAusgabefenster(), nullptr);
+    EXPECT_NE(window->Machine().Units().ea.GetAusgabefenster(), nullptr);
+    // Gone without closing (deleted with whatever owns it), it is forgotten all the same:
+    // the unit's next line has nowhere to go.
+    delete window->Ausgabe();
+    EXPECT_EQ(window->Machine().Units().ea.GetAusgabefenster(), nullptr);
+    window->Machine().Units().ea.SetValue(7);
 }
 
 TEST_F(RunControl, RowSelectionFollowsAddressBusAndClicksMoveIPOnlyWhenIdle) {
     Laden(Programm("schleife.CPU", kSchleife));
     window->GridSpeicherClick(11);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 10);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 10);
     EXPECT_EQ(Panel("PInstructionPointer"), "0x000A");
     EXPECT_EQ(Control<QSpinBox>("EInstructionPointer")->value(), 10);
 
     window->MnProgrammstartClick();
-    EXPECT_EQ(window->GridSpeicher()->Row(), 1);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 1);
     window->GridSpeicherClick(5);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 0);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 0);
     window->BnStopClick();
 
     Control<QSpinBox>("EInstructionPointer")->setValue(300);
-    EXPECT_EQ(window->GridSpeicher()->Row(), 301);
-    EXPECT_EQ(window->Steuerwerk().GetIP(), 300);
+    EXPECT_EQ(window->Diagram().gridSpeicher->Row(), 301);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetIP(), 300);
 }
 
 } // namespace

@@ -93,14 +93,14 @@ TEST_F(RunState, NumberInputShowsEingabeWhileTheDialogAsks) {
         return 12;
     };
     window->MnProgrammstartClick();
-    while (window->EAEinheit().GetValue() != 12 && ClockOn()) {
+    while (window->Machine().Units().ea.GetValue() != 12 && ClockOn()) {
         window->MnTaktClick();
     }
     EXPECT_EQ(waehrend, "Eingabe");
     EXPECT_EQ(Zustand(), "Programmlauf");
 
     waehrend.clear();
-    window->Steuerwerk().SetIP(0);
+    window->Machine().Units().steuerwerk.SetIP(0);
     window->MnEinzelschrittClick();
     while (waehrend.isEmpty() && window->Run().StepCount() < 20) {
         window->MnTaktClick();
@@ -152,7 +152,7 @@ TEST_F(RunState, HintsAndStateShareTheStatusBar) {
     EXPECT_TRUE(window->RunStateLabel()->isVisibleTo(window.get()));
     EXPECT_EQ(window->RunStateLabel()->text(), "Bearbeiten");
     // The window grew by the bar: the address bus at the bottom is still inside the client.
-    EXPECT_GE(window->Client()->height(), Control("PAdressBus")->geometry().bottom());
+    EXPECT_GE(window->Diagram().client->height(), Control("PAdressBus")->geometry().bottom());
 }
 
 } // namespace

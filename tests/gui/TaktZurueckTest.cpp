@@ -33,7 +33,7 @@ protected:
             texte << Panel(name);
         }
         texte << QString::number(Control<QSpinBox>("EInstructionPointer")->value())
-              << QString::number(window->GridSpeicher()->Row());
+              << QString::number(window->Diagram().gridSpeicher->Row());
         if (window->Ausgabe() != nullptr) {
             texte << window->Ausgabe()->Memo1()->toPlainText();
         }
@@ -119,8 +119,9 @@ TEST_F(TaktZurueck, BackAtTheStartTheWindowLooksAsBeforeTheFirstStep) {
     TicksUntilStop();
     ASSERT_EQ(Panel("PBefehlRem"), "CPU Stop");
     auto bild = [this] {
-        std::string text = Anzeige() + " | " + std::to_string(window->GridRegister()->Row());
-        for (TAnimate* clip : window->Animation().Controls()) {
+        std::string text =
+            Anzeige() + " | " + std::to_string(window->Diagram().gridRegister->Row());
+        for (TAnimate* clip : window->Diagram().Animation().Controls()) {
             text += " | " + clip->FileName().section('/', -1).toStdString() + "@" +
                     std::to_string(clip->CurrentFrame()) + (clip->Active() ? "+" : "");
         }
@@ -131,7 +132,7 @@ TEST_F(TaktZurueck, BackAtTheStartTheWindowLooksAsBeforeTheFirstStep) {
         if (programmstart) { // its first step follows at once, the output cleared before
             window->ResetRunState(false);
             window->Ausgabe()->Clear();
-            window->GridRegister()->SetRow(5);
+            window->Diagram().gridRegister->SetRow(5);
             vorher = bild();
             window->MnProgrammstartClick();
             window->BnStopClick();
@@ -160,7 +161,7 @@ TEST_F(TaktZurueck, NotDuringARunAndForgottenAfterEditsAndNewRuns) {
     EXPECT_FALSE(Verfuegbar());
     Activate();
     QTest::keyClick(window.get(), Qt::Key_F7);
-    EXPECT_EQ(window->Steuerwerk().GetTaktzaehler(), 2);
+    EXPECT_EQ(window->Machine().Units().steuerwerk.GetTaktzaehler(), 2);
     window->BnStopClick();
     EXPECT_TRUE(Verfuegbar());
     // Undo after STOP shows the machine again and steps on in single-step mode.
@@ -192,7 +193,8 @@ TEST_F(TaktZurueck, NotDuringARunAndForgottenAfterEditsAndNewRuns) {
         ASSERT_TRUE(window->Run().CanStepBack()) << i;
         edits[i]();
         EXPECT_EQ(window->Run().CanStepBack(), i == 0) << i; // Einzelschritt's first step only
-        EXPECT_EQ(window->Steuerwerk().GetJournal()->Schritte(), i == 0 ? 1u : 0u) << i;
+        EXPECT_EQ(window->Machine().Units().steuerwerk.GetJournal()->Schritte(), i == 0 ? 1u : 0u)
+            << i;
     }
     EXPECT_EQ(Panel("PTaktzaehler"), "0 ");
 }
@@ -239,7 +241,7 @@ TEST_F(TaktZurueck, NumberInputIsAskedAgainAndAnErrorStopIsUndone) {
 using Beispielmenu = GuiTest;
 
 TEST_F(Beispielmenu, ListsEveryLessonByTitleAndOpensItLikeOeffnen) {
-    QMenu* menu = window->BeispielMenu();
+    QMenu* menu = window->Actions().BeispielMenu();
     ASSERT_NE(menu, nullptr);
     // In "&Datei", just before "&Beenden".
     QMenu* datei = window->menuBar()->findChild<QMenu*>("Datei1");
@@ -265,7 +267,7 @@ TEST_F(Beispielmenu, ListsEveryLessonByTitleAndOpensItLikeOeffnen) {
     ampel->trigger();
     EXPECT_TRUE(window->windowTitle().endsWith(ampel->data().toString()));
     EXPECT_TRUE(window->windowTitle().endsWith("Ampel.CPU"));
-    EXPECT_EQ(window->Speicher().GetValue(3000), 65);
+    EXPECT_EQ(window->Machine().Units().speicher.GetValue(3000), 65);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 

@@ -108,7 +108,7 @@ TEST_F(ToolWindowPlace, RemarksWrapLongLinesWithoutChangingTheText) {
     EXPECT_EQ(w->Memo1()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     EXPECT_EQ(w->Memo1()->document()->blockCount(), 1);
     EXPECT_GT(w->Memo1()->document()->firstBlock().layout()->lineCount(), 1);
-    EXPECT_EQ(window->MemoRemark()->toPlainText(), lang);
+    EXPECT_EQ(window->Diagram().memoRemark->toPlainText(), lang);
 }
 
 } // namespace

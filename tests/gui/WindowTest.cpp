@@ -37,11 +37,11 @@ TEST_F(Window, ShowsTheStartTexts) {
     for (const char* name : {"PBefehl", "PBefehlRem", "PMicrocode"}) {
         EXPECT_EQ(Panel(name), "") << name;
     }
-    EXPECT_EQ(window->GridSpeicher()->RowCount(), 4001);
-    EXPECT_EQ(window->GridRegister()->RowCount(), 128);
-    EXPECT_EQ(window->GridSpeicher()->CellText(2, 0), " Befehl / Daten");
-    EXPECT_EQ(window->GridSpeicher()->CellText(0, 4000), " 3999");
-    EXPECT_EQ(window->Timer1()->interval(), Ini::MainDauer());
+    EXPECT_EQ(window->Diagram().gridSpeicher->RowCount(), 4001);
+    EXPECT_EQ(window->Diagram().gridRegister->RowCount(), 128);
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 0), " Befehl / Daten");
+    EXPECT_EQ(window->Diagram().gridSpeicher->CellText(0, 4000), " 3999");
+    EXPECT_EQ(window->Run().Clock()->interval(), Ini::MainDauer());
     EXPECT_FALSE(Control("BnStop")->isEnabled());
     EXPECT_FALSE(Control("BnTakt")->isEnabled());
 }
@@ -72,11 +72,11 @@ TEST_F(Window, MemoryCellColoursFollowTheTransferDirection) {
 
 TEST_F(Window, CompactLayoutOnlyOnScreensUpTo600) {
     TFMain klein(600);
-    EXPECT_TRUE(klein.IsCompactLayout());
+    EXPECT_TRUE(klein.Diagram().IsCompact());
     EXPECT_FALSE(klein.findChild<QWidget*>("PAdressBus")->isVisibleTo(&klein));
-    EXPECT_FALSE(klein.Animation().Control("m_Sp_Ab")->isVisibleTo(&klein));
+    EXPECT_FALSE(klein.Diagram().Animation().Control("m_Sp_Ab")->isVisibleTo(&klein));
     TFMain gross(601);
-    EXPECT_FALSE(gross.IsCompactLayout());
+    EXPECT_FALSE(gross.Diagram().IsCompact());
     EXPECT_TRUE(gross.findChild<QWidget*>("PAdressBus")->isVisibleTo(&gross));
 }
 
@@ -86,7 +86,7 @@ TEST_F(Window, MaximalMemoryLayoutAndFitToHeight) {
     window->ApplySpeicherMaximal(true);
     EXPECT_EQ(box->geometry(), QRect(8, 121, 321, 505));
     EXPECT_FALSE(Control("PDatenBus")->isVisibleTo(window.get()));
-    EXPECT_FALSE(window->Animation().Control("m_Sp_Db")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->Diagram().Animation().Control("m_Sp_Db")->isVisibleTo(window.get()));
     window->ApplySpeicherMaximal(false);
     EXPECT_EQ(box->geometry(), QRect(8, 208, 321, 384));
     EXPECT_TRUE(Control("PDatenBus")->isVisibleTo(window.get()));
@@ -94,10 +94,10 @@ TEST_F(Window, MaximalMemoryLayoutAndFitToHeight) {
     auto* fit = Control<QAction>("LkResizeRam");
     fit->trigger();
     EXPECT_EQ(box->geometry().top(), 121);
-    EXPECT_EQ(box->geometry().bottom() + 1, window->Client()->height() - 30);
+    EXPECT_EQ(box->geometry().bottom() + 1, window->Diagram().client->height() - 30);
     window->resize(window->width(), window->height() + 100);
     QApplication::processEvents();
-    EXPECT_EQ(box->geometry().bottom() + 1, window->Client()->height() - 30);
+    EXPECT_EQ(box->geometry().bottom() + 1, window->Diagram().client->height() - 30);
     fit->trigger();
     EXPECT_EQ(box->geometry(), QRect(8, 208, 321, 384));
 }
@@ -121,8 +121,8 @@ TEST_F(Window, MaximalMemoryAtStartShowsTheMemoryBox) {
         } else { // ends with the register box, inside the compact window
             EXPECT_EQ(box->geometry().bottom(), Control("GroupBoxRegister")->geometry().bottom());
         }
-        EXPECT_GT(window->GridSpeicher()->viewport()->height(), 300) << screen;
-        EXPECT_EQ(window->GridSpeicher()->CellText(2, 1), "Move Akku, Konstante");
+        EXPECT_GT(window->Diagram().gridSpeicher->viewport()->height(), 300) << screen;
+        EXPECT_EQ(window->Diagram().gridSpeicher->CellText(2, 1), "Move Akku, Konstante");
     }
     Ini::SetSpeicherMaximal(false);
 }
@@ -152,10 +152,10 @@ TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
     }
     auto* item = Control<QAction>("MnShowNormaldarstellung");
     item->trigger();
-    EXPECT_TRUE(window->IsEnlargedView());
+    EXPECT_TRUE(window->Diagram().IsEnlarged());
     QApplication::processEvents();
     // Whole instruction names in the name column, drawn bold as the colours draw them.
-    TOroGrid* grid = window->GridSpeicher();
+    TOroGrid* grid = window->Diagram().gridSpeicher;
     QFont fett = grid->font();
     fett.setBold(true);
     for (const char* befehl :
@@ -172,14 +172,14 @@ TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
     EXPECT_LE(Control("GroupBoxRegister")->geometry().bottom(),
               Control("GroupBoxRegister")->parentWidget()->height());
     // The bigger font needs wider address and hex columns, and they shrink back afterwards.
-    EXPECT_GT(window->GridSpeicher()->ColWidth(1), TFMain::kSpeicherHexBreite);
+    EXPECT_GT(window->Diagram().gridSpeicher->ColWidth(1), BlockDiagram::kSpeicherHexBreite);
     item->trigger();
-    EXPECT_FALSE(window->IsEnlargedView());
-    EXPECT_EQ(window->GridSpeicher()->ColWidth(0), TFMain::kSpeicherAdrBreite);
-    EXPECT_EQ(window->GridSpeicher()->ColWidth(1), TFMain::kSpeicherHexBreite);
+    EXPECT_FALSE(window->Diagram().IsEnlarged());
+    EXPECT_EQ(window->Diagram().gridSpeicher->ColWidth(0), BlockDiagram::kSpeicherAdrBreite);
+    EXPECT_EQ(window->Diagram().gridSpeicher->ColWidth(1), BlockDiagram::kSpeicherHexBreite);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Control(namen[i])->geometry(), vorher[i]) << namen[i];
-        EXPECT_EQ(Control(namen[i])->parentWidget(), window->Client());
+        EXPECT_EQ(Control(namen[i])->parentWidget(), window->Diagram().client);
     }
     for (int i = 4; i < 6; ++i) {
         EXPECT_EQ(Control(namen[i])->geometry(), vorher[i]) << namen[i];
@@ -190,18 +190,18 @@ TEST_F(Window, EnlargedViewAndBackRestoresTheBoxes) {
 TEST_F(Window, PanelEditsAndOutputFormat) {
     auto* ea = Control<QSpinBox>("EAEinheit2");
     ea->setValue(200);
-    EXPECT_EQ(window->EAEinheit().GetValue(), 200);
+    EXPECT_EQ(window->Machine().Units().ea.GetValue(), 200);
     EXPECT_EQ(Panel("EAEinheit1"), "0x00C8");
     ea->setValue(256); // above 255: ignored
-    EXPECT_EQ(window->EAEinheit().GetValue(), 200);
+    EXPECT_EQ(window->Machine().Units().ea.GetValue(), 200);
     EXPECT_EQ(Panel("EAEinheit1"), "0x00C8");
     // The unit's own larger value is shown in the spin edit only.
-    window->EAEinheit().SetValue(1000);
+    window->Machine().Units().ea.SetValue(1000);
     EXPECT_EQ(ea->value(), 1000);
     EXPECT_EQ(Panel("EAEinheit1"), "0x00C8");
 
     Control<QComboBox>("cbAnzeigeZahlen")->setCurrentIndex(2);
-    EXPECT_EQ(window->EAEinheit().GetAusgabeformat(), FormatAscii);
+    EXPECT_EQ(window->Machine().Units().ea.GetAusgabeformat(), FormatAscii);
 }
 
 TEST_F(Window, WindowAndDialogsKeepToAScreenSmallerThanTheDiagram) {
@@ -213,8 +213,8 @@ TEST_F(Window, WindowAndDialogsKeepToAScreenSmallerThanTheDiagram) {
         << window->frameGeometry().y() << " " << window->frameGeometry().width() << "x"
         << window->frameGeometry().height();
     // Nothing of the diagram is squeezed: the client keeps its size and scrolls.
-    EXPECT_GE(window->Client()->width(), Control("GroupBoxRechenwerk")->geometry().right());
-    EXPECT_GE(window->Client()->height(), Control("PAdressBus")->geometry().bottom());
+    EXPECT_GE(window->Diagram().client->width(), Control("GroupBoxRechenwerk")->geometry().right());
+    EXPECT_GE(window->Diagram().client->height(), Control("PAdressBus")->geometry().bottom());
     auto* scroll = Control<QScrollArea>("ClientScroll");
     ASSERT_NE(scroll, nullptr);
     EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);

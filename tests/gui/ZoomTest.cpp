@@ -21,7 +21,9 @@ protected:
     void TearDown() override { Ini::SetZoom(100); }
 
     QRect Box(const char* name) const { return Control(name)->geometry(); }
-    int RowHeight() const { return window->GridSpeicher()->verticalHeader()->defaultSectionSize(); }
+    int RowHeight() const {
+        return window->Diagram().gridSpeicher->verticalHeader()->defaultSectionSize();
+    }
     double Points(const char* name) const { return Control(name)->font().pointSizeF(); }
     bool Checked(const char* item) const {
         return window->findChild<QAction*>(QString::fromLatin1(item))->isChecked();
@@ -34,7 +36,7 @@ TEST_F(Zoom, EverythingGrowsTogetherAndComesBackExactly) {
     const QRect bus = Box("ImageAdressbus");
     const QRect clip = Box("m_Sp_Db");
     const int row = RowHeight();
-    const int adr = window->GridSpeicher()->ColWidth(0);
+    const int adr = window->Diagram().gridSpeicher->ColWidth(0);
     const double panel = Points("PanelAkku");
     EXPECT_TRUE(Checked("MnZoom100"));
 
@@ -49,10 +51,10 @@ TEST_F(Zoom, EverythingGrowsTogetherAndComesBackExactly) {
     EXPECT_EQ(Box("ImageAdressbus").size(), bus.size() * 2);
     EXPECT_EQ(Box("m_Sp_Db").size(), clip.size() * 2);
     EXPECT_EQ(RowHeight(), row * 2);
-    EXPECT_EQ(window->GridSpeicher()->ColWidth(0), adr * 2);
+    EXPECT_EQ(window->Diagram().gridSpeicher->ColWidth(0), adr * 2);
     EXPECT_DOUBLE_EQ(Points("PanelAkku"), panel * 2);
-    EXPECT_DOUBLE_EQ(window->GridSpeicher()->horizontalHeader()->font().pointSizeF(),
-                     window->GridSpeicher()->font().pointSizeF());
+    EXPECT_DOUBLE_EQ(window->Diagram().gridSpeicher->horizontalHeader()->font().pointSizeF(),
+                     window->Diagram().gridSpeicher->font().pointSizeF());
 
     // The keys step through the list and stop at its ends.
     window->ZoomStep(-1);
@@ -69,7 +71,7 @@ TEST_F(Zoom, EverythingGrowsTogetherAndComesBackExactly) {
     EXPECT_EQ(Box("PanelAkku"), akku);
     EXPECT_EQ(Box("m_Sp_Db"), clip);
     EXPECT_EQ(RowHeight(), row);
-    EXPECT_EQ(window->GridSpeicher()->ColWidth(0), adr);
+    EXPECT_EQ(window->Diagram().gridSpeicher->ColWidth(0), adr);
     EXPECT_DOUBLE_EQ(Points("PanelAkku"), panel);
 }
 
@@ -132,12 +134,12 @@ TEST_F(Zoom, LayoutsChangedWhileZoomedMatchThoseAt100) {
     window->SetZoom(150);
     QAction* normalView = window->findChild<QAction*>(QStringLiteral("MnShowNormaldarstellung"));
     normalView->trigger();
-    ASSERT_TRUE(window->IsEnlargedView());
+    ASSERT_TRUE(window->Diagram().IsEnlarged());
     EXPECT_DOUBLE_EQ(Control("GroupBoxSpeicher")->font().pointSizeF(), 18);
     window->SetZoom(200);
     EXPECT_DOUBLE_EQ(Control("GroupBoxSpeicher")->font().pointSizeF(), 18);
     normalView->trigger();
-    EXPECT_FALSE(window->IsEnlargedView());
+    EXPECT_FALSE(window->Diagram().IsEnlarged());
     EXPECT_EQ(Box("GroupBoxSpeicher").size(), normal.size() * 2);
 }
 

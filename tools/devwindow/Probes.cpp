@@ -60,11 +60,11 @@ void TakeScreenshot(TFMain& window, const QString& file, int steps) {
     }
     window.MnProgrammstartClick();
     // Ticks by hand: the picture must not depend on how fast this machine is.
-    window.Timer1()->stop();
+    window.Run().Clock()->stop();
     for (int i = 1; i < steps; ++i) {
         window.MnTaktClick();
     }
-    window.Timer1()->stop();
+    window.Run().Clock()->stop();
     QTimer::singleShot(500, &window, [&window, file] {
         QRect area = window.geometry().adjusted(-1, -25, 1, 1);
         TFAusgabe* out = window.Ausgabe();

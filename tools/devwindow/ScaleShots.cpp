@@ -38,7 +38,7 @@ std::vector<View> Views() {
              w.MnDebugfensterClick();
              w.Debug()->Memo1()->setPlainText(QStringLiteral("12"));
              w.MnProgrammstartClick();
-             w.Timer1()->stop();
+             w.Run().Clock()->stop();
              for (int i = 1; i < 46; ++i) {
                  w.MnTaktClick();
              }
