@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QRect>
 #include <memory>
-#include <vector>
 
 class QFrame;
 class QGroupBox;
