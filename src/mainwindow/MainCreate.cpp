@@ -8,6 +8,7 @@
 #include "util/MessageBoxes.h"
 #include "widgets/OroGrid.h"
 
+#include <QBoxLayout>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -66,7 +67,10 @@ TFMain::TFMain(int screenHeight, QWidget* parent) : QMainWindow(parent) {
     designSize_ = size();
     FitToScreen();
     ApplyZoom();
-    actions_->Tempo()->KeepVisible(diagram_->client->parentWidget(), statusBar());
+    QWidget* corner = menuBar()->cornerWidget(Qt::TopRightCorner);
+    actions_->Tempo()->KeepVisible(diagram_->client->parentWidget(), statusBar(),
+                                   corner != nullptr ? qobject_cast<QBoxLayout*>(corner->layout())
+                                                     : nullptr);
 }
 
 // No member's end depends on another's: the tool windows hold nothing of the machine.

@@ -4,6 +4,7 @@
 #include "mainwindow/Main.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,8 +29,14 @@ void TFMain::ShowRunStateInMenuBar() {
     // The compact window has no height to spare for a status bar.
     statusBar()->removeWidget(runStateLabel_);
     statusBar()->hide();
-    runStateLabel_->setContentsMargins(0, 0, 8, 0);
-    menuBar()->setCornerWidget(runStateLabel_, Qt::TopRightCorner);
+    // A row at the right of the menu bar, where the tempo goes too when the toolbar is cut.
+    auto* corner = new QWidget(menuBar());
+    corner->setObjectName(QStringLiteral("MenuBarCorner"));
+    auto* row = new QHBoxLayout(corner);
+    row->setContentsMargins(0, 0, 8, 0);
+    row->setSpacing(12);
+    row->addWidget(runStateLabel_);
+    menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
     runStateLabel_->show();
 }
 

@@ -50,9 +50,10 @@ TempoControl::TempoControl(QWidget* parent) : QWidget(parent) {
     ShowSetting();
 }
 
-void TempoControl::KeepVisible(QWidget* shown, QStatusBar* statusBar) {
+void TempoControl::KeepVisible(QWidget* shown, QStatusBar* statusBar, QBoxLayout* spareRow) {
     shown_ = shown;
     statusBar_ = statusBar;
+    spareRow_ = spareRow;
     toolbar_ = parentWidget();
     home_ = geometry();
     shown_->installEventFilter(this);
@@ -93,24 +94,29 @@ int TempoControl::Width() const {
 }
 
 void TempoControl::Place(bool resized) {
-    // A window without status bar (the compact layout) keeps it in the toolbar.
-    const bool narrow = shown_->width() <= Home().right() && !statusBar_->isHidden();
-    if (narrow == inStatusBar_ && !resized) {
+    // Without status bar (the compact layout) it goes into the spare row, if there is one.
+    QBoxLayout* row = statusBar_->isHidden() ? spareRow_ : nullptr;
+    const bool narrow =
+        shown_->width() <= Home().right() && (row != nullptr || !statusBar_->isHidden());
+    if (narrow == outside_ && !resized) {
         return;
     }
-    const bool wasInStatusBar = inStatusBar_;
-    inStatusBar_ = narrow;
+    const bool wasOutside = outside_;
+    outside_ = narrow;
     label_->setMinimumWidth(Width() - 8);
     if (narrow) {
         layout_->setDirection(QBoxLayout::LeftToRight);
         layout_->setSpacing(6);
         label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setFixedWidth(Width() + 6 + qRound(140 * zoom_));
-        if (!wasInStatusBar) {
+        if (!wasOutside && row != nullptr) {
+            row->insertWidget(0, this);
+        } else if (!wasOutside) {
             statusBar_->insertPermanentWidget(0, this);
         }
     } else {
-        if (wasInStatusBar) {
+        if (wasOutside) {
+            // Taken back from the status bar or the spare row, whichever held it.
             statusBar_->removeWidget(this);
             setParent(toolbar_);
         }

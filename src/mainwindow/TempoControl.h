@@ -33,10 +33,11 @@ public:
     // Shows the stored setting again (after the settings dialog) and applies it.
     void ShowSetting();
     // Where the window is too narrow for the whole toolbar (a 1024-pixel projector), the
-    // tempo moves into the status bar, label beside slider, and back when there is room.
-    // shown is the area that shows the toolbar.
-    void KeepVisible(QWidget* shown, QStatusBar* statusBar);
-    bool InStatusBar() const { return inStatusBar_; }
+    // tempo moves into the status bar, label beside slider, and back when there is room;
+    // while the status bar is hidden, into spareRow (in the menu bar) instead. shown is the
+    // area that shows the toolbar.
+    void KeepVisible(QWidget* shown, QStatusBar* statusBar, QBoxLayout* spareRow = nullptr);
+    bool OutsideToolbar() const { return outside_; }
     // The window's projector zoom: its place in the toolbar and its texts grow with the
     // toolbar's buttons.
     void SetZoom(double factor);
@@ -65,12 +66,13 @@ private:
     QBoxLayout* layout_ = nullptr;
     QWidget* shown_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    QBoxLayout* spareRow_ = nullptr;
     QWidget* toolbar_ = nullptr;
     QRect home_; // its place in the toolbar at 100 %
     int width_ = 0;
     QFont font_;
     double zoom_ = 1.0;
-    bool inStatusBar_ = false;
+    bool outside_ = false;
 };
 
 } // namespace tovak

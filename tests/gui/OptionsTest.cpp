@@ -162,19 +162,39 @@ TEST_F(Options, TempoGoesToTheStatusBarWhereTheToolbarIsCutOffAndBack) {
         QCoreApplication::processEvents();
     };
     groesse(1600);
-    EXPECT_FALSE(tempo->InStatusBar());
+    EXPECT_FALSE(tempo->OutsideToolbar());
     EXPECT_EQ(tempo->parentWidget(), Control("Symbolleiste"));
     groesse(900);
-    EXPECT_TRUE(tempo->InStatusBar());
+    EXPECT_TRUE(tempo->OutsideToolbar());
     ASSERT_TRUE(tempo->isVisible());
     const QRect imFenster(tempo->mapTo(window.get(), QPoint(0, 0)), tempo->size());
     EXPECT_TRUE(window->rect().contains(imFenster));
     EXPECT_LE(tempo->Label()->fontMetrics().horizontalAdvance(QStringLiteral("Tempo: 5000 ms")),
               tempo->Label()->width());
     groesse(1600);
-    EXPECT_FALSE(tempo->InStatusBar());
+    EXPECT_FALSE(tempo->OutsideToolbar());
     EXPECT_EQ(tempo->parentWidget(), Control("Symbolleiste"));
     EXPECT_TRUE(tempo->isVisible());
+}
+
+// The compact window has no status bar: a cut toolbar sends the tempo into the menu bar.
+TEST_F(Options, CompactWindowKeepsTheTempoInViewInTheMenuBar) {
+    TFMain klein(600);
+    klein.show();
+    auto* tempo = klein.findChild<TempoControl*>("Tempo");
+    ASSERT_NE(tempo, nullptr);
+    klein.resize(900, klein.height());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(tempo->OutsideToolbar());
+    EXPECT_TRUE(klein.menuBar()->isAncestorOf(tempo));
+    EXPECT_TRUE(tempo->isVisibleTo(&klein));
+    EXPECT_TRUE(klein.findChild<QWidget*>("LabelLaufzustand")->isVisibleTo(&klein));
+    klein.resize(1600, klein.height());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(tempo->OutsideToolbar());
+    EXPECT_EQ(tempo->parentWidget(), klein.findChild<QWidget*>("Symbolleiste"));
 }
 
 TEST_F(Options, ColourChosenThenCancelStoresNothingAndOkStoresItAsBgr) {

@@ -86,7 +86,7 @@ TEST_F(Zoom, TempoGrowsWithTheToolbarAndStaysInView) {
     };
     window->resize(1600, window->height());
     settle();
-    ASSERT_FALSE(tempo->InStatusBar());
+    ASSERT_FALSE(tempo->OutsideToolbar());
     const QRect home = tempo->geometry();
     const double points = tempo->Label()->font().pointSizeF();
 
@@ -96,7 +96,7 @@ TEST_F(Zoom, TempoGrowsWithTheToolbarAndStaysInView) {
         settle();
         EXPECT_DOUBLE_EQ(tempo->Label()->font().pointSizeF(), points * 2);
         ASSERT_TRUE(tempo->isVisible());
-        if (tempo->InStatusBar()) {
+        if (tempo->OutsideToolbar()) {
             const QRect shown(tempo->mapTo(window.get(), QPoint(0, 0)), tempo->size());
             EXPECT_TRUE(window->rect().contains(shown)) << breite;
         } else {
@@ -108,7 +108,7 @@ TEST_F(Zoom, TempoGrowsWithTheToolbarAndStaysInView) {
         window->findChild<QAction*>(QStringLiteral("MnZoomNormal"))->trigger();
         window->resize(1600, window->height());
         settle();
-        EXPECT_FALSE(tempo->InStatusBar());
+        EXPECT_FALSE(tempo->OutsideToolbar());
         EXPECT_EQ(tempo->geometry(), home);
         EXPECT_DOUBLE_EQ(tempo->Label()->font().pointSizeF(), points);
     }
