@@ -1,9 +1,10 @@
 #include "dialogs/ToolWindow.h"
 
+#include "util/SettingsStore.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -11,11 +12,6 @@
 namespace tovak {
 
 namespace {
-
-// The settings' store (see Ini).
-QSettings Store() {
-    return QSettings(QStringLiteral("KORVALD"), QStringLiteral("TOVAK"));
-}
 
 QString Key(const QString& name, const char* value) {
     return QStringLiteral("Fenster/%1/%2").arg(name, QLatin1String(value));
@@ -62,7 +58,7 @@ ToolWindow::~ToolWindow() {
 }
 
 bool ToolWindow::StoredPlace(const QString& name, QRect& place) {
-    const QSettings store = Store();
+    const QSettings store = UserSettings();
     bool ok[4] = {};
     const QRect stored(store.value(Key(name, "Links")).toInt(&ok[0]),
                        store.value(Key(name, "Oben")).toInt(&ok[1]),
@@ -124,7 +120,7 @@ void ToolWindow::Noticed() {
 
 void ToolWindow::StorePlace() {
     placed_ = QRect(pos(), size());
-    QSettings store = Store();
+    QSettings store = UserSettings();
     store.setValue(Key(objectName(), "Links"), placed_.x());
     store.setValue(Key(objectName(), "Oben"), placed_.y());
     store.setValue(Key(objectName(), "Breite"), placed_.width());

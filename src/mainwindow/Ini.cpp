@@ -1,13 +1,10 @@
 #include "mainwindow/Ini.h"
 
-#include <QSettings>
+#include "util/SettingsStore.h"
 
 namespace tovak {
 
 namespace {
-
-constexpr const char* kOrganisation = "KORVALD";
-constexpr const char* kApplication = "TOVAK";
 
 // Integer stored as text or number; anything else is unreadable.
 bool ToInt(const QVariant& v, int& out) {
@@ -45,7 +42,7 @@ int ValidZoom(int percent) {
 } // namespace
 
 int Ini::ReadInteger(const QString& name, int defaultValue) {
-    const QSettings store(kOrganisation, kApplication);
+    const QSettings store = UserSettings();
     int value = defaultValue;
     if (!store.contains(name) || !ToInt(store.value(name), value)) {
         return defaultValue;
@@ -59,7 +56,7 @@ bool Ini::ReadBool(const QString& name, bool defaultValue) {
 }
 
 void Ini::WriteInteger(const QString& name, int value) {
-    QSettings store(kOrganisation, kApplication);
+    QSettings store = UserSettings();
     store.setValue(name, value);
     store.sync();
 }
