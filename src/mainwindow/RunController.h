@@ -82,7 +82,6 @@ public:
     void ClearJournal();
     // The number input of micro-step 31, with the run state "Eingabe" while it asks.
     int AskNumberInput();
-    void SetClockInterval(int ms);
     // The tempo of continuous runs: the clock's interval, or with schnell a run without clock
     // and animation as "Schnelllauf". A run going on changes its pace at once.
     void SetTempo(int ms, bool schnell);
@@ -113,6 +112,8 @@ signals:
     void interruptChanged(bool on);
 
 private:
+    // A new interval starts the clock's count of due ticks afresh.
+    void SetClockInterval(int ms);
     // What follows a tick that performed a micro-step or tried to: false when the run does
     // not go on.
     bool AfterStep(StepResult result);

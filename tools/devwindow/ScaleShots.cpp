@@ -43,7 +43,7 @@ std::vector<View> Views() {
                  w.MnTaktClick();
              }
              // Running, but no tick comes before the picture.
-             w.Run().SetClockInterval(60000);
+             w.Run().SetTempo(60000, false);
              w.BnProgrammReStartClick();
              return nullptr;
          }},
