@@ -58,7 +58,7 @@ void ClockRun(const QString& program, int intervalMs, int seconds) {
     tovak::TFMain window(800);
     window.show();
     window.Document().Open(program);
-    window.Run().SetClockInterval(intervalMs);
+    window.Run().SetTempo(intervalMs, false);
     QApplication::processEvents();
     const long long before = window.Run().StepCount();
     const double cpuBefore = CpuSeconds();
